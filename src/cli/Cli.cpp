@@ -1,0 +1,62 @@
+#include "Cli.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+#include "Commands.h"
+
+namespace tw {
+namespace {
+
+const char* kUsage =
+    "Usage: tarnowick [FILE.twp | FILE.twk]\n"
+    "       tarnowick COMMAND [OPTIONS]\n"
+    "\n"
+    "Without a command, starts the designer (on the given project or form, if any).\n"
+    "\n"
+    "Commands:\n"
+    "  resave FILE.twk --out OUT.twk\n"
+    "      Open the form with its own control library and save it as the designer saves it.\n"
+    "\n"
+    "Options:\n"
+    "  --help     Show this text.\n"
+    "  --version  Show the version.\n"
+    "\n"
+    "Exit status: 0 done, 1 usage error, 2 unreadable or invalid input, 3 refused to overwrite.\n";
+
+using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+
+const std::map<std::string, Command>& commands() {
+  static const std::map<std::string, Command> table = {
+      {"resave", runResave},
+  };
+  return table;
+}
+
+}  // namespace
+
+bool isCliInvocation(const std::vector<std::string>& args) {
+  if (args.empty()) return false;
+  return args[0] == "--help" || args[0] == "-h" || args[0] == "--version" || commands().count(args[0]) > 0 ||
+         (args[0].size() > 1 && args[0][0] == '-');
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    (args.empty() ? err : out) << kUsage;
+    return args.empty() ? kExitUsage : kExitOk;
+  }
+  if (args[0] == "--version") {
+    out << "tarnowick " << TW_VERSION << "\n";
+    return kExitOk;
+  }
+  auto it = commands().find(args[0]);
+  if (it == commands().end()) {
+    err << "tarnowick: unknown command or option '" << args[0] << "'\n" << kUsage;
+    return kExitUsage;
+  }
+  return it->second(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace tw

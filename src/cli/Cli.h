@@ -1,0 +1,16 @@
+#pragma once
+// The headless subcommands: the same core calls as the designer, for scripts and build pipelines.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// Exit statuses of every subcommand.
+enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitBadInput = 2, kExitRefused = 3 };
+
+// True when the arguments ask for a subcommand (or --help/--version) rather than the designer.
+bool isCliInvocation(const std::vector<std::string>& args);
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tw

@@ -1,0 +1,40 @@
+#include "FormLoading.h"
+
+#include <ostream>
+
+#include "ini/FileIO.h"
+#include "ini/IniFile.h"
+#include "model/Family.h"
+#include "model/FormFile.h"
+
+namespace tw {
+
+LoadedForm loadFormForCli(const std::string& path, std::ostream& err) {
+  LoadedForm out;
+  if (!fileExists(path)) {
+    err << "tarnowick: " << path << ": no such form file\n";
+    return out;
+  }
+  IniFile ini;
+  std::string why;
+  if (!ini.load(path, &why)) {
+    err << "tarnowick: " << why << "\n";
+    return out;
+  }
+  int lib = ini.readInteger("FORM", "Lib", 0);
+  if (!familyFor(lib)) {
+    err << "tarnowick: " << path << ": not a form file of a known control library (FORM/Lib is " << lib << ")\n";
+    return out;
+  }
+  OpenedForm opened = openFormFile(path, lib, kWhite);
+  if (!opened.form) {
+    err << "tarnowick: " << (opened.error.empty() ? path + ": the form has no name (FORM/Name)" : opened.error)
+        << "\n";
+    return out;
+  }
+  for (const auto& m : opened.messages) err << "tarnowick: warning: " << path << ": " << m << "\n";
+  out.form = std::move(opened.form);
+  return out;
+}
+
+}  // namespace tw

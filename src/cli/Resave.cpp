@@ -1,0 +1,29 @@
+#include <ostream>
+
+#include "Args.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "FormLoading.h"
+#include "model/FormFile.h"
+
+namespace tw {
+
+int runResave(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  ParsedArgs p = parseArgs(args, {"--out"}, {});
+  if (p.error.empty() && (p.positional.size() != 1 || !p.options.count("--out")))
+    p.error = "resave takes one form file and --out";
+  if (!p.error.empty()) {
+    err << "tarnowick resave: " << p.error << "\nUsage: tarnowick resave FILE.twk --out OUT.twk\n";
+    return kExitUsage;
+  }
+  LoadedForm loaded = loadFormForCli(p.positional[0], err);
+  if (!loaded.form) return kExitBadInput;
+  std::string why;
+  if (!saveForm(*loaded.form, p.options["--out"], &why)) {
+    err << "tarnowick resave: " << why << "\n";
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+}  // namespace tw

@@ -1,0 +1,21 @@
+#pragma once
+#include "model/Control.h"
+
+namespace tw {
+
+// A monochrome picture held as StringBits text; its bounds are the picture, one pixel each.
+// Tag is `Clickable` in CControls forms.
+class TCCBitmap : public Control {
+ public:
+  TCCBitmap() : Control(ClassId::CCBitmap) {
+    setBounds(0, 0, 20, 20);
+    selectColor = 0;
+  }
+  std::string stringBits;
+  const PropList& properties() const override;
+};
+
+// The largest picture a bitmap may hold, in either direction.
+inline constexpr int kMaxBitmapSide = 40;
+
+}  // namespace tw

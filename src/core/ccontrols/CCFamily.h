@@ -1,0 +1,18 @@
+#pragma once
+// The CControls family (library 1): its kinds, records and design operations.
+#include "model/Family.h"
+
+namespace tw {
+
+class CControlsFamily : public Family {
+ public:
+  int library() const override { return kLibCControls; }
+  void writeRecord(IniFile& ini, const Control& c) const override;
+  void writeMenus(IniFile& ini, const FormDocument& form) const override;
+  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
+};
+
+// The record kind of a control in a CControls form ("Button", "EditLine", ...); empty for none.
+std::string ccKind(const Control& c);
+
+}  // namespace tw

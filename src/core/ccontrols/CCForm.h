@@ -1,0 +1,21 @@
+#pragma once
+#include "model/Control.h"
+
+namespace tw {
+
+// The handheld screen of a form document (`panScreen`): every control of the form lies on it or
+// inside a dialog on it.
+class TCCForm : public Control {
+ public:
+  TCCForm() : Control(ClassId::CCForm) {
+    setBounds(4, 2, 160, 160);
+    setNameUnchecked("panScreen");
+    color = kWhite;
+  }
+  int style = 0;
+  std::string title = "Form1";
+  bool isContainer() const override { return true; }
+  const PropList& properties() const override;
+};
+
+}  // namespace tw

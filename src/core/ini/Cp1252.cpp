@@ -1,0 +1,75 @@
+#include "Cp1252.h"
+
+namespace tw {
+namespace {
+
+// Code points of 0x80..0x9F; the undefined codes keep their own value.
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += char(cp);
+  } else if (cp < 0x800) {
+    out += char(0xC0 | (cp >> 6));
+    out += char(0x80 | (cp & 0x3F));
+  } else {
+    out += char(0xE0 | (cp >> 12));
+    out += char(0x80 | ((cp >> 6) & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  }
+}
+
+// Decodes one UTF-8 sequence at i; returns U+FFFD for a malformed one and advances past it.
+char32_t nextCodePoint(std::string_view s, size_t& i) {
+  unsigned char c = s[i++];
+  if (c < 0x80) return c;
+  int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+  if (extra < 0 || c >= 0xF8) return 0xFFFD;
+  char32_t cp = c & (0x3F >> extra);
+  for (int k = 0; k < extra; ++k) {
+    if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
+    cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+  }
+  return cp;
+}
+
+}  // namespace
+
+char32_t cp1252ToUnicode(unsigned char code) {
+  return code >= 0x80 && code < 0xA0 ? kHigh[code - 0x80] : char32_t(code);
+}
+
+std::optional<unsigned char> cp1252Code(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  for (int k = 0; k < 32; ++k)
+    if (kHigh[k] == cp) return static_cast<unsigned char>(0x80 + k);
+  return std::nullopt;
+}
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (unsigned char c : bytes) appendUtf8(out, cp1252ToUnicode(c));
+  return out;
+}
+
+std::string utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    auto code = cp1252Code(nextCodePoint(text, i));
+    out += code ? char(*code) : '?';
+  }
+  return out;
+}
+
+bool fitsCp1252(std::string_view text) {
+  for (size_t i = 0; i < text.size();)
+    if (!cp1252Code(nextCodePoint(text, i))) return false;
+  return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,107 @@
+#include "FormDocument.h"
+
+#include "TextMetrics.h"
+#include "ini/IniFile.h"
+#include "ptoolbox/PTDialog.h"
+
+namespace tw {
+namespace {
+
+// Components of the form window itself: their names are taken on every form.
+constexpr const char* kWindowComponents[] = {"imgPalm", "panScreen", "popMenu",   "sthControls",
+                                             "sthLoad", "snap",      "snapDialog"};
+
+bool contains(const Control* outer, const Control* inner) {
+  for (const Control* c = inner; c; c = c->parent())
+    if (c == outer) return true;
+  return false;
+}
+
+}  // namespace
+
+bool isValidIdent(std::string_view name) {
+  auto alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+  if (name.empty() || !alpha(name[0])) return false;
+  for (char c : name)
+    if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
+  return true;
+}
+
+FormDocument::FormDocument(int library, std::string name)
+    : formName(std::move(name)), library_(library), screen_(std::make_unique<TCCForm>()) {
+  screen_->title = formName;
+}
+
+FormDocument::~FormDocument() = default;
+
+Control* FormDocument::add(std::unique_ptr<Control> c, Control* parent) {
+  if (!parent) {
+    window_.push_back(std::move(c));
+    return window_.back().get();
+  }
+  return parent->addChild(std::move(c));
+}
+
+std::unique_ptr<Control> FormDocument::remove(Control* c) {
+  if (!c) return nullptr;
+  if (shownDialog && contains(c, shownDialog)) shownDialog = nullptr;
+  if (lastSelected && contains(c, lastSelected)) lastSelected = nullptr;
+  if (Control* p = c->parent()) return p->takeChild(c);
+  for (size_t i = 0; i < window_.size(); ++i)
+    if (window_[i].get() == c) {
+      auto owned = std::move(window_[i]);
+      window_.erase(window_.begin() + long(i));
+      return owned;
+    }
+  return nullptr;
+}
+
+int FormDocument::controlCount() const {
+  int n = 0;
+  forEachControl([&](const Control&) { ++n; });
+  return n;
+}
+
+std::string FormDocument::nameError(std::string_view name, const Control* self) const {
+  if (!isValidIdent(name)) return "'" + std::string(name) + "' is not a valid component name";
+  bool taken = false;
+  for (const char* w : kWindowComponents) taken |= sameText(w, name);
+  if (!taken) {
+    const Control* other = findComponent(name);
+    taken = other && other != self;
+  }
+  return taken ? "A component named " + std::string(name) + " already exists" : std::string();
+}
+
+bool FormDocument::rename(Control& c, std::string_view name, std::string* error) {
+  std::string why = nameError(name, &c);
+  if (!why.empty()) {
+    if (error) *error = why;
+    return false;
+  }
+  c.setNameUnchecked(std::string(name));
+  return true;
+}
+
+Control* FormDocument::findComponent(std::string_view name) const {
+  Control* found = nullptr;
+  forEachControl([&](Control& c) {
+    if (!found && sameText(c.name(), name)) found = &c;
+  });
+  return found;
+}
+
+Control* FormDocument::findParent(std::string_view name) {
+  if (name == "panScreen") return screen_.get();
+  for (const auto& c : screen_->children())
+    if (c->isContainer() && c->name() == name) return c.get();
+  return screen_.get();
+}
+
+void FormDocument::applyPaintRules(const TextMetrics& m) {
+  forEachControl([&](Control& c) {
+    if (c.shown()) c.beforePaint(m);
+  });
+}
+
+}  // namespace tw

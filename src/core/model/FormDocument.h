@@ -1,0 +1,71 @@
+#pragma once
+// A form being designed: its screen with the controls on it, the menus of its window, and the
+// names that make it up.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ccontrols/CCForm.h"
+
+namespace tw {
+
+class TPTDialog;
+class TextMetrics;
+
+class FormDocument {
+ public:
+  FormDocument(int library, std::string formName);
+  ~FormDocument();
+
+  int library() const { return library_; }
+  std::string formName;  // the form's identifier: caption, close question, generated code
+  std::string fileName;  // full path of the form file; empty until first saved or loaded
+  int windowTop = 0, windowLeft = 0;
+
+  TCCForm& screen() { return *screen_; }
+  const TCCForm& screen() const { return *screen_; }
+  // Menu bars and menus: children of the form window itself, in child order.
+  const std::vector<std::unique_ptr<Control>>& windowChildren() const { return window_; }
+
+  // The dialog shown on the screen that receives new controls, if any.
+  TPTDialog* shownDialog = nullptr;
+  // The object that activating the form selects again; nullptr stands for the form itself.
+  Control* lastSelected = nullptr;
+
+  // Places a control: on the screen, in a dialog of the screen, or (parent nullptr) on the form window.
+  Control* add(std::unique_ptr<Control> c, Control* parent);
+  // Removes a control with its children; forgets it as shown dialog and last selection.
+  std::unique_ptr<Control> remove(Control* c);
+
+  // Every control in file order: each screen child followed by its children, then the window's.
+  template <class F> void forEachControl(F&& f) const {
+    for (const auto& c : screen_->children()) visit(*c, f);
+    for (const auto& c : window_) visit(*c, f);
+  }
+  int controlCount() const;
+
+  // Component names are unique per form without regard to case and must be identifiers.
+  // Returns the framework's refusal text, or an empty string when the name may be given.
+  std::string nameError(std::string_view name, const Control* self) const;
+  bool rename(Control& c, std::string_view name, std::string* error = nullptr);
+  Control* findComponent(std::string_view name) const;
+  // The parent a record names: "panScreen" or a dialog on the screen (exact name); else the screen.
+  Control* findParent(std::string_view name);
+
+  // Runs the paint-time rules of every shown control, as the designer's first paint of a form does.
+  void applyPaintRules(const TextMetrics& m);
+
+ private:
+  template <class F> static void visit(Control& c, F& f) {
+    f(c);
+    for (const auto& k : c.children()) visit(*k, f);
+  }
+
+  int library_;
+  std::unique_ptr<TCCForm> screen_;
+  std::vector<std::unique_ptr<Control>> window_;
+};
+
+bool isValidIdent(std::string_view name);
+
+}  // namespace tw

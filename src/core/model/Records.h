@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers for writing and reading one control's section of a form file.
+#include <string>
+
+#include "Font.h"
+#include "ini/IniFile.h"
+
+namespace tw {
+
+struct RecordWriter {
+  IniFile& ini;
+  const std::string& section;
+  void str(const char* key, const std::string& v) const { ini.writeString(section, key, v); }
+  void num(const char* key, long long v) const { ini.writeInteger(section, key, v); }
+  void font(const Font& f) const { ini.writeString(section, "Font", fontToText(f)); }
+  void list(const std::vector<std::string>& items) const { ini.writeList(section, items); }
+};
+
+struct RecordReader {
+  const IniFile& ini;
+  const std::string& section;
+  std::string str(const char* key, const char* def) const { return ini.readString(section, key, def); }
+  int num(const char* key, int def) const { return ini.readInteger(section, key, def); }
+  // A missing, empty or unreadable font text leaves the inherited font.
+  void font(Font& f) const {
+    if (auto text = ini.value(section, "Font"); text && !text->empty()) fontFromText(*text, f);
+  }
+  std::optional<std::vector<std::string>> list(bool keepEmpty) const { return ini.readList(section, keepEmpty); }
+};
+
+}  // namespace tw

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+
+#include "model/Control.h"
+
+namespace tw {
+
+class TPTCheckbox : public Control {
+ public:
+  TPTCheckbox() : Control(ClassId::PTCheckbox) { setBounds(0, 0, 58, 13); }
+  std::string content;
+  uint8_t groupNumber = 0;
+  int state = 0;  // 1 ticked
+  const PropList& properties() const override;
+};
+
+}  // namespace tw

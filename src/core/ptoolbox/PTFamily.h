@@ -1,0 +1,17 @@
+#pragma once
+// The PToolboxLib family (library 2): its kinds, records and design operations.
+#include "model/Family.h"
+
+namespace tw {
+
+class PToolboxFamily : public Family {
+ public:
+  int library() const override { return kLibPToolbox; }
+  void writeRecord(IniFile& ini, const Control& c) const override;
+  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
+};
+
+// The record kind of a control in a PToolboxLib form ("Button", "Push", "Select", ...); empty for none.
+std::string ptKind(const Control& c);
+
+}  // namespace tw

@@ -1,0 +1,43 @@
+#pragma once
+// Scratch folders for tests that touch files.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ini/FileIO.h"
+
+namespace tw {
+
+inline void makeDir(const std::string& p) { ::mkdir(p.c_str(), 0755); }
+
+inline void writeText(const std::string& path, const std::string& bytes) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+struct TempDir {
+  std::string path;
+  TempDir() {
+    char tmpl[] = "/tmp/twtest.XXXXXX";
+    path = ::mkdtemp(tmpl);
+  }
+  ~TempDir() { std::system(("chmod -R u+w '" + path + "' 2>/dev/null; rm -rf '" + path + "'").c_str()); }
+  std::vector<std::string> list() const {
+    std::vector<std::string> names;
+    if (DIR* d = ::opendir(path.c_str())) {
+      while (auto* e = ::readdir(d))
+        if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") names.push_back(e->d_name);
+      ::closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+}  // namespace tw

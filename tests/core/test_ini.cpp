@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "ini/Cp1252.h"
+#include "ini/FileIO.h"
+#include "ini/IniFile.h"
+#include "model/Font.h"
+#include "TestFiles.h"
+
+using namespace tw;
+
+TEST(Ini, LookupIsCaseBlindTrimsAndDropsOnePairOfQuotes) {
+  IniFile ini;
+  ini.parse("junk before any section\n[Form]\r\n  Name = Form1  \nTitle=\"Hello\"\nQ='x'\"\nNoEquals\n;c=1\n"
+            "[form]\nName=Second\n[Other]\nA=1\n");
+  EXPECT_EQ(ini.readString("FORM", "name", "?"), "Form1");  // the first section of a name wins
+  EXPECT_EQ(ini.readString("form", "TITLE", "?"), "Hello");
+  EXPECT_EQ(ini.readString("Form", "Q", "?"), "'x'\"");  // quotes that do not match stay
+  EXPECT_EQ(ini.readString("Form", "Missing", "dflt"), "dflt");
+  EXPECT_FALSE(ini.value("Form", ";c").has_value());
+  EXPECT_EQ(ini.sections(), (std::vector<std::string>{"Form", "form", "Other"}));
+  EXPECT_EQ(ini.keys("FORM"), (std::vector<std::string>{"Name", "Title", "Q"}));
+}
+
+TEST(Ini, IntegersReadDecimalAndHexAndFallBackToTheDefault) {
+  IniFile ini;
+  ini.parse("[S]\na=42\nb=-7\nc=0x1F\nd=0XfF\ne=$10\nf=12a\ng=\nh=99999999999\ni= 5 \nj=-2147483648\nk=0x\n");
+  EXPECT_EQ(ini.readInteger("S", "a", 0), 42);
+  EXPECT_EQ(ini.readInteger("S", "b", 0), -7);
+  EXPECT_EQ(ini.readInteger("S", "c", 0), 31);
+  EXPECT_EQ(ini.readInteger("S", "d", 0), 255);
+  EXPECT_EQ(ini.readInteger("S", "e", 0), 16);
+  EXPECT_EQ(ini.readInteger("S", "f", 3), 3);
+  EXPECT_EQ(ini.readInteger("S", "g", 4), 4);
+  EXPECT_EQ(ini.readInteger("S", "h", 5), 5);
+  EXPECT_EQ(ini.readInteger("S", "i", 0), 5);
+  EXPECT_EQ(ini.readInteger("S", "j", 0), -2147483647 - 1);
+  EXPECT_EQ(ini.readInteger("S", "k", 6), 6);
+  EXPECT_TRUE(ini.readBool("S", "a", false));
+  EXPECT_FALSE(ini.readBool("S", "missing", false));
+}
+
+TEST(Ini, WritesInFileOrderWithCrLfAndKeepsUntouchedSections) {
+  IniFile ini;
+  ini.parse("[Project]\r\nName=old\r\n[Code]\r\nFirstForm=Main\r\n");
+  ini.writeString("project", "NAME", "new");
+  ini.writeInteger("Project", "Lib", 2);
+  ini.writeBool("Zoom", "Active", true);
+  ini.eraseSection("ActiveForms");
+  ini.writeString("ActiveForms", "Form3", "/a/b.twk");
+  EXPECT_EQ(ini.serialize(),
+            "[Project]\r\nName=new\r\nLib=2\r\n\r\n[Code]\r\nFirstForm=Main\r\n\r\n[Zoom]\r\nActive=1\r\n\r\n"
+            "[ActiveForms]\r\nForm3=/a/b.twk\r\n");
+  // A line break in a value cannot open a section of its own.
+  ini.writeString("Code", "Evil", "a\r\n[Inject]\nb=c");
+  IniFile back;
+  back.parse(ini.serialize());
+  EXPECT_FALSE(back.hasSection("Inject"));
+  EXPECT_EQ(back.readString("Code", "Evil", ""), "a  [Inject] b=c");
+}
+
+TEST(Ini, ListsRoundTripAndReadOnlyWhatExists) {
+  IniFile ini;
+  ini.writeString("L", "Stale", "x");
+  ini.writeList("L", {"One", "", "Three"});
+  EXPECT_EQ(ini.keys("L"), (std::vector<std::string>{"Count", "Item0", "Item1", "Item2"}));
+  EXPECT_EQ(*ini.readList("L", true), (std::vector<std::string>{"One", "", "Three"}));
+  EXPECT_EQ(*ini.readList("L", false), (std::vector<std::string>{"One", "Three"}));
+
+  IniFile odd;
+  odd.parse("[L]\nItem2=c\nCount=3\nItem0=a\nItem-1=neg\nItem01=zero\nItem3=beyond\n[Huge]\nCount=2000000000\nItem5=x\n"
+            "[None]\nItem0=a\n");
+  EXPECT_EQ(*odd.readList("L", true), (std::vector<std::string>{"a", "c"}));  // Item1 missing is skipped
+  EXPECT_EQ(*odd.readList("Huge", true), (std::vector<std::string>{"x"}));
+  EXPECT_FALSE(odd.readList("None", true).has_value());
+}
+
+TEST(Ini, TextIsWindows1252OnDiskAndUtf8InMemory) {
+  IniFile ini;
+  ini.parse("[S]\nT=Gr\xFC\xDF \x80 \x81\n");
+  EXPECT_EQ(ini.readString("S", "T", ""), "Gr\u00FC\u00DF \u20AC \u0081");
+  EXPECT_EQ(ini.serialize(), "[S]\r\nT=Gr\xFC\xDF \x80 \x81\r\n");
+  EXPECT_TRUE(fitsCp1252("caf\u00E9 \u2122"));
+  EXPECT_FALSE(fitsCp1252("\u65E5\u672C"));
+  EXPECT_FALSE(fitsCp1252("bad \xC3"));
+  EXPECT_EQ(utf8ToCp1252("\u65E5x"), "?x");
+}
+
+TEST(Ini, FontTextHasSixFields) {
+  Font f;
+  EXPECT_EQ(fontToText(f), "PilotStandard,10,,0,clWindowText,2");
+  f.name = "PilotBold";
+  f.bold = f.underline = f.strikeOut = true;
+  f.colour = 0x123456;
+  EXPECT_EQ(fontToText(f), "PilotBold,10,BUS,0,$00123456,2");
+  Font g;
+  ASSERT_TRUE(fontFromText("PilotLarge,12,IB,2,clRed,0", g));
+  EXPECT_EQ(g.name, "PilotLarge");
+  EXPECT_EQ(g.size, 12);
+  EXPECT_TRUE(g.bold && g.italic && !g.underline);
+  EXPECT_EQ(g.pitch, 2);
+  EXPECT_EQ(g.colour, 0x0000FF);
+  Font h;
+  EXPECT_TRUE(fontFromText(fontToText(f), h));
+  EXPECT_EQ(h, f);
+  Font kept;
+  EXPECT_FALSE(fontFromText("PilotBold,10", kept));
+  EXPECT_FALSE(fontFromText("PilotBold,ten,,0,clBlack,2", kept));
+  EXPECT_EQ(kept, Font());
+}
+
+TEST(Ini, SaveReplacesWholeOrLeavesTheOldFile) {
+  TempDir dir;
+  std::string path = dir.path + "/a.ini";
+  IniFile ini;
+  ini.writeString("S", "K", "one");
+  ASSERT_TRUE(ini.save(path));
+  ini.writeString("S", "K", "two");
+  ASSERT_TRUE(ini.save(path));
+  EXPECT_EQ(*readWholeFile(path), "[S]\r\nK=two\r\n");
+  EXPECT_EQ(dir.list(), std::vector<std::string>{"a.ini"});  // no temporary left behind
+
+  std::string why;
+  std::string folder = dir.path + "/sub";
+  makeDir(folder);
+  EXPECT_FALSE(ini.save(folder, &why));
+  EXPECT_NE(why.find("folder"), std::string::npos);
+  EXPECT_TRUE(isDirectory(folder));
+
+  EXPECT_FALSE(ini.save(dir.path + "/missing/dir/a.ini", &why));
+  EXPECT_FALSE(why.empty());
+
+  IniFile missing;
+  EXPECT_TRUE(missing.load(dir.path + "/none.ini"));
+  EXPECT_TRUE(missing.sections().empty());
+}
