@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <string>
+
+#include "graphics/Canvas.h"
+#include "graphics/Fonts.h"
+
+using namespace tw;
+
+namespace {
+
+constexpr Colour kGray = 0x808080;
+
+// The canvas as text, one character per pixel: '#' black, '.' white, 'o' anything else.
+std::string picture(const Canvas& c, int x0, int y0, int x1, int y1) {
+  std::string s;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      uint32_t p = c.at(x, y);
+      s += p == 0 ? '#' : p == 0xFFFFFF ? '.' : 'o';
+    }
+    s += '\n';
+  }
+  return s;
+}
+
+int countInk(const Canvas& c) {
+  int n = 0;
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x) n += c.at(x, y) != 0xFFFFFF;
+  return n;
+}
+
+}  // namespace
+
+TEST(Canvas, LineCoversStartAndStopsShortOfEnd) {
+  Canvas c(8, 6);
+  c.line(1, 1, 6, 1);  // horizontal, left to right
+  c.line(6, 4, 1, 4);  // right to left
+  c.line(0, 0, 0, 3);  // vertical
+  c.line(3, 3, 3, 3);  // empty: nothing
+  EXPECT_EQ(picture(c, 0, 0, 8, 6),
+            "#.......\n"
+            "######..\n"
+            "#.......\n"
+            "........\n"
+            "..#####.\n"
+            "........\n");
+  EXPECT_EQ(c.penPos(), (Point{3, 3}));
+
+  // A tick as the check boxes draw it: each segment stops short, the next one covers the joint.
+  Canvas t(14, 10);
+  t.polyline({{4, 6}, {6, 8}, {12, 2}});
+  EXPECT_EQ(picture(t, 0, 0, 14, 10),
+            "..............\n"
+            "..............\n"
+            "..............\n"
+            "...........#..\n"
+            "..........#...\n"
+            ".........#....\n"
+            "....#...#.....\n"
+            ".....#.#......\n"
+            "......#.......\n"
+            "..............\n");
+}
+
+TEST(Canvas, LinesWithHugeCoordinatesAreClippedExactly) {
+  Canvas c(160, 160);
+  c.line(INT_MIN, 5, INT_MAX, 5);  // the whole row 5
+  c.line(7, INT_MAX, 7, INT_MIN);  // the whole column 7, upwards
+  for (int x = 0; x < 160; ++x) EXPECT_EQ(c.at(x, 5), 0u) << x;
+  for (int y = 0; y < 160; ++y) EXPECT_EQ(c.at(7, y), 0u) << y;
+  EXPECT_EQ(countInk(c), 160 + 159);
+
+  // The exact diagonal of a line from corner to corner of the int range.
+  Canvas d(50, 40);
+  d.line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+  for (int i = 0; i < 40; ++i) EXPECT_EQ(d.at(i, i), 0u) << i;
+  EXPECT_EQ(countInk(d), 40);
+
+  // A line that passes beside the canvas draws nothing; so does one through a moved origin far away.
+  Canvas e(20, 20);
+  e.line(-1000000000, 25, 1000000000, 1000000000);
+  e.setOrigin({INT_MAX, INT_MAX});
+  e.line(0, 0, 5, 5);
+  EXPECT_EQ(countInk(e), 0);
+}
+
+TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {
+  // Lines drawn on a large canvas and, clipped, on a small window of it must agree pixel for pixel, for
+  // any slope, direction and start far outside the window.
+  std::mt19937 rng(12345);
+  std::uniform_int_distribution<int> coord(-300, 500);
+  const Rect window{100, 80, 160, 130};
+  for (int k = 0; k < 150; ++k) {
+    int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng), y1 = coord(rng);
+    if (k % 7 == 0) x1 = x0 + (y1 - y0);  // exact diagonals
+    Canvas big(700, 700), small(160, 130);
+    big.setOrigin({300, 300});
+    big.line(x0, y0, x1, y1);
+    small.setClipRect(window);
+    small.line(x0, y0, x1, y1);
+    for (int y = window.top; y < window.bottom; ++y)
+      for (int x = window.left; x < window.right; ++x)
+        ASSERT_EQ(small.at(x, y), big.at(x + 300, y + 300))
+            << "line " << x0 << "," << y0 << " - " << x1 << "," << y1 << " at " << x << "," << y;
+    EXPECT_EQ(picture(small, 0, 0, 100, 80).find('#'), std::string::npos);  // nothing outside the clip
+  }
+}
+
+TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
+  Canvas c(8, 7);
+  c.brush.color = kGray;
+  c.polygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}});
+  EXPECT_EQ(picture(c, 0, 0, 8, 7),
+            "........\n"
+            ".#####..\n"
+            ".#ooo#..\n"
+            ".#ooo#..\n"
+            ".#####..\n"
+            "........\n"
+            "........\n");
+
+  // Without a pen the fill leaves out the right and bottom edges.
+  Canvas n(8, 7);
+  n.pen.style = PenStyle::Clear;
+  n.brush.color = kGray;
+  n.polygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}});
+  EXPECT_EQ(picture(n, 0, 0, 8, 7),
+            "........\n"
+            ".oooo...\n"
+            ".oooo...\n"
+            ".oooo...\n"
+            "........\n"
+            "........\n"
+            "........\n");
+
+  // A down arrow as the drop-downs draw it, filled black.
+  Canvas a(10, 10);
+  a.brush.color = kBlack;
+  a.polygon({{1, 5}, {8, 5}, {5, 8}, {4, 8}});
+  EXPECT_EQ(picture(a, 0, 4, 10, 10),
+            "..........\n"
+            ".########.\n"
+            "..######..\n"
+            "...####...\n"
+            "....##....\n"
+            "..........\n");
+
+  // One row and one column thick: the pen still shows them; a hollow brush leaves the inside alone.
+  Canvas t(8, 8, kGray);
+  t.brush.style = BrushStyle::Clear;
+  t.polygon({{1, 1}, {6, 1}, {6, 1}, {1, 1}});
+  t.polygon({{0, 3}, {0, 3}, {0, 6}, {0, 6}});
+  t.polygon({{2, 3}, {4, 3}, {4, 6}, {2, 6}});
+  EXPECT_EQ(picture(t, 0, 0, 8, 8),
+            "oooooooo\n"
+            "o######o\n"
+            "oooooooo\n"
+            "#o###ooo\n"
+            "#o#o#ooo\n"
+            "#o#o#ooo\n"
+            "#o###ooo\n"
+            "oooooooo\n");
+
+  // Even-odd: where the outline runs round a square twice, the square stays empty.
+  Canvas e(9, 9);
+  e.pen.style = PenStyle::Clear;
+  e.brush.color = kBlack;
+  e.polygon({{0, 0}, {9, 0}, {9, 9}, {0, 9}, {0, 3}, {6, 3}, {6, 6}, {3, 6}, {3, 0}});
+  EXPECT_EQ(e.at(4, 4), 0xFFFFFFu);
+  EXPECT_EQ(e.at(1, 1), 0xFFFFFFu);
+  EXPECT_EQ(e.at(1, 4), 0u);
+  EXPECT_EQ(e.at(7, 7), 0u);
+}
+
+TEST(Canvas, HugePolygonsCostOnlyTheirVisiblePart) {
+  Canvas c(160, 160);
+  c.brush.color = kGray;
+  c.polygon({{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}});
+  for (int y = 0; y < 160; y += 17)
+    for (int x = 0; x < 160; x += 13) ASSERT_EQ(c.at(x, y), 0x808080u);
+  // A huge thin diagonal band crossing the canvas: pixels on its centre line are filled.
+  Canvas d(100, 100);
+  d.pen.style = PenStyle::Clear;
+  d.brush.color = kBlack;
+  d.polygon({{-1000000000, -1000000000}, {-999999990, -1000000000}, {1000000010, 1000000000},
+             {1000000000, 1000000000}});
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(d.at(i, i), 0u) << i;
+  EXPECT_EQ(d.at(0, 50), 0xFFFFFFu);
+}
+
+TEST(Canvas, RectangleExcludesRightAndBottom) {
+  Canvas c(7, 6);
+  c.brush.color = kGray;
+  c.rectangle(1, 1, 6, 5);
+  EXPECT_EQ(picture(c, 0, 0, 7, 6),
+            ".......\n"
+            ".#####.\n"
+            ".#ooo#.\n"
+            ".#ooo#.\n"
+            ".#####.\n"
+            ".......\n");
+  Canvas n(7, 6);
+  n.pen.style = PenStyle::Clear;
+  n.brush.color = kGray;
+  n.rectangle(1, 1, 6, 5);  // one pixel smaller without a pen
+  n.fillRect({0, 5, 2, 6}, kBlack);  // exactly the rectangle
+  EXPECT_EQ(picture(n, 0, 0, 7, 6),
+            ".......\n"
+            ".oooo..\n"
+            ".oooo..\n"
+            ".oooo..\n"
+            ".......\n"
+            "##.....\n");
+  Canvas h(7, 6, kGray);
+  h.brush.style = BrushStyle::Clear;
+  h.pen.style = PenStyle::Dot;
+  h.rectangle(0, 0, 7, 3);
+  EXPECT_EQ(picture(h, 0, 0, 7, 3),
+            "#o#o#o#\n"
+            "ooooooo\n"
+            "#o#o#o#\n");
+}
+
+TEST(Canvas, OriginAndClipConfineAControl) {
+  Canvas c(20, 20);
+  Canvas::State outer = c.state();
+  c.enter(5, 6, 4, 3);  // a 4 x 3 control at (5, 6)
+  c.fillRect({-100, -100, 100, 100}, kBlack);
+  c.setPixel(0, 0, kGray);
+  EXPECT_EQ(c.pixel(0, 0), kGray);
+  EXPECT_EQ(c.pixel(4, 0), kInvalidColour);  // outside the control
+  EXPECT_EQ(c.pixel(-1, 0), kInvalidColour);
+  c.enter(2, 1, 10, 10);  // a child sticking out of its parent is cut at the parent's edge
+  c.fillRect({0, 0, 10, 10}, 0x0000FF);
+  c.restore(outer);
+  EXPECT_EQ(c.origin(), (Point{0, 0}));
+  EXPECT_EQ(c.clipRect(), (Rect{0, 0, 20, 20}));
+  EXPECT_EQ(picture(c, 4, 5, 10, 10),
+            "......\n"
+            ".o###.\n"
+            ".##oo.\n"
+            ".##oo.\n"
+            "......\n");
+  EXPECT_EQ(countInk(c), 12);
+  c.setClipRect({-5, 18, 100, 1000});
+  EXPECT_EQ(c.clipRect(), (Rect{0, 18, 20, 20}));
+}
+
+TEST(Canvas, ColoursAreStoredAsBgr) {
+  Canvas c(3, 1);
+  c.setPixel(0, 0, 0x1F5F8F7F);            // the widgets' first colour: the top byte does not draw
+  c.setPixel(1, 0, Colour(0x80000008));    // the window text system colour is black
+  c.setPixel(2, 0, 0x0000FF);              // red
+  EXPECT_EQ(c.at(0, 0), 0x5F8F7Fu);
+  EXPECT_EQ(c.at(1, 0), 0u);
+  EXPECT_EQ(c.pixel(2, 0), 0x0000FF);
+}
+
+TEST(Canvas, TextIsDrawnInTheFontColourOverAnOptionalCell) {
+  FontSet fonts;
+  ASSERT_TRUE(fonts.load(TW_DATA_DIR).empty());
+  Canvas c(60, 20, kGray);
+  c.setFont(fonts.face("PilotStandard"));
+  EXPECT_EQ(c.textHeight(""), 11);
+  EXPECT_EQ(c.textWidth("OK"), 13);
+  c.brush.style = BrushStyle::Clear;
+  c.fontColor = kBlack;
+  c.textOut(1, 1, "OK");
+  // clear brush: only ink changes, in the font colour
+  int ink = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 60; ++x) {
+      uint32_t p = c.at(x, y);
+      ASSERT_TRUE(p == 0x808080u || p == 0u);
+      if (p == 0) {
+        ++ink;
+        EXPECT_TRUE(x >= 1 && x < 14 && y >= 1 && y < 12) << x << "," << y;
+      }
+    }
+  EXPECT_GT(ink, 10);
+  // solid brush: the cell, text width by line height, takes the brush colour first
+  c.brush = {kWhite, BrushStyle::Solid};
+  c.fontColor = 0x0000FF;
+  c.textOut(30, 2, "OK");
+  EXPECT_EQ(c.at(30, 2), 0xFFFFFFu);
+  EXPECT_EQ(c.at(42, 12), 0xFFFFFFu);
+  EXPECT_EQ(c.at(43, 12), 0x808080u);
+  EXPECT_EQ(c.at(42, 13), 0x808080u);
+  // text far outside, or cut by the clip, draws only what is inside
+  c.brush.style = BrushStyle::Clear;
+  c.textOut(INT_MIN, INT_MAX, "far away");
+  c.textOut(INT_MAX - 3, 0, "far away");
+  Canvas d(5, 5);
+  d.textOut(-3, -4, "W");
+  EXPECT_LE(countInk(d), 25);
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "graphics/BitmapFont.h"
+#include "graphics/Canvas.h"
+#include "graphics/Fonts.h"
+
+using namespace tw;
+
+namespace {
+
+// The handheld's advances of codes 32..255, one base-36 digit per code.
+const char* const kAdvances[3] = {
+    "22486872446634255555555555236665"
+    "85556446624658675755666866635364"
+    "35545545523528555544455666442475"
+    "553856664b548aaaa33554477a448556"
+    "22668625485664865644356242568885"
+    "55555575444432337677777586666666"
+    "55555584555522335555555675555656",
+    "236a6d93556635366666666666336666"
+    "a776755883576a787886778b77746465"
+    "46656656634639666655666966553575"
+    "653956554h65aaaaa33554467a55a557"
+    "23678736486865865644467242689996"
+    "77777796555533338788888687777778"
+    "66666695666633336666666786666666",
+    "42496b82446834257777777777237775"
+    "b967766873475a786865677b76535366"
+    "3676774763362a777745476a67642475"
+    "75375a664d549aaaa335556c7b54c558"
+    "426688264a5774a45654366243578885"
+    "99999997666632338788888687777666"
+    "666666b6777732336777777677777767",
+};
+
+const char* const kFaces[3] = {"PilotStandard", "PilotBold", "PilotLarge"};
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+struct TempDir {
+  std::filesystem::path path;
+  TempDir() {
+    path = std::filesystem::temp_directory_path() /
+           ("tw-fonts-" + std::to_string(std::random_device{}()) + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(path);
+  }
+  ~TempDir() { std::filesystem::remove_all(path); }
+};
+
+int inkRows(const BitmapFont& f, unsigned char code) {
+  const auto& g = f.glyph(code);
+  int rows = 0;
+  for (int r = 0; r < g.height; ++r) rows += f.rows(g)[r] != 0;
+  return rows;
+}
+
+}  // namespace
+
+TEST(Fonts, ShippedFacesHaveTheHandheldMetrics) {
+  FontSet fonts;
+  ASSERT_TRUE(fonts.load(TW_DATA_DIR).empty());
+  const int lineHeight[3] = {11, 11, 14}, ascent[3] = {9, 9, 11}, capHeight[3] = {7, 7, 9}, xHeight[3] = {5, 5, 7};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(kFaces[i]);
+    const BitmapFont& f = fonts.face(kFaces[i]);
+    EXPECT_TRUE(fonts.isLoaded(FontFace(i)));
+    EXPECT_EQ(f.name(), kFaces[i]);
+    EXPECT_EQ(f.lineHeight(), lineHeight[i]);
+    EXPECT_EQ(f.ascent(), ascent[i]);
+    EXPECT_EQ(inkRows(f, 'A'), capHeight[i]);
+    EXPECT_EQ(f.glyph('A').top + f.glyph('A').height, ascent[i]);  // "A" stands on the baseline
+    EXPECT_EQ(inkRows(f, 'x'), xHeight[i]);
+    EXPECT_EQ(fonts.textHeight(Font{kFaces[i]}, "A"), lineHeight[i]);
+    Canvas c(10, 10);
+    c.setFont(f);
+    EXPECT_EQ(c.textHeight("Ag"), lineHeight[i]);
+    // every code has its advance, and its ink stays inside its cell
+    for (int code = 32; code < 256; ++code) {
+      const auto& g = f.glyph(static_cast<unsigned char>(code));
+      char digit = kAdvances[i][code - 32];
+      int adv = digit <= '9' ? digit - '0' : digit - 'a' + 10;
+      ASSERT_TRUE(g.present) << code;
+      EXPECT_EQ(g.advance, adv) << code;
+      EXPECT_GE(g.left, 0) << code;
+      EXPECT_LE(g.left + g.width, adv) << code;
+      EXPECT_GE(g.top, 0) << code;
+      EXPECT_LE(g.top + g.height, f.lineHeight()) << code;
+      if (code != 32 && code != 160) {
+        EXPECT_GT(g.width, 0) << code;
+      }
+    }
+  }
+}
+
+TEST(Fonts, TextWidthIsTheSumOfTheAdvances) {
+  FontSet fonts;
+  ASSERT_TRUE(fonts.load(TW_DATA_DIR).empty());
+  struct Case {
+    const char* face;
+    const char* text;
+    int width;
+  } cases[] = {
+      {"PilotStandard", "OK", 13},         {"PilotStandard", "Hello, World!", 51},
+      {"PilotStandard", "Button1", 33},    {"PilotStandard", "\u20AC\u00FC", 10},  // Euro is code 128
+      {"PilotBold", "OK", 15},             {"PilotBold", "Hello, World!", 65},
+      {"PilotBold", "\u20AC\u00FC", 12},   {"PilotLarge", "OK", 15},
+      {"PilotLarge", "Button1", 42},       {"PilotLarge", "Hello, World!", 65},
+      {"PilotLarge", "", 0},               {"pilotlarge", "\u20AC\u00FC", 14},  // face names ignore case
+      {"Arial", "OK", 13},                 // unknown faces draw as PilotStandard
+  };
+  for (const Case& k : cases) {
+    EXPECT_EQ(fonts.face(k.face).textWidth(k.text), k.width) << k.face << " " << k.text;
+    EXPECT_EQ(fonts.textWidth(Font{k.face}, k.text), k.width) << k.face << " " << k.text;
+  }
+  // A character without a Windows-1252 code, or a broken UTF-8 byte, counts as '?'.
+  const BitmapFont& s = fonts.face("PilotStandard");
+  EXPECT_EQ(s.textWidth("\u4E2D"), s.advance('?'));
+  EXPECT_EQ(s.textWidth("\xC3"), s.advance('?'));
+}
+
+TEST(Fonts, MissingOrDamagedFilesGiveMessagesAndBoxSubstitutes) {
+  TempDir dir;
+  std::string good = readFile(std::string(TW_DATA_DIR) + "/PilotBold.fon");
+  ASSERT_FALSE(good.empty());
+  // Bold is fine, Large is damaged, Standard is missing.
+  std::ofstream(dir.path / "PilotBold.fon", std::ios::binary) << good;
+  std::ofstream(dir.path / "PilotLarge.fon", std::ios::binary) << good.substr(0, good.size() / 2);
+  FontSet fonts;
+  auto problems = fonts.load(dir.path.string());
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].message, "Error: PilotStandard.fon not found");
+  EXPECT_EQ(problems[1].file, "PilotLarge.fon");
+  EXPECT_NE(problems[1].message.find("PilotLarge.fon"), std::string::npos);
+  EXPECT_FALSE(problems[1].detail.empty());
+  EXPECT_TRUE(fonts.isLoaded(FontFace::Bold));
+  EXPECT_FALSE(fonts.isLoaded(FontFace::Large));
+  // The substitutes measure like the real faces and draw boxes.
+  EXPECT_EQ(fonts.face("PilotStandard").textWidth("Hello, World!"), 51);
+  EXPECT_EQ(fonts.face("PilotLarge").textWidth("Button1"), 42);
+  EXPECT_EQ(fonts.face("PilotLarge").lineHeight(), 14);
+  EXPECT_EQ(inkRows(fonts.face("PilotLarge"), 'A'), 9);
+  Canvas c(20, 14);
+  c.setFont(fonts.face("PilotStandard"));
+  c.textOut(0, 0, "A");
+  EXPECT_EQ(c.at(0, 2), 0u);  // top-left corner of the box
+  EXPECT_EQ(c.at(3, 8), 0u);  // bottom-right corner, on the baseline row
+  EXPECT_EQ(c.at(1, 5), 0xFFFFFFu);
+}
+
+TEST(Fonts, DamagedBdfIsRefusedWithoutCrashing) {
+  const std::string head =
+      "STARTFONT 2.1\nSTARTPROPERTIES 2\nFONT_ASCENT 9\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\n";
+  const std::string glyph = "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\n90\nENDCHAR\n";
+  std::string error;
+  auto ok = BitmapFont::parse(head + glyph + "ENDFONT\n", &error);
+  ASSERT_TRUE(ok) << error;
+  EXPECT_EQ(ok->advance('A'), 5);
+  EXPECT_EQ(ok->glyph('A').top, 7);
+  EXPECT_EQ(ok->rows(ok->glyph('A'))[1], 0x90000000u);
+
+  const std::string bad[] = {
+      "",
+      "garbage\n",
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 40 2 0 0\nBITMAP\nF0\n90\nENDCHAR\n",       // too wide
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 200000 0 0\nBITMAP\nF0\nENDCHAR\n",     // too tall
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\nENDCHAR\n",          // a row short
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nF0\n90\nENDCHAR\n",      // a row over
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nZZ\nENDCHAR\n",          // not hex
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 99999999999999999999 0\nBBX 4 1 0 0\nBITMAP\nF0\nENDCHAR\n",
+      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\n",                   // cut off
+      "STARTFONT 2.1\nSTARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nF0\nENDCHAR\n",  // no ascent
+      head + "ENDFONT\n",                                                                        // no glyphs
+  };
+  for (const std::string& text : bad) {
+    error.clear();
+    EXPECT_FALSE(BitmapFont::parse(text, &error)) << text;
+    EXPECT_FALSE(error.empty());
+  }
+  // Glyphs outside 0..255 are skipped, not stored.
+  auto skipped = BitmapFont::parse(head + glyph + "STARTCHAR x\nENCODING 4660\nDWIDTH 5 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n");
+  ASSERT_TRUE(skipped);
+  EXPECT_EQ(skipped->glyphCount(), 1);
+
+  // Random damage to a real file: every outcome is a font or a refusal, and drawing with what loads is safe.
+  std::string real = readFile(std::string(TW_DATA_DIR) + "/PilotLarge.fon");
+  ASSERT_FALSE(real.empty());
+  std::mt19937 rng(7);
+  Canvas c(40, 20);
+  for (int k = 0; k < 200; ++k) {
+    std::string t = real;
+    for (int m = 0; m < 8; ++m) {
+      size_t at = rng() % t.size();
+      switch (rng() % 3) {
+        case 0: t[at] = char(rng()); break;
+        case 1: t.erase(at, rng() % 200); break;
+        default: t.insert(at, std::string(rng() % 5, "0123456789ABCDEF -\n"[rng() % 19])); break;
+      }
+      if (t.empty()) t = "x";
+    }
+    auto f = BitmapFont::parse(t);
+    if (f) {
+      c.setFont(*f);
+      c.textOut(-5, -3, "Damaged \xC3\xA9\xE2\x82\xAC text");
+      EXPECT_GE(c.textWidth("abc"), 0);
+    }
+  }
+  EXPECT_FALSE(BitmapFont::load("/nonexistent/PilotLarge.fon", &error));
+  EXPECT_NE(error.find("/nonexistent/PilotLarge.fon"), std::string::npos);
+}
