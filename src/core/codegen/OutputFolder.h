@@ -1,0 +1,46 @@
+#pragma once
+// Saving generated code into the output folder: the four source files in order with CR LF line
+// ends, asking before each one that exists; then, for PDE, the eight icons and the library check.
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Generate.h"
+
+namespace tw {
+
+enum class ReplaceAnswer { Yes, No, Cancel };
+// Asked for each source file that exists, with replaceQuestionText(path): Yes replaces it, No goes
+// on with the next file, Cancel ends the save at once.
+using ReplaceQuestion = std::function<ReplaceAnswer(const std::string& path)>;
+std::string replaceQuestionText(const std::string& path);  // path + " already exists. Do you want to replace it?"
+
+struct OutputRequest {
+  std::string folder;   // as typed; see normaliseOutputFolder
+  std::string project;  // P: the files are P.pc, PForms.pc, PEvents.pc and P.h
+  int library = 1;
+  bool memos = false;  // the memos target writes no icons and makes no library check
+  std::array<std::string, kIconSlotCount> icons;  // chosen pictures; empty for the default
+  bool replaceIcons = true;  // icons that exist are replaced without asking (the dialog does)
+};
+
+struct OutputResult {
+  std::vector<std::string> written;    // full names, in the order written
+  std::vector<std::string> leftAlone;  // files that existed and were not replaced
+  bool cancelled = false;              // Cancel was answered
+  std::string error;                   // a folder or file could not be written; the save stopped there
+  std::vector<std::string> warnings;   // the library check, and chosen icons that are not bitmaps
+  bool ok() const { return error.empty(); }
+};
+
+// A folder name with a path separator at its end (unless it is empty or has one).
+std::string normaliseOutputFolder(const std::string& folder);
+
+// The four source files' full names, in the order they are saved.
+std::array<std::string, 4> sourceFileNames(const std::string& folder, const std::string& project);
+
+// Creates the folder if needed and saves. A missing folder is created.
+OutputResult saveOutputFolder(const OutputRequest& request, const GeneratedCode& code, const ReplaceQuestion& ask);
+
+}  // namespace tw

@@ -1,0 +1,128 @@
+#include "Project.h"
+
+#include "FormDocument.h"
+#include "FormFile.h"
+#include "ini/FileIO.h"
+#include "ini/IniFile.h"
+
+namespace tw {
+namespace {
+
+// A relative path in the project file is taken from the project file's folder, so that a project
+// and its forms can move together.
+std::string resolveFormPath(const std::string& projectPath, const std::string& formPath) {
+  if (formPath.empty() || formPath[0] == '/') return formPath;
+  auto slash = projectPath.find_last_of('/');
+  if (slash == std::string::npos) return formPath;
+  return projectPath.substr(0, slash + 1) + formPath;
+}
+
+}  // namespace
+
+std::vector<FormDocument*> Project::openForms() const {
+  std::vector<FormDocument*> out;
+  for (const auto& f : forms)
+    if (f.visible && f.form) out.push_back(f.form.get());
+  return out;
+}
+
+std::string projectNameFromFile(const std::string& path) {
+  std::string name = fileNamePart(path);
+  return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+}
+
+bool writeProjectFile(const Project& project, const std::string& path, const WindowSettings& windows,
+                      const FormSaver& saveForm, std::string* why) {
+  IniFile ini;
+  // The file is updated in place: a file that exists but cannot be read is not overwritten, or the
+  // generation settings in it would be lost.
+  if (!ini.load(path, why)) return false;
+  ini.writeString("Project", "Name", path);
+  ini.writeInteger("Project", "Lib", project.library);
+  ini.writeBool("Properties", "Active", windows.inspectorShown);
+  if (windows.inspectorShown) {
+    ini.writeInteger("Properties", "Top", windows.inspectorTop);
+    ini.writeInteger("Properties", "Left", windows.inspectorLeft);
+  }
+  ini.writeBool("Zoom", "Active", windows.magnifierShown);
+  if (windows.magnifierShown) {
+    ini.writeInteger("Zoom", "Top", windows.magnifierTop.value_or(0));
+    ini.writeInteger("Zoom", "Left", windows.magnifierLeft.value_or(0));
+  }
+  ini.eraseSection("ActiveForms");
+  for (size_t n = 0; n < project.forms.size(); ++n) {
+    const ProjectForm& pf = project.forms[n];
+    if (!pf.visible || !pf.form) continue;
+    if (saveForm) saveForm(*pf.form);
+    ini.writeString("ActiveForms", "Form" + std::to_string(n), pf.form->fileName);
+  }
+  return ini.save(path, why);
+}
+
+FormSaver saveFormsToTheirFiles(std::vector<std::string>* errors) {
+  return [errors](FormDocument& form) {
+    if (form.fileName.empty()) return;
+    std::string why;
+    if (!saveForm(form, form.fileName, &why) && errors) errors->push_back(why);
+  };
+}
+
+OpenedProject readProject(const IniFile& ini, const std::string& path, Colour designColour) {
+  OpenedProject out;
+  Project& p = out.project;
+  p.file = path;
+  p.name = projectNameFromFile(path);
+  p.library = ini.readInteger("Project", "Lib", 1);
+
+  WindowSettings& w = out.windows;
+  w.magnifierShown = ini.readBool("Zoom", "Active", false);
+  if (w.magnifierShown) {
+    if (auto v = ini.value("Zoom", "Top"); v && parseInteger(*v)) w.magnifierTop = *parseInteger(*v);
+    if (auto v = ini.value("Zoom", "Left"); v && parseInteger(*v)) w.magnifierLeft = *parseInteger(*v);
+  }
+  w.inspectorShown = ini.readBool("Properties", "Active", false);
+  if (w.inspectorShown) {
+    w.inspectorTop = ini.readInteger("Properties", "Top", 0);
+    w.inspectorLeft = ini.readInteger("Properties", "Left", 0);
+  }
+
+  for (const auto& key : ini.keys("ActiveForms")) {
+    std::string formPath = resolveFormPath(path, ini.readString("ActiveForms", key, ""));
+    if (!fileExists(formPath)) {
+      out.skipped.push_back(formPath);
+      continue;
+    }
+    IniFile formIni;
+    std::string why;
+    if (!formIni.load(formPath, &why)) {
+      out.skipped.push_back(formPath);
+      out.messages.push_back(why);
+      continue;
+    }
+    std::string name = formIni.readString("FORM", "Name", "");
+    if (name.empty()) {
+      out.skipped.push_back(formPath);
+      continue;
+    }
+    // The form file's own Lib is not checked: the project's library reads it.
+    auto form = std::make_unique<FormDocument>(p.library, name);
+    loadForm(*form, formIni, designColour, &out.messages);
+    p.forms.push_back(ProjectForm{std::move(form), true});
+  }
+  return out;
+}
+
+OpenedProject readProjectFile(const std::string& path, Colour designColour) {
+  IniFile ini;
+  std::string why;
+  if (!ini.load(path, &why)) {
+    OpenedProject out;
+    out.error = why;
+    out.project.file = path;
+    out.project.name = projectNameFromFile(path);
+    return out;
+  }
+  return readProject(ini, path, designColour);
+}
+
+}  // namespace tw

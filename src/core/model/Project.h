@@ -1,0 +1,76 @@
+#pragma once
+// A project: the form documents of one handheld application and the control library they all use,
+// kept in a project file (*.twp) beside the generation settings.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Font.h"
+
+namespace tw {
+
+class FormDocument;
+class IniFile;
+
+// Where the property inspector and the magnifier were, as the ui supplies and applies them.
+struct WindowSettings {
+  bool inspectorShown = false;
+  int inspectorTop = 0, inspectorLeft = 0;
+  bool magnifierShown = false;
+  // On reading, a missing key leaves the magnifier where it is.
+  std::optional<int> magnifierTop, magnifierLeft;
+};
+
+// One form document of the project: hidden ones are closed windows, kept in memory but not listed.
+struct ProjectForm {
+  std::unique_ptr<FormDocument> form;
+  bool visible = true;
+};
+
+struct Project {
+  std::string name;  // ProjectName: empty when none is open
+  std::string file;  // ProjectFile: full path; empty until saved
+  int library = 1;
+  std::vector<ProjectForm> forms;  // in the application's order of its windows
+
+  // The visible forms, in order: the forms the generator and the first-form list see.
+  std::vector<FormDocument*> openForms() const;
+};
+
+// ProjectName of a project file: its file name without the last four characters (".twp").
+std::string projectNameFromFile(const std::string& path);
+
+// Saves one visible form as its own save does (asking what it must). On return the form's
+// fileName is what the project lists: empty when that save was cancelled.
+using FormSaver = std::function<void(FormDocument&)>;
+
+// Writes the project file at path in place, so that sections it does not own (the generation
+// settings) stay. Visible forms are saved through saveForm and listed as "Form" + their position in
+// the project's list. Fails (with why) when the existing file cannot be read or the new one written.
+bool writeProjectFile(const Project& project, const std::string& path, const WindowSettings& windows,
+                      const FormSaver& saveForm, std::string* why);
+
+// A form saver that writes each form to its fileName without asking; a form without a file is not saved.
+// Failures are appended to errors.
+FormSaver saveFormsToTheirFiles(std::vector<std::string>* errors);
+
+// What reading a project file gives.
+struct OpenedProject {
+  Project project;
+  WindowSettings windows;
+  std::vector<std::string> skipped;   // listed form files that do not exist or have no form name
+  std::vector<std::string> messages;  // refusals met while reading the forms' controls
+  std::string error;                  // the project file exists but cannot be read
+};
+
+// Reads a project file and opens its forms in the order of the ActiveForms keys, each with the
+// project's library whatever its own Lib. A missing file reads as an empty project. A relative form
+// path is taken from the project file's folder.
+OpenedProject readProjectFile(const std::string& path, Colour designColour);
+
+// The same from INI text already read (the fuzz target and tests).
+OpenedProject readProject(const IniFile& ini, const std::string& path, Colour designColour);
+
+}  // namespace tw
