@@ -16,6 +16,10 @@ const char* kUsage =
     "Without a command, starts the designer (on the given project or form, if any).\n"
     "\n"
     "Commands:\n"
+    "  generate PROJECT.twp [--out DIR] [--target pde|memos] [--first-form NAME] [--force]\n"
+    "      Write the project's four source files and, for PDE, its eight icons, as the designer's\n"
+    "      Generate and Save do, using the project's Code and Icons settings unless an option\n"
+    "      overrides them. Existing files are replaced only with --force.\n"
     "  resave FILE.twk --out OUT.twk\n"
     "      Open the form with its own control library and save it as the designer saves it.\n"
     "\n"
@@ -29,6 +33,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
+      {"generate", runGenerate},
       {"resave", runResave},
   };
   return table;

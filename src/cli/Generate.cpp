@@ -1,0 +1,113 @@
+#include <ostream>
+
+#include "Args.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "codegen/OutputFolder.h"
+#include "graphics/Fonts.h"
+#include "ini/FileIO.h"
+#include "ini/IniFile.h"
+#include "model/FormDocument.h"
+#include "model/Project.h"
+
+namespace tw {
+namespace {
+
+const char* kGenerateUsage =
+    "Usage: tarnowick generate PROJECT.twp [--out DIR] [--target pde|memos] [--first-form NAME] [--force]\n";
+
+int usage(std::ostream& err, const std::string& why) {
+  err << "tarnowick generate: " << why << "\n" << kGenerateUsage;
+  return kExitUsage;
+}
+
+}  // namespace
+
+int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ParsedArgs p = parseArgs(args, {"--out", "--target", "--first-form"}, {"--force"});
+  if (!p.error.empty()) return usage(err, p.error);
+  if (p.positional.size() != 1) return usage(err, "generate takes one project file");
+  if (p.options.count("--target") && p.options["--target"] != "pde" && p.options["--target"] != "memos")
+    return usage(err, "--target is pde or memos");
+
+  const std::string& path = p.positional[0];
+  if (!fileExists(path)) {
+    err << "tarnowick generate: " << path << ": no such project file\n";
+    return kExitBadInput;
+  }
+  IniFile ini;
+  std::string why;
+  if (!ini.load(path, &why)) {
+    err << "tarnowick generate: " << why << "\n";
+    return kExitBadInput;
+  }
+  OpenedProject opened = readProject(ini, path, kWhite);
+  Project& project = opened.project;
+  for (const auto& s : opened.skipped) err << "tarnowick generate: warning: form file skipped: " << s << "\n";
+  for (const auto& m : opened.messages) err << "tarnowick generate: warning: " << m << "\n";
+  if (project.name.empty()) {
+    err << "tarnowick generate: " << path << ": the file name gives no project name\n";
+    return kExitBadInput;
+  }
+
+  // The forms are painted once, as the designer shows them, before anything reads them.
+  std::vector<const FormDocument*> forms;
+  for (FormDocument* f : project.openForms()) {
+    f->applyPaintRules(handheldFonts());
+    forms.push_back(f);
+  }
+
+  GenerateRequest request;
+  request.library = project.library;
+  request.project = project.name;
+  request.forms = forms;
+  request.settings = readGenerationSettings(ini, "");
+  GenerationSettings& s = request.settings;
+  if (p.options.count("--target")) s.memos = p.options["--target"] == "memos";
+  if (p.options.count("--first-form")) {
+    const std::string& name = p.options["--first-form"];
+    bool known = false;
+    for (const FormDocument* f : forms) known |= sameText(f->formName, name);
+    if (!known) {
+      err << "tarnowick generate: --first-form " << name << ": the project has no open form of that name\n";
+      return kExitUsage;
+    }
+    s.firstForm = name;
+  }
+
+  GeneratedCode code;
+  if (!generateCode(request, code, &why)) {
+    err << "tarnowick generate: " << path << ": " << why << "\n";
+    return kExitBadInput;
+  }
+
+  OutputRequest target;
+  target.folder = p.options.count("--out") ? p.options["--out"] : outputFolderFor(s, path);
+  target.project = project.name;
+  target.library = project.library;
+  target.memos = s.memos;
+  target.icons = s.icons;
+  const bool force = p.flags.count("--force") > 0;
+  target.replaceIcons = force;
+  OutputResult result = saveOutputFolder(target, code, [force](const std::string&) {
+    return force ? ReplaceAnswer::Yes : ReplaceAnswer::No;
+  });
+  for (const auto& f : result.written) out << f << "\n";
+  for (const auto& w : result.warnings) err << "tarnowick generate: warning: " << w << "\n";
+  if (!result.ok()) {
+    err << "tarnowick generate: " << result.error << "\n";
+    if (!result.written.empty()) {
+      err << "tarnowick generate: files already written:\n";
+      for (const auto& f : result.written) err << "  " << f << "\n";
+    }
+    return kExitBadInput;
+  }
+  if (!result.leftAlone.empty()) {
+    err << "tarnowick generate: these files exist and were left alone (use --force to replace them):\n";
+    for (const auto& f : result.leftAlone) err << "  " << f << "\n";
+    return kExitRefused;
+  }
+  return kExitOk;
+}
+
+}  // namespace tw
