@@ -10,6 +10,12 @@ class CControlsFamily : public Family {
   void writeRecord(IniFile& ini, const Control& c) const override;
   void writeMenus(IniFile& ini, const FormDocument& form) const override;
   void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
+  const DesignTables& design() const override;
+  std::string kindWord(const Control& c) const override;
+  Control* createSpecial(Designer& d, FormDocument& form, const KindRow& kind) const override;
+  std::string specialText(const FormDocument& form, const Control& c, const RowDef& row) const override;
+  void setSpecial(Designer& d, FormDocument& form, Control& c, const RowDef& row,
+                  const std::string& text) const override;
 };
 
 // The record kind of a control in a CControls form ("Button", "EditLine", ...); empty for none.

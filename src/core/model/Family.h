@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "Design.h"
 #include "Font.h"
 
 namespace tw {
 
 class Control;
+class Designer;
 class FormDocument;
 class IniFile;
 
@@ -35,6 +37,21 @@ class Family {
   virtual void writeMenus(IniFile&, const FormDocument&) const {}
   // Recreates the control of one section on the form; an unknown kind creates nothing.
   virtual void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const = 0;
+
+  // Design operations. The family's kinds, names, rows and alignment geometry as tables; the
+  // designer walks them (model/Design.h).
+  virtual const DesignTables& design() const = 0;
+  // The kind word of a control ("Button", "EditLine", ...); empty when the family has no such kind.
+  virtual std::string kindWord(const Control& c) const = 0;
+  // Creates a kind marked special (the menu), named and placed; nullptr when nothing was created.
+  virtual Control* createSpecial(Designer&, FormDocument&, const KindRow&) const { return nullptr; }
+  // Text and setting of a row marked Conv::Special.
+  virtual std::string specialText(const FormDocument&, const Control&, const RowDef&) const { return {}; }
+  virtual void setSpecial(Designer&, FormDocument&, Control&, const RowDef&, const std::string&) const {}
+
+  const KindRow* kindOf(const Control& c) const;  // nullptr when the family has no kind for it
+  const KindRow* kindFor(Tool tool) const;         // the kind a palette tool places
+  const AlignGeom* alignOf(ClassId cls) const;
 };
 
 const Family* familyFor(int library);

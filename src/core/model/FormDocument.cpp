@@ -1,5 +1,7 @@
 #include "FormDocument.h"
 
+#include <algorithm>
+
 #include "TextMetrics.h"
 #include "ini/IniFile.h"
 #include "ptoolbox/PTDialog.h"
@@ -54,6 +56,17 @@ std::unique_ptr<Control> FormDocument::remove(Control* c) {
       return owned;
     }
   return nullptr;
+}
+
+void FormDocument::moveWindowChild(const Control* c, size_t index) {
+  for (size_t i = 0; i < window_.size(); ++i)
+    if (window_[i].get() == c) {
+      auto owned = std::move(window_[i]);
+      window_.erase(window_.begin() + long(i));
+      index = std::min(index, window_.size());
+      window_.insert(window_.begin() + long(index), std::move(owned));
+      return;
+    }
 }
 
 int FormDocument::controlCount() const {

@@ -21,6 +21,7 @@ class FormDocument {
   std::string formName;  // the form's identifier: caption, close question, generated code
   std::string fileName;  // full path of the form file; empty until first saved or loaded
   int windowTop = 0, windowLeft = 0;
+  bool visible = true;   // false once its window was closed (hidden); it stays in memory
 
   TCCForm& screen() { return *screen_; }
   const TCCForm& screen() const { return *screen_; }
@@ -36,6 +37,8 @@ class FormDocument {
   Control* add(std::unique_ptr<Control> c, Control* parent);
   // Removes a control with its children; forgets it as shown dialog and last selection.
   std::unique_ptr<Control> remove(Control* c);
+  // Moves a menu bar or menu to a place in the form window's child order.
+  void moveWindowChild(const Control* c, size_t index);
 
   // Every control in file order: each screen child followed by its children, then the window's.
   template <class F> void forEachControl(F&& f) const {

@@ -9,6 +9,11 @@ class PToolboxFamily : public Family {
   int library() const override { return kLibPToolbox; }
   void writeRecord(IniFile& ini, const Control& c) const override;
   void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
+  const DesignTables& design() const override;
+  std::string kindWord(const Control& c) const override;
+  std::string specialText(const FormDocument& form, const Control& c, const RowDef& row) const override;
+  void setSpecial(Designer& d, FormDocument& form, Control& c, const RowDef& row,
+                  const std::string& text) const override;
 };
 
 // The record kind of a control in a PToolboxLib form ("Button", "Push", "Select", ...); empty for none.

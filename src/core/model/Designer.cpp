@@ -1,0 +1,445 @@
+#include "Designer.h"
+
+#include "Alignment.h"
+#include "ControlStream.h"
+#include "Sheet.h"
+#include "ptoolbox/PTDialog.h"
+
+namespace tw {
+namespace {
+
+bool isDialog(const Control* c) { return c && c->classId() == ClassId::PTDialog; }
+
+bool within(const Control* outer, const Control* inner) {
+  for (const Control* c = inner; c; c = c->parent())
+    if (c == outer) return true;
+  return false;
+}
+
+const char* libraryName(int library) { return library == kLibCControls ? "CControls" : "PToolboxLib"; }
+
+}  // namespace
+
+void markSelected(Control& c, bool selected, bool secondary) {
+  c.selected = selected;
+  if (isDialog(&c)) return;
+  if (isDialog(c.parent()))
+    c.selectColor = secondary ? kSelectMaroon : kSelectRed;
+  else
+    c.selectColor = secondary ? kSelectNavy : kSelectBlue;
+}
+
+bool valorOK(std::string_view row, std::string_view text) {
+  if (!text.empty() && text != "-") return true;
+  std::string_view list = kNumericRows;
+  while (!list.empty()) {
+    size_t comma = list.find(',');
+    if (list.substr(0, comma) == row) return false;
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  return true;
+}
+
+Designer::Designer(Messages& m, int lib) : messages(m), library(lib) {}
+
+// ---- Form documents
+
+FormDocument& Designer::newForm(std::string name) {
+  if (name.empty()) name = "Form" + std::to_string(++formCounter);
+  forms_.push_back(std::make_unique<FormDocument>(library, std::move(name)));
+  FormDocument& form = *forms_.back();
+  current_ = &form;
+  presentForm(form);
+  return form;
+}
+
+FormDocument& Designer::addForm(std::unique_ptr<FormDocument> form) {
+  forms_.push_back(std::move(form));
+  activate(*forms_.back());
+  return *forms_.back();
+}
+
+void Designer::closeAll() {
+  current_ = selForm_ = nullptr;
+  selControl_ = nullptr;
+  forms_.clear();
+}
+
+void Designer::activate(FormDocument& form) {
+  current_ = &form;
+  if (form.lastSelected)
+    showProperties(form, form.lastSelected);
+  else
+    presentForm(form);
+}
+
+void Designer::presentForm(FormDocument& form) {
+  deselectAll(form);
+  current_ = &form;
+  selForm_ = &form;
+  selControl_ = nullptr;
+}
+
+void Designer::showProperties(FormDocument& form, Control* c) {
+  if (!c) return presentForm(form);
+  selForm_ = &form;
+  selControl_ = c;
+}
+
+// ---- Naming and control lists
+
+std::string Designer::uniqueName(std::string_view base, const FormDocument& form) {
+  auto taken = [&](const std::string& name) {
+    for (const auto& c : form.screen().children()) {
+      if (c->name() == name) return true;
+      if (isDialog(c.get()))
+        for (const auto& k : c->children())
+          if (k->name() == name) return true;
+    }
+    return false;
+  };
+  std::string candidate;
+  do {
+    ++controlCounter;
+    candidate = std::string(base) + std::to_string(controlCounter);
+  } while (taken(candidate));
+  return candidate;
+}
+
+std::vector<ListEntry> Designer::controlList(const FormDocument& form) const {
+  std::vector<ListEntry> list;
+  const Family* fam = familyFor(form.library());
+  if (!fam) return list;
+  auto entry = [&](Control& c) { list.push_back({c.name() + ": " + fam->kindWord(c), &c}); };
+  for (const auto& c : form.screen().children()) {
+    if (isDialog(c.get()))
+      for (const auto& k : c->children()) entry(*k);
+    entry(*c);
+  }
+  list.push_back({form.formName + ": Form", nullptr});
+  for (const auto& c : form.windowChildren()) entry(*c);
+  return list;
+}
+
+// ---- Placing
+
+Control* Designer::adopt(FormDocument& form, std::unique_ptr<Control> c, std::string_view base, Control* parent,
+                         const std::string& msg) {
+  std::string name = uniqueName(base, form);
+  if (std::string why = form.nameError(name, nullptr); !why.empty()) {
+    messages.error(msg.empty() ? why : msg);
+    return nullptr;  // the control is dropped: it was never wired into the form
+  }
+  c->setNameUnchecked(std::move(name));
+  return form.add(std::move(c), parent);
+}
+
+Control* Designer::create(FormDocument& form, const KindRow& kind, int x, int y, Control* target) {
+  auto c = createControl(kind.cls);
+  const bool dialog = c->isContainer();
+  Control* parent = &form.screen();
+  if (!dialog && isDialog(target) && target->parent() == &form.screen()) parent = target;
+  if (dialog && form.shownDialog) hideDialog(form, *form.shownDialog);
+  c->color = designColour;
+  Control* placed = adopt(form, std::move(c), kind.base, parent, family()->design().duplicateNameText);
+  if (!placed) return nullptr;
+  applyStart(*placed, kind.start, x, y);
+  if (dialog) showDialog(form, static_cast<TPTDialog&>(*placed));
+  return placed;
+}
+
+bool Designer::place(FormDocument& form, int x, int y, Control* target) {
+  const Family* fam = familyFor(form.library());
+  if (!fam) return false;
+  if (!target) target = &form.screen();
+  current_ = &form;
+  Control* made = nullptr;
+  if (const KindRow* kind = fam->kindFor(tool)) {
+    deselectAll(form);
+    tool = Tool::None;
+    made = kind->special ? fam->createSpecial(*this, form, *kind) : create(form, *kind, x, y, target);
+  }
+  if (made) {
+    showProperties(form, made);
+    showSelection(false);
+    return true;
+  }
+  if (target == &form.screen())
+    presentForm(form);
+  else
+    showSelection(false);
+  return false;
+}
+
+void Designer::showDialog(FormDocument& form, TPTDialog& dialog) {
+  if (form.shownDialog && form.shownDialog != &dialog) hideDialog(form, *form.shownDialog);
+  dialog.tag = 1;
+  dialog.visible = true;
+  form.shownDialog = &dialog;
+  if (Control* p = dialog.parent()) p->moveChild(&dialog, p->children().size());
+}
+
+void Designer::hideDialog(FormDocument& form, TPTDialog& dialog) {
+  dialog.tag = 0;
+  dialog.visible = false;
+  dialog.selected = false;
+  if (form.shownDialog == &dialog) form.shownDialog = nullptr;
+}
+
+// ---- Selection, stacking, delete
+
+void Designer::select(FormDocument& form, Control& c, bool extending) {
+  current_ = &form;
+  form.lastSelected = &c;
+  showProperties(form, &c);
+  showSelection(extending);
+}
+
+void Designer::deselectAll(FormDocument& form) {
+  for (const auto& c : form.screen().children()) {
+    markSelected(*c, false, false);
+    if (isDialog(c.get()))
+      for (const auto& k : c->children()) markSelected(*k, false, false);
+  }
+}
+
+void Designer::showSelection(bool keepOthers) {
+  if (!current_) return;
+  if (!keepOthers) deselectAll(*current_);
+  if (selForm_ != current_) return;
+  if (selControl_ && selControl_->classId() != ClassId::CCMenuBar) markSelected(*selControl_, true, keepOthers);
+  current_->lastSelected = selControl_;
+}
+
+void Designer::align(FormDocument& form, AlignKind kind) {
+  if (const Family* fam = familyFor(form.library())) alignSelected(*fam, form, kind);
+}
+
+void Designer::bringToFront() {
+  if (!selControl_ || !selForm_) return;
+  if (Control* p = selControl_->parent())
+    p->moveChild(selControl_, p->children().size());
+  else
+    selForm_->moveWindowChild(selControl_, selForm_->windowChildren().size());
+}
+
+void Designer::sendToBack() {
+  if (!selControl_ || !selForm_) return;
+  if (Control* p = selControl_->parent())
+    p->moveChild(selControl_, 0);
+  else
+    selForm_->moveWindowChild(selControl_, 0);
+}
+
+void Designer::forget(const Control* c) {
+  if (within(c, selControl_)) selControl_ = nullptr;
+  for (const auto& f : forms_)
+    if (within(c, f->lastSelected)) f->lastSelected = nullptr;
+}
+
+void Designer::deleteSelected() {
+  if (!selControl_ || !selForm_) return;
+  FormDocument& form = *selForm_;
+  Control* c = selControl_;
+  forget(c);
+  form.remove(c);  // a dialog takes its children; the shown dialog is forgotten with it
+  form.lastSelected = nullptr;
+  presentForm(form);
+}
+
+// ---- The inspector
+
+std::vector<PropertyRow> Designer::propertyRows() {
+  std::vector<PropertyRow> rows;
+  if (!selForm_) return rows;
+  if (!selControl_) {
+    rows.push_back({"Name", selForm_->formName});
+    rows.push_back({"Title", selForm_->screen().title});
+    return rows;
+  }
+  const Family* fam = familyFor(selForm_->library());
+  const KindRow* kind = fam ? fam->kindOf(*selControl_) : nullptr;
+  if (!kind) return rows;
+  for (const RowDef& r : kind->rows) rows.push_back({r.row, rowText(*this, *selForm_, *selControl_, *fam, r)});
+  return rows;
+}
+
+std::string Designer::valueText(std::string_view row) {
+  for (auto& r : propertyRows())
+    if (r.name == row) return r.text;
+  return {};
+}
+
+bool Designer::setValue(std::string_view row, const std::string& text) {
+  if (!selForm_) return false;
+  FormDocument& form = *selForm_;
+  if (!selControl_) {
+    if (row != "Name" && row != "Title") return false;
+    if (std::string why = textError(text); !why.empty()) {
+      messages.error(why);
+      return false;
+    }
+    if (row == "Title") {
+      form.screen().title = text;
+    } else {
+      // A form file without a name does not open again: an empty name is not taken.
+      if (text.empty()) {
+        messages.error("A form must have a name");
+        return false;
+      }
+      form.formName = text;
+    }
+    return true;
+  }
+  const Family* fam = familyFor(form.library());
+  const KindRow* kind = fam ? fam->kindOf(*selControl_) : nullptr;
+  if (!kind) return false;
+  for (const RowDef& r : kind->rows)
+    if (row == r.row) return setRow(*this, form, *selControl_, *fam, r, text);
+  return false;
+}
+
+bool Designer::applyTyped(std::string_view row, const std::string& text) {
+  return valorOK(row, text) && setValue(row, text);
+}
+
+std::vector<std::string> Designer::choices(std::string_view row) const {
+  using L = std::vector<std::string>;
+  struct Choice {
+    const char* row;
+    L words;
+  };
+  static const std::vector<Choice> fixed = {
+      {"Font", {"Standard", "Bold", "Large"}},
+      {"Frame", {"Standard", "Bold", "Square", "No Frame"}},
+      {"Type", {"Standard", "Repeat"}},
+      {"Alignment", {"Left", "Center", "Right"}},
+      {"Align", {"Left", "Right"}},
+      {"State", {"False", "True"}},
+      {"SingleLine", {"False", "True"}},
+      {"NumbersOnly", {"False", "True"}},
+      {"Test", {"No", "Yes"}},
+      {"TestItems", {"No", "Yes"}},
+      {"Clickable", {"No", "Yes"}},
+      {"Line", {"White", "Black", "Gray"}},
+      {"Underline", {"True", "False"}},
+      {"Editable", {"True", "False"}},
+      {"Justification", {"Left", "Right"}},
+  };
+  for (const auto& c : fixed)
+    if (row == c.row) return c.words;
+  const Control* sel = selControl_;
+  if (row == "Style") {
+    if (sel && (sel->classId() == ClassId::CCEdit || sel->classId() == ClassId::CCLabel))
+      return {"Plain", "Underlined", "Boxed"};
+    if (sel && sel->classId() == ClassId::PTList) return {"Stand-alone", "Pop-triggered", "Popup-list"};
+    return {};
+  }
+  if (row == "ShowForm") {
+    L out = {"(None)"};
+    const bool inDialog = sel && isDialog(sel->parent());
+    for (const auto& f : forms_) {
+      if (!f->visible) continue;
+      const bool ownScreen = sel && sel->parent() == &f->screen();
+      if (!ownScreen) out.push_back(f->formName);
+      if (!inDialog)
+        for (const auto& c : f->screen().children())
+          if (isDialog(c.get())) out.push_back(c->name());
+    }
+    return out;
+  }
+  if (row == "Trigger") {
+    L out = {"(None)"};
+    if (current_)
+      for (const auto& c : current_->screen().children())
+        if (c->classId() == ClassId::PTPopTrigger) out.push_back(c->name());
+    return out;
+  }
+  return {};
+}
+
+std::optional<std::vector<std::string>> Designer::items() const {
+  if (!selControl_) return std::nullopt;
+  const PropInfo* p = selControl_->property("Items");
+  if (!p) return std::nullopt;
+  return std::get<std::vector<std::string>>(p->get(*selControl_));
+}
+
+bool Designer::setItems(const std::vector<std::string>& list) {
+  if (!selControl_) return false;
+  const PropInfo* p = selControl_->property("Items");
+  if (!p) return false;
+  for (const auto& item : list)
+    if (std::string why = textError(item); !why.empty()) {
+      messages.error(why);
+      return false;
+    }
+  p->set(*selControl_, PropValue(list));  // through the setter: a menu's height follows
+  return true;
+}
+
+// ---- The control clipboard
+
+namespace {
+bool clipboardable(const Control* c) {
+  return c && c->classId() != ClassId::CCMenu && c->classId() != ClassId::CCMenuBar;
+}
+}  // namespace
+
+std::optional<std::string> Designer::copy() {
+  if (!clipboardable(selControl_)) return std::nullopt;
+  // The copy carries the name "Copiado", which no control keeps, so it can be pasted where it came from.
+  return writeControlPayload(*selControl_, "Copiado");
+}
+
+std::optional<std::string> Designer::cut() {
+  if (!clipboardable(selControl_) || !selForm_) return std::nullopt;
+  std::string payload = writeControlPayload(*selControl_, selControl_->name());
+  deleteSelected();
+  return payload;
+}
+
+bool Designer::paste(std::string_view payload) {
+  FormDocument* form = current_;
+  const Family* fam = form ? familyFor(form->library()) : nullptr;
+  if (!fam) return false;
+  std::string why;
+  auto streamed = readControlPayload(payload, &why);
+  if (!streamed) {
+    messages.error("Nothing was pasted: " + why);
+    return false;
+  }
+  Control& c = *streamed->control;
+  const KindRow* kind = fam->kindOf(c);
+  if (!kind || !kind->pasteBase) {
+    messages.error(std::string("A ") + c.className() + " cannot be pasted into a form of the " +
+                   libraryName(form->library()) + " library");
+    return false;
+  }
+  // The control is read under its streamed name first, which the form must not hold already.
+  if (!streamed->name.empty())
+    if (why = form->nameError(streamed->name, nullptr); !why.empty()) {
+      messages.error(why);
+      return false;
+    }
+  const bool dialog = c.isContainer();
+  Control* parent = &form->screen();
+  if (!dialog && selForm_ == form && isDialog(selControl_) && selControl_->parent() == &form->screen())
+    parent = selControl_;
+  Control* placed = adopt(*form, std::move(streamed->control), kind->pasteBase, parent, "");
+  if (!placed) return false;
+  if (dialog) {
+    // Only one dialog is shown on a screen: a pasted shown dialog takes the place of the one shown.
+    auto& d = static_cast<TPTDialog&>(*placed);
+    if (d.tag == 1)
+      showDialog(*form, d);
+    else
+      hideDialog(*form, d);
+  }
+  showProperties(*form, placed);
+  showSelection(false);
+  return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,210 @@
+#include "Sheet.h"
+
+#include <charconv>
+
+#include "Designer.h"
+#include "Family.h"
+#include "FormDocument.h"
+#include "ini/Cp1252.h"
+#include "ptoolbox/PTDialog.h"
+
+namespace tw {
+namespace {
+
+const char* fontWord(const std::string& name) {
+  if (name == kFontStandard) return "Standard";
+  if (name == kFontBold) return "Bold";
+  if (name == kFontLarge) return "Large";
+  return "";
+}
+
+const char* fontForWord(std::string_view word) {
+  if (word == "Standard") return kFontStandard;
+  if (word == "Bold") return kFontBold;
+  if (word == "Large") return kFontLarge;
+  return nullptr;
+}
+
+long long getInt(const Control& c, const char* prop) {
+  const PropInfo* p = c.property(prop);
+  return p ? std::get<long long>(p->get(c)) : 0;
+}
+
+void setInt(Control& c, const char* prop, long long v) {
+  if (const PropInfo* p = c.property(prop)) p->set(c, PropValue(v));
+}
+
+std::string lowerFirst(const char* s) {
+  std::string out = s;
+  if (!out.empty() && out[0] >= 'A' && out[0] <= 'Z') out[0] = char(out[0] - 'A' + 'a');
+  return out;
+}
+
+// "The maximum width of a Image control is 40"
+std::string limitText(const Family& fam, const Control& c, const RowDef& row) {
+  std::string kind = fam.kindWord(c);
+  return "The maximum " + lowerFirst(row.row) + " of a " + kind + " control is " + std::to_string(row.max);
+}
+
+}  // namespace
+
+std::optional<int> strictInteger(std::string_view text) {
+  std::string_view digits = text;
+  bool negative = false;
+  if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) {
+    negative = digits[0] == '-';
+    digits.remove_prefix(1);
+  }
+  if (digits.empty() || digits.size() > 11) return std::nullopt;
+  long long v = 0;
+  for (char ch : digits) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    v = v * 10 + (ch - '0');
+  }
+  if (negative) v = -v;
+  if (v < -2147483648LL || v > 2147483647LL) return std::nullopt;
+  return int(v);
+}
+
+std::string notAnInteger(std::string_view text) { return "'" + std::string(text) + "' is not a valid integer value"; }
+
+std::string textError(std::string_view text) {
+  if (!fitsCp1252(text))
+    return "'" + std::string(text) + "' has characters that the handheld's character set cannot hold";
+  for (unsigned char ch : text)
+    if (ch < 0x20 && ch != '\t')
+      return "Line breaks and other control characters cannot be kept in a form file";
+  return {};
+}
+
+std::string rowText(Designer& d, FormDocument& form, Control& c, const Family& fam, const RowDef& row) {
+  const PropInfo* p = c.property(row.prop);
+  switch (row.conv) {
+    case Conv::Text:
+      return p ? std::get<std::string>(p->get(c)) : std::string();
+    case Conv::Number: {
+      long long v = getInt(c, row.prop) + row.shift;
+      if (row.max > 0 && v > row.max) {
+        // A mouse resize can make it larger than it may be: corrected as soon as it is shown.
+        d.messages.error(limitText(fam, c, row));
+        setInt(c, row.prop, row.max - row.shift);
+        v = row.max;
+      }
+      return std::to_string(v);
+    }
+    case Conv::Words: {
+      long long v = getInt(c, row.prop);
+      for (const Word& w : row.words->words)
+        if (w.value == v) return w.text;
+      return row.words->otherText;
+    }
+    case Conv::Font:
+      return fontWord(c.font.name);
+    case Conv::Items:
+      return "(Items)";
+    case Conv::Bitmap:
+      return "(Bitmap)";
+    case Conv::Name:
+      return c.name();
+    case Conv::DialogTest:
+      return c.tag == 1 ? "Yes" : "No";
+    case Conv::Special:
+      return fam.specialText(form, c, row);
+  }
+  return {};
+}
+
+bool setRow(Designer& d, FormDocument& form, Control& c, const Family& fam, const RowDef& row,
+            const std::string& text) {
+  switch (row.conv) {
+    case Conv::Text: {
+      if (std::string why = textError(text); !why.empty()) {
+        d.messages.error(why);
+        return false;
+      }
+      if (const PropInfo* p = c.property(row.prop)) p->set(c, PropValue(text));
+      return true;
+    }
+    case Conv::Number: {
+      auto v = strictInteger(text);
+      if (!v) {
+        d.messages.error(notAnInteger(text));
+        return false;
+      }
+      long long value = *v;
+      if (row.max > 0 && value > row.max) {
+        d.messages.error(limitText(fam, c, row));
+        value = row.max;
+      }
+      setInt(c, row.prop, value - row.shift);
+      return true;
+    }
+    case Conv::Words: {
+      for (const Word& w : row.words->words)
+        if (text == w.text) {
+          setInt(c, row.prop, w.value);
+          return true;
+        }
+      if (!row.words->setsOther) return false;
+      setInt(c, row.prop, row.words->otherValue);
+      return true;
+    }
+    case Conv::Font: {
+      const char* face = fontForWord(text);
+      if (!face) return false;
+      c.font.name = face;
+      return true;
+    }
+    case Conv::Items:
+    case Conv::Bitmap:
+      return false;  // edited in their own editors
+    case Conv::Name: {
+      std::string why;
+      if (!form.rename(c, text, &why)) {
+        d.messages.error(why);
+        return false;
+      }
+      return true;
+    }
+    case Conv::DialogTest: {
+      if (c.classId() != ClassId::PTDialog) return false;
+      auto& dialog = static_cast<TPTDialog&>(c);
+      if (text == "Yes")
+        d.showDialog(form, dialog);
+      else if (dialog.tag != 0)
+        d.hideDialog(form, dialog);
+      return true;
+    }
+    case Conv::Special:
+      fam.setSpecial(d, form, c, row, text);
+      return true;
+  }
+  return false;
+}
+
+void applyStart(Control& c, const std::vector<Init>& start, int x, int y) {
+  for (const Init& init : start) {
+    const PropInfo* p = c.property(init.prop);
+    if (!p) continue;
+    PropValue v;
+    if (auto* n = std::get_if<long long>(&init.value)) {
+      if (p->type == PropType::Boolean)
+        v = *n != 0;
+      else
+        v = *n;
+    } else if (auto* s = std::get_if<const char*>(&init.value)) {
+      v = std::string(*s);
+    } else if (auto* l = std::get_if<std::vector<std::string>>(&init.value)) {
+      v = *l;
+    } else {
+      switch (std::get<Placeholder>(init.value)) {
+        case Placeholder::X: v = (long long)x; break;
+        case Placeholder::Y: v = (long long)y; break;
+        case Placeholder::OwnName: v = c.name(); break;
+      }
+    }
+    p->set(c, v);
+  }
+}
+
+}  // namespace tw
