@@ -11,14 +11,14 @@ using namespace tw;
 
 namespace {
 
-struct Run {
+struct CmdResult {
   int status;
   std::string output;  // standard output and error together
 };
 
-Run run(const std::string& args) {
+CmdResult run(const std::string& args) {
   std::string cmd = std::string(TW_EXE) + " " + args + " 2>&1";
-  Run r{-1, ""};
+  CmdResult r{-1, ""};
   FILE* p = ::popen(cmd.c_str(), "r");
   std::array<char, 4096> buf;
   size_t n;
@@ -32,7 +32,7 @@ Run run(const std::string& args) {
 
 TEST(Cli, HelpVersionAndUsageErrors) {
   EXPECT_EQ(run("--help").status, 0);
-  Run v = run("--version");
+  CmdResult v = run("--version");
   EXPECT_EQ(v.status, 0);
   EXPECT_NE(v.output.find("tarnowick 1.0"), std::string::npos);
   EXPECT_EQ(run("resave").status, 1);
@@ -44,7 +44,7 @@ TEST(Cli, ResaveWritesWhatTheDesignerSaves) {
   TempDir dir;
   std::string in = dir.path + "/in.twk", out = dir.path + "/out.twk", again = dir.path + "/again.twk";
   writeText(in, "[form]\nname = Main\nLib=2\n[B]\nControl=Button\nName=B\nText=\"Go\"\n");
-  Run r = run("resave " + in + " --out " + out);
+  CmdResult r = run("resave " + in + " --out " + out);
   ASSERT_EQ(r.status, 0) << r.output;
   std::string saved = *readWholeFile(out);
   EXPECT_EQ(saved.rfind("[FORM]\r\nName=Main\r\nTop=0\r\nLeft=0\r\nTitle=Form\r\nLib=2\r\n", 0), 0u);
@@ -58,7 +58,7 @@ TEST(Cli, ResaveReportsBadInputAndKeepsTheOldFile) {
   std::string in = dir.path + "/in.twk";
   EXPECT_EQ(run("resave " + dir.path + "/none.twk --out " + dir.path + "/x.twk").status, 2);
   writeText(in, "[FORM]\nName=F\nLib=7\n");
-  Run r = run("resave " + in + " --out " + dir.path + "/x.twk");
+  CmdResult r = run("resave " + in + " --out " + dir.path + "/x.twk");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.output.find("control library"), std::string::npos);
   writeText(in, "[FORM]\nLib=1\n");

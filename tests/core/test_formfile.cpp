@@ -371,22 +371,24 @@ TEST(FormFile, BadNamesAreRefusedAndTheRestStillLoads) {
 }
 
 TEST(FormFile, HostileInputLoadsQuicklyWithinBounds) {
-  std::string big = "[FORM]\nName=F\nLib=1\n[L]\nControl=ListBox\nCount=2000000000\nItem1999999999=last\n"
-                    "[G]\nControl=Button\nLeft=2147483647\nTop=-2147483648\nWidth=99999999999\nHeight=-7\n"
-                    "[Long]\nControl=Label\nContent=" +
+  std::string big = "[FORM]\nName=F\nLib=1\n[L]\nControl=ListBox\nName=L\nCount=2000000000\nItem1999999999=last\n"
+                    "[G]\nControl=Button\nName=G\nLeft=2147483647\nTop=-2147483648\nWidth=2147483647\nHeight=99999999999\n"
+                    "[Long]\nControl=Label\nName=Long\nContent=" +
                     std::string(1 << 20, 'x') + "\n";
-  for (int i = 0; i < 20000; ++i) big += "[D]\nControl=Button\n";
+  for (int i = 0; i < 20000; ++i) big += "[D]\nControl=Button\nName=D\n";
   big += std::string("\0\xff\x01[[]]==\r\r\n", 12);
   IniFile ini;
   ini.parse(big);
   FormDocument f(kLibCControls, "F");
   loadForm(f, ini, kWhite, nullptr);
   auto* l = static_cast<TCCListBox*>(f.findComponent("L"));
+  ASSERT_TRUE(l && f.findComponent("G") && f.findComponent("Long"));
   EXPECT_EQ(l->items, std::vector<std::string>{"last"});
   auto* g = f.findComponent("G");
   EXPECT_EQ(g->left(), 32767);
   EXPECT_EQ(g->top(), -32768);
   EXPECT_EQ(g->width(), 32767);
+  EXPECT_EQ(g->height(), 14);  // beyond 32 bits is no number: the default
   EXPECT_EQ(static_cast<TCCLabel*>(f.findComponent("Long"))->content.size(), size_t(1 << 20));
   EXPECT_EQ(f.controlCount(), 4);
 }
