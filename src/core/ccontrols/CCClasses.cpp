@@ -12,20 +12,10 @@
 #include "CCPopUp.h"
 #include "CCRadio.h"
 #include "CCSwitch.h"
+#include "model/PropertyList.h"
 #include "model/TextMetrics.h"
 
 namespace tw {
-namespace {
-
-PropList withBase(std::initializer_list<PropInfo> own, unsigned userParts = 0) {
-  PropList list = Control::baseProperties();
-  list.insert(list.end(), own);
-  addUserProperties(list, userParts);
-  return list;
-}
-
-}  // namespace
-
 void TCCButton::beforePaint(const TextMetrics& m) {
   if (tag == 3) setWidth(m.textWidth(font, content) + 7);
 }

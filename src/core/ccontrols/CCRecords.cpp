@@ -25,13 +25,6 @@ Alignment alignmentFromCode(int code) {
   return code == 1 ? Alignment::Center : code == 2 ? Alignment::Right : Alignment::Left;
 }
 
-std::string parentName(const Control& c) { return c.parent() ? c.parent()->name() : std::string(); }
-
-template <class T>
-const T& as(const Control& c) {
-  return static_cast<const T&>(c);
-}
-
 void writeDropDown(const RecordWriter& w, const TCCDropDown& d, const char* kind, const char* testKey, int test) {
   w.list(d.items);
   w.str("Control", kind);
@@ -248,24 +241,7 @@ void CControlsFamily::readRecord(const IniFile& ini, const std::string& section,
   FormDocument& form = ctx.form;
   TCCForm& screen = form.screen();
 
-  if (kind == "Dialog") {
-    auto d = std::make_unique<TPTDialog>();
-    d->color = ctx.designColour;
-    std::string name = r.str("Name", "Dialog");
-    d->title = r.str("Content", "Dialog");
-    d->setTop(r.num("Top", 60));
-    d->setLeft(r.num("Left", 5));
-    d->setHeight(r.num("Height", 80));
-    d->setWidth(r.num("Width", 152));
-    d->tag = r.num("Test", 0);
-    auto* placed = static_cast<TPTDialog*>(placeRead(ctx, std::move(d), &screen, name));
-    if (!placed) return;
-    if (placed->tag == 1)
-      form.shownDialog = placed;
-    else
-      placed->visible = false;
-    return;
-  }
+  if (kind == "Dialog") return readDialogRecord(r, ctx, "Content");
   if (kind == "MenuBar") {
     auto m = std::make_unique<TCCMenuBar>();
     m->color = ctx.designColour;

@@ -2,6 +2,7 @@
 // Small helpers for writing and reading one control's section of a form file.
 #include <string>
 
+#include "Control.h"
 #include "Font.h"
 #include "ini/IniFile.h"
 
@@ -27,5 +28,18 @@ struct RecordReader {
   }
   std::optional<std::vector<std::string>> list(bool keepEmpty) const { return ini.readList(section, keepEmpty); }
 };
+
+template <class T>
+const T& as(const Control& c) {
+  return static_cast<const T&>(c);
+}
+
+// The name a record gives as `Parent`: the screen's ("panScreen") or a dialog's.
+inline std::string parentName(const Control& c) { return c.parent() ? c.parent()->name() : std::string(); }
+
+struct LoadContext;
+// The dialog record of both libraries, whose title key differs ("Content" or "Title"). A dialog with
+// Test 1 becomes the form's shown dialog; any other Test hides it.
+void readDialogRecord(const RecordReader& r, LoadContext& ctx, const char* titleKey);
 
 }  // namespace tw

@@ -7,20 +7,10 @@
 #include "PTLabel.h"
 #include "PTList.h"
 #include "PTPopTrigger.h"
+#include "model/PropertyList.h"
 #include "model/TextMetrics.h"
 
 namespace tw {
-namespace {
-
-PropList withBase(std::initializer_list<PropInfo> own, unsigned userParts = 0) {
-  PropList list = Control::baseProperties();
-  list.insert(list.end(), own);
-  addUserProperties(list, userParts);
-  return list;
-}
-
-}  // namespace
-
 void TPTLabel::beforePaint(const TextMetrics& m) {
   setWidth(m.textWidth(font, content) + 1);
   int h = m.textHeight(font, content);

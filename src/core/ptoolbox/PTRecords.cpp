@@ -17,13 +17,6 @@
 namespace tw {
 namespace {
 
-template <class T>
-const T& as(const Control& c) {
-  return static_cast<const T&>(c);
-}
-
-std::string parentName(const Control& c) { return c.parent() ? c.parent()->name() : std::string(); }
-
 void writeBounds(const RecordWriter& w, const Control& c) {
   w.num("Height", c.height());
   w.num("Width", c.width());
@@ -32,6 +25,24 @@ void writeBounds(const RecordWriter& w, const Control& c) {
 }
 
 }  // namespace
+
+void readDialogRecord(const RecordReader& r, LoadContext& ctx, const char* titleKey) {
+  auto d = std::make_unique<TPTDialog>();
+  d->color = ctx.designColour;
+  std::string name = r.str("Name", "Dialog");
+  d->title = r.str(titleKey, "Dialog");
+  d->setTop(r.num("Top", 60));
+  d->setLeft(r.num("Left", 5));
+  d->setHeight(r.num("Height", 80));
+  d->setWidth(r.num("Width", 152));
+  d->tag = r.num("Test", 0);
+  auto* placed = static_cast<TPTDialog*>(placeRead(ctx, std::move(d), &ctx.form.screen(), name));
+  if (!placed) return;
+  if (placed->tag == 1)
+    ctx.form.shownDialog = placed;
+  else
+    placed->visible = false;
+}
 
 std::string ptKind(const Control& c) {
   switch (c.classId()) {
@@ -164,24 +175,7 @@ void PToolboxFamily::readRecord(const IniFile& ini, const std::string& section, 
   const std::string kind = r.str("Control", "");
   FormDocument& form = ctx.form;
 
-  if (kind == "Dialog") {
-    auto d = std::make_unique<TPTDialog>();
-    d->color = ctx.designColour;
-    std::string name = r.str("Name", "Dialog");
-    d->title = r.str("Title", "Dialog");
-    d->setTop(r.num("Top", 60));
-    d->setLeft(r.num("Left", 5));
-    d->setHeight(r.num("Height", 80));
-    d->setWidth(r.num("Width", 152));
-    d->tag = r.num("Test", 0);
-    auto* placed = static_cast<TPTDialog*>(placeRead(ctx, std::move(d), &form.screen(), name));
-    if (!placed) return;
-    if (placed->tag == 1)
-      form.shownDialog = placed;
-    else
-      placed->visible = false;
-    return;
-  }
+  if (kind == "Dialog") return readDialogRecord(r, ctx, "Title");
 
   // Most kinds read Top, Left, Height and Width in that order, with their own defaults.
   auto bounds = [&](Control& c, int top, int left, int height, int width) {
