@@ -1,0 +1,120 @@
+// Project files: what saving lists and keeps, what opening reopens and skips.
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "ccontrols/CCButton.h"
+#include "ini/IniFile.h"
+#include "model/FormDocument.h"
+#include "model/FormFile.h"
+#include "model/Project.h"
+#include "ptoolbox/PTButton.h"
+
+using namespace tw;
+
+namespace {
+
+std::unique_ptr<FormDocument> formWithButton(int lib, const std::string& name, const std::string& file) {
+  auto f = std::make_unique<FormDocument>(lib, name);
+  f->fileName = file;
+  std::unique_ptr<Control> b;
+  if (lib == 1)
+    b = std::make_unique<TCCButton>();
+  else
+    b = std::make_unique<TPTButton>();
+  b->setNameUnchecked("Button1");
+  f->add(std::move(b), &f->screen());
+  return f;
+}
+
+}  // namespace
+
+TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
+  TempDir dir;
+  const std::string path = dir.path + "/Demo.twp";
+  writeText(path,
+            "[Project]\r\nName=old\r\nLib=2\r\n[Code]\r\nCreatorID=ABCD\r\nFirstForm=Third\r\n[Icons]\r\nLarge1=/x/l1.bmp\r\n"
+            "[ActiveForms]\r\nForm7=/gone.twk\r\n");
+  Project p;
+  p.library = 1;
+  p.forms.push_back({formWithButton(1, "First", dir.path + "/First.twk"), true});
+  p.forms.push_back({formWithButton(1, "Second", dir.path + "/Second.twk"), false});
+  p.forms.push_back({formWithButton(1, "Third", dir.path + "/Third.twk"), true});
+  WindowSettings w;
+  w.inspectorShown = true, w.inspectorTop = 12, w.inspectorLeft = 34;
+  std::vector<std::string> errors;
+  std::string why;
+  ASSERT_TRUE(writeProjectFile(p, path, w, saveFormsToTheirFiles(&errors), &why)) << why;
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(fileExists(dir.path + "/First.twk"));
+  EXPECT_FALSE(fileExists(dir.path + "/Second.twk"));  // a closed form is neither saved nor listed
+  EXPECT_TRUE(fileExists(dir.path + "/Third.twk"));
+
+  IniFile ini;
+  ASSERT_TRUE(ini.load(path));
+  EXPECT_EQ(ini.readString("Project", "Name", ""), path);
+  EXPECT_EQ(ini.readInteger("Project", "Lib", 0), 1);
+  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form2"}));
+  EXPECT_EQ(ini.readString("ActiveForms", "Form2", ""), dir.path + "/Third.twk");
+  EXPECT_EQ(ini.readString("Code", "CreatorID", ""), "ABCD");
+  EXPECT_EQ(ini.readString("Code", "FirstForm", ""), "Third");
+  EXPECT_EQ(ini.readString("Icons", "Large1", ""), "/x/l1.bmp");
+  EXPECT_EQ(ini.keys("Properties"), (std::vector<std::string>{"Active", "Top", "Left"}));
+  EXPECT_EQ(ini.keys("Zoom"), (std::vector<std::string>{"Active"}));  // no position while hidden
+
+  OpenedProject back = readProjectFile(path, kWhite);
+  EXPECT_EQ(back.project.name, "Demo");
+  EXPECT_EQ(back.project.library, 1);
+  ASSERT_EQ(back.project.forms.size(), 2u);
+  EXPECT_EQ(back.project.forms[0].form->formName, "First");
+  EXPECT_EQ(back.project.forms[1].form->formName, "Third");
+  EXPECT_EQ(back.project.forms[1].form->screen().children().size(), 1u);
+  EXPECT_TRUE(back.windows.inspectorShown);
+  EXPECT_EQ(back.windows.inspectorTop, 12);
+  EXPECT_EQ(back.windows.inspectorLeft, 34);
+  EXPECT_FALSE(back.windows.magnifierShown);
+}
+
+TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
+  TempDir dir;
+  makeDir(dir.path + "/forms");
+  // A form file of the other library is read with the project's library, without a message.
+  saveForm(*formWithButton(1, "Later", ""), dir.path + "/forms/Later.twk", nullptr);
+  saveForm(*formWithButton(2, "Earlier", ""), dir.path + "/Earlier.twk", nullptr);
+  writeText(dir.path + "/NoName.twk", "[FORM]\r\nTitle=x\r\nLib=2\r\n");
+  const std::string path = dir.path + "/P.twp";
+  writeText(path,
+            "[Project]\r\nLib=2\r\n[Zoom]\r\nActive=1\r\nLeft=40\r\n[ActiveForms]\r\nForm9=" + dir.path +
+                "/Earlier.twk\r\nForm1=/no/such/file.twk\r\nForm3=NoName.twk\r\nForm2=\r\nForm0=forms/Later.twk\r\n");
+  OpenedProject o = readProjectFile(path, kWhite);
+  EXPECT_TRUE(o.error.empty());
+  EXPECT_EQ(o.project.library, 2);
+  ASSERT_EQ(o.project.forms.size(), 2u);
+  EXPECT_EQ(o.project.forms[0].form->formName, "Earlier");
+  EXPECT_EQ(o.project.forms[1].form->formName, "Later");  // relative to the project's folder
+  EXPECT_EQ(o.project.forms[1].form->fileName, dir.path + "/forms/Later.twk");
+  ASSERT_EQ(o.project.forms[1].form->screen().children().size(), 1u);
+  EXPECT_EQ(o.project.forms[1].form->screen().children()[0]->classId(), ClassId::PTButton);
+  EXPECT_EQ(o.skipped.size(), 3u);
+  EXPECT_TRUE(o.windows.magnifierShown);
+  EXPECT_FALSE(o.windows.magnifierTop.has_value());  // stays where it is
+  EXPECT_EQ(o.windows.magnifierLeft, 40);
+  EXPECT_FALSE(o.windows.inspectorShown);
+
+  // A project file that is not there opens as an empty project of library 1.
+  OpenedProject none = readProjectFile(dir.path + "/Missing.twp", kWhite);
+  EXPECT_TRUE(none.error.empty());
+  EXPECT_EQ(none.project.name, "Missing");
+  EXPECT_EQ(none.project.library, 1);
+  EXPECT_TRUE(none.project.forms.empty());
+}
+
+TEST(Project, TheExamplesOpenWithEveryFormAsTheDesignerSavesIt) {
+  for (const char* lib : {"ccontrols", "ptoolbox"}) {
+    OpenedProject o = readProjectFile(std::string(TW_EXAMPLES_DIR) + "/" + lib + "/Demo.twp", kWhite);
+    EXPECT_TRUE(o.skipped.empty()) << lib;
+    EXPECT_TRUE(o.messages.empty()) << lib;
+    ASSERT_GE(o.project.forms.size(), 2u) << lib;
+    for (const auto& pf : o.project.forms)
+      EXPECT_EQ(formToIni(*pf.form).serialize(), *readWholeFile(pf.form->fileName)) << pf.form->fileName;
+  }
+}
