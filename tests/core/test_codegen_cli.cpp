@@ -1,0 +1,85 @@
+// `tarnowick generate` as a build script runs it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+
+#include "TestFiles.h"
+
+using namespace tw;
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string output;  // standard output and error together
+};
+
+Outcome generate(const std::string& args) {
+  std::string cmd = std::string(TW_EXE) + " generate " + args + " 2>&1";
+  Outcome r{-1, ""};
+  FILE* p = ::popen(cmd.c_str(), "r");
+  std::array<char, 4096> buf;
+  size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
+  int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
+
+const std::string kCc = std::string(TW_EXAMPLES_DIR) + "/ccontrols/Demo.twp";
+const std::string kPt = std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Demo.twp";
+
+}  // namespace
+
+TEST(GenerateCommand, WritesTheExampleAndReplacesOnlyWithForce) {
+  TempDir dir;
+  const std::string out = dir.path + "/cc";
+  Outcome first = generate(kCc + " --out " + out);
+  ASSERT_EQ(first.status, 0) << first.output;
+  EXPECT_EQ(dir.list().size(), 1u);
+  for (const char* f : {"Demo.pc", "DemoForms.pc", "DemoEvents.pc", "Demo.h", "large1.bmp", "small8.bmp"})
+    EXPECT_TRUE(fileExists(out + "/" + f)) << f;
+  EXPECT_NE(first.output.find("CControls library not found"), std::string::npos);
+  std::string main = *readWholeFile(out + "/Demo.pc");
+  EXPECT_EQ(main.rfind("@cid \"TWCC\";\r\n@name \"CC Demo\";\r\n", 0), 0u);
+  EXPECT_NE(main.find("\r\n  Main();\r\n"), std::string::npos);
+
+  writeText(out + "/DemoEvents.pc", "edited by hand");
+  Outcome again = generate(kCc + " --out " + out + " --first-form settings");
+  EXPECT_EQ(again.status, 3) << again.output;
+  EXPECT_NE(again.output.find(out + "/DemoEvents.pc"), std::string::npos);
+  EXPECT_NE(again.output.find(out + "/large1.bmp"), std::string::npos);
+  EXPECT_EQ(*readWholeFile(out + "/DemoEvents.pc"), "edited by hand");
+
+  Outcome forced = generate(kCc + " --out " + out + " --force --first-form settings");
+  EXPECT_EQ(forced.status, 0) << forced.output;
+  EXPECT_NE(*readWholeFile(out + "/DemoEvents.pc"), "edited by hand");
+  EXPECT_NE(readWholeFile(out + "/Demo.pc")->find("\r\n  Settings();\r\n"), std::string::npos);
+}
+
+TEST(GenerateCommand, TargetsOptionsAndBadInput) {
+  TempDir dir;
+  Outcome memos = generate(kPt + " --out " + dir.path + "/m --target memos");
+  ASSERT_EQ(memos.status, 0) << memos.output;
+  EXPECT_FALSE(fileExists(dir.path + "/m/large1.bmp"));
+  EXPECT_EQ(readWholeFile(dir.path + "/m/Demo.pc")->rfind("//Main Demo.pc\r\n\r\nlibrary \"PToolboxLib\"\r\n", 0), 0u);
+  EXPECT_EQ(readWholeFile(dir.path + "/m/Demo.h")->rfind("/$ Demo.h\r\n//Main ID numbers\r\n#define Main 3000\r\n", 0), 0u);
+
+  EXPECT_EQ(generate("").status, 1);
+  EXPECT_EQ(generate(kPt + " --target palm").status, 1);
+  EXPECT_EQ(generate(kPt + " --out " + dir.path + "/x --first-form Nowhere").status, 1);
+  EXPECT_EQ(generate(dir.path + "/none.twp").status, 2);
+
+  // A project that opens no form has no first form: refused, nothing written.
+  writeText(dir.path + "/Empty.twp", "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=gone.twk\r\n");
+  Outcome empty = generate(dir.path + "/Empty.twp --out " + dir.path + "/e");
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_NE(empty.output.find("no open form"), std::string::npos);
+  EXPECT_FALSE(isDirectory(dir.path + "/e"));
+
+  // An output folder that cannot be made is bad input.
+  writeText(dir.path + "/file", "");
+  EXPECT_EQ(generate(kPt + " --out " + dir.path + "/file/sub").status, 2);
+}
