@@ -11,15 +11,15 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Font.h"
+
 namespace tw {
 
 class BitmapFont;
 
-// 0x00BBGGRR. Values with the top bit set name system colours (0x80000000 + index), as the framework's do;
-// the canvas draws them in the classic desktop scheme's colour.
-using Colour = int32_t;
-inline constexpr Colour kBlack = 0x000000;
-inline constexpr Colour kWhite = 0xFFFFFF;
+// Colour (0x00BBGGRR), kBlack and kWhite come from the model's font header. Values with the top bit set name
+// system colours (0x80000000 + index), as the framework's do; the canvas draws them in the classic desktop
+// scheme's colour.
 inline constexpr Colour kInvalidColour = -1;  // what pixel() answers outside the canvas or the clip
 
 // The plain 0x00BBGGRR value a colour draws with.

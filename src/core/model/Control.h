@@ -32,7 +32,6 @@ inline constexpr Colour kSelectBlue = 0xFF0000, kSelectNavy = 0x800000;
 inline constexpr Colour kSelectRed = 0x0000FF, kSelectMaroon = 0x000080;
 // The colour every constructor gives; factories and readers then give the design colour.
 inline constexpr Colour kConstructorColour = 0x1F5F8F7F;
-inline constexpr Colour kWhite = 0xFFFFFF;
 
 // Geometry is kept within 16 bits so that no arithmetic on it overflows.
 inline constexpr int kCoordMin = -32768, kCoordMax = 32767;

@@ -9,6 +9,8 @@ namespace tw {
 
 // Colours are 0x00BBGGRR; values with the top bit set name system colours, as the framework's do.
 using Colour = int32_t;
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour clWindowText = Colour(0x80000008);
 
 std::string colourToText(Colour c);                       // "clWhite", "$00123456"

@@ -1,0 +1,228 @@
+// The look of the standard handheld controls: black on the control's colour, in the handheld's fonts, one
+// panel pixel per handheld pixel. Lines cover their start and stop one pixel short of their end.
+#include "PTPaint.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "PTButton.h"
+#include "PTCheckBox.h"
+#include "PTDialog.h"
+#include "PTEdit.h"
+#include "PTGsi.h"
+#include "PTLabel.h"
+#include "PTList.h"
+#include "PTPopTrigger.h"
+#include "graphics/Fonts.h"
+#include "model/WidgetPaint.h"
+
+namespace tw {
+namespace {
+
+void paintDialog(Canvas& cv, const TPTDialog& d, const FontSet& fonts) {
+  if (d.tag == 0) return;  // a dialog that is not the shown one draws neither frame nor title
+  const int w = d.width(), h = d.height();
+  cv.pen = {kBlack, PenStyle::Solid};
+  cv.brush.style = BrushStyle::Clear;
+  cv.line(2, 0, w - 2, 0);
+  cv.line(1, 1, w - 1, 1);
+  cv.polygon({{0, 2}, {1, 2}, {1, h - 3}, {0, h - 3}});
+  cv.polygon({{w - 2, 2}, {w - 1, 2}, {w - 1, h - 3}, {w - 2, h - 3}});
+  cv.line(1, h - 2, w - 1, h - 2);
+  cv.line(2, h - 1, w - 2, h - 1);
+  cv.setPixel(2, h - 3, kBlack);
+  cv.setPixel(w - 3, h - 3, kBlack);
+
+  solid(cv, kBlack);
+  cv.polygon({{2, 2}, {w - 3, 2}, {w - 3, 13}, {2, 13}});
+  cv.setFont(fonts.face(FontFace::Bold));
+  cv.fontColor = d.color;
+  cv.textOut((w - cv.textWidth(d.title)) / 2 + 1, 2, d.title);
+}
+
+void paintButton(Canvas& cv, const TPTButton& b) {
+  const int w = b.width(), h = b.height(), f = b.frame;
+  const Colour paper = b.color;
+  if (f != 1) {
+    const int k = f == 2 ? 0 : 3;
+    cv.pen = {kBlack, f == 3 ? PenStyle::Clear : PenStyle::Solid};
+    cv.brush = {paper, BrushStyle::Solid};
+    cv.polygon({{k + 1, 1}, {w - 2 - k, 1}, {w - 2, k + 1}, {w - 2, h - 2 - k}, {w - 2 - k, h - 2}, {k + 1, h - 2},
+                {1, h - 2 - k}, {1, k + 1}});
+    const Colour corner = f == 0 ? kBlack : paper;
+    cv.setPixel(2, 2, corner);
+    cv.setPixel(w - 3, 2, corner);
+    cv.setPixel(w - 3, h - 3, corner);
+    cv.setPixel(2, h - 3, corner);
+  } else {
+    cv.pen = {kBlack, PenStyle::Solid};
+    auto line = [&](int x0, int y0, int x1, int y1) { cv.line(x0, y0, x1, y1); };
+    line(5, 0, w - 6, 0);
+    line(3, 1, w - 4, 1);
+    line(2, 2, 6, 2), line(w - 7, 2, w - 3, 2);
+    line(1, 3, 4, 3), line(w - 5, 3, w - 2, 3);
+    line(1, 4, 3, 4), line(w - 4, 4, w - 2, 4);
+    line(0, 5, 3, 5), line(w - 4, 5, w - 1, 5);
+    cv.brush.style = BrushStyle::Clear;
+    cv.polygon({{0, 6}, {1, 6}, {1, h - 7}, {0, h - 7}});
+    cv.polygon({{w - 3, 6}, {w - 2, 6}, {w - 2, h - 7}, {w - 3, h - 7}});
+    line(0, h - 6, 3, h - 6), line(w - 4, h - 6, w - 1, h - 6);
+    line(1, h - 5, 3, h - 5), line(w - 4, h - 5, w - 2, h - 5);
+    line(1, h - 4, 4, h - 4), line(w - 5, h - 4, w - 2, h - 4);
+    line(2, h - 3, 6, h - 3), line(w - 7, h - 3, w - 3, h - 3);
+    line(3, h - 2, w - 4, h - 2);
+    line(5, h - 1, w - 6, h - 1);
+    cv.brush = {paper, BrushStyle::Solid};
+  }
+  cv.fontColor = kBlack;
+  cv.textOut((w - cv.textWidth(b.text)) / 2, (h - cv.textHeight(b.text)) / 2, b.text);
+}
+
+void paintPopTrigger(Canvas& cv, const TPTPopTrigger& p) {
+  const int t = (p.height() - cv.textHeight(p.text)) / 2;
+  cv.fontColor = p.font.colour;
+  cv.textOut(15, t, p.text);
+  solid(cv, kBlack);
+  cv.polygon({{3, t + 4}, {10, t + 4}, {7, t + 7}, {6, t + 7}});
+}
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// A field: one text line, or for a multi-line field as many as fit, each with a dotted underline; a
+// multi-line text wider than the field is wrapped at blanks.
+void paintField(Canvas& cv, const TPTEdit& e) {
+  const int w = e.width(), h = e.height();
+  const Colour paper = e.color;
+  const int lh = cv.textHeight("A");
+  if (lh <= 0) return;
+  const bool multi = e.singleLine == 0;
+  const int lines = multi ? h / lh : 1;
+  const bool wraps = multi && cv.textWidth(e.text) > w;
+  auto put = [&](int y, std::string_view text) {
+    if (e.justification == 0) {
+      cv.textOut(0, y, text);
+    } else {
+      std::string_view t = trimBlanks(text);
+      cv.textOut(w - cv.textWidth(t), y, t);
+    }
+  };
+  cv.fontColor = kBlack;
+  if (!wraps) put(0, e.text);
+
+  const BitmapFont& font = cv.font();
+  std::string_view rest = e.text;
+  bool stuck = !wraps;  // nothing (more) to wrap
+  for (int i = 0; i < lines; ++i) {
+    const long long top = static_cast<long long>(i) * lh;
+    if (top + cv.state().oy >= cv.clipRect().bottom) break;  // this line and every later one lie below
+    const bool visible = rowsVisible(cv, top, top + lh);
+    if (visible && e.underline == 0) {
+      const int y = int(top) + lh - 1;
+      cv.pen = {kBlack, PenStyle::Solid};
+      cv.line(0, y, w, y);
+      for (int x = 0; x < w; x += 2) cv.setPixel(x, y, paper);  // only the odd columns stay black
+    }
+    if (stuck) continue;
+    // the longest prefix that fits, and the last blank inside it
+    size_t pos = 0, lastBlank = std::string_view::npos;
+    long long width = 0;
+    bool all = true;
+    while (pos < rest.size()) {
+      size_t next = pos;
+      unsigned char code = static_cast<unsigned char>(rest[pos]);
+      if (code < 0x80) ++next;
+      else code = detail::cp1252OfNonAscii(rest, next);
+      width += font.advance(code);
+      if (width > w) {
+        all = false;
+        break;
+      }
+      if (rest[pos] == ' ') lastBlank = pos;
+      pos = next;
+    }
+    if (all) {
+      if (visible) put(int(top), rest);
+      stuck = true;
+    } else if (lastBlank == std::string_view::npos) {
+      stuck = true;  // a word wider than the field: nothing on this line or any later one
+    } else {
+      if (visible) put(int(top), rest.substr(0, lastBlank));
+      rest.remove_prefix(lastBlank + 1);
+    }
+  }
+}
+
+void paintCheckbox(Canvas& cv, const TPTCheckbox& c) {
+  const Colour paper = c.color;
+  const int t = (c.height() - cv.textHeight(c.content)) / 2;
+  auto tick = [&](Colour colour) {
+    cv.pen = {colour, PenStyle::Solid};
+    cv.polyline({{5, t + 6}, {7, t + 8}, {13, t + 2}});
+    cv.polyline({{5, t + 5}, {7, t + 7}, {13, t + 1}});
+    cv.polyline({{6, t + 5}, {7, t + 6}, {12, t + 1}});
+  };
+  auto box = [&] {
+    cv.pen = {kBlack, PenStyle::Solid};
+    cv.brush.style = BrushStyle::Clear;
+    cv.polygon({{3, t + 3}, {10, t + 3}, {10, t + 10}, {3, t + 10}});
+  };
+  if (c.state != 0) {
+    box();
+    tick(kBlack);
+    cv.setPixel(9, t + 3, paper);
+    cv.setPixel(10, t + 6, paper);
+  } else {
+    tick(paper);
+    box();
+  }
+  cv.brush = {paper, BrushStyle::Solid};
+  cv.fontColor = c.font.colour;
+  cv.textOut(18, t + 1, c.content);
+}
+
+void paintGsi(Canvas& cv, const TPTGsi& g) {
+  solid(cv, kBlack);
+  cv.polygon({{3, 0}, {4, 0}, {7, 3}, {5, 3}, {5, 8}, {2, 8}, {2, 2}, {0, 3}, {3, 0}});
+  if (g.selected) {
+    const int w = g.width(), h = g.height();
+    for (Point p : {Point{0, 0}, Point{w - 2, 0}, Point{w - 2, h - 2}, Point{0, h - 2}})
+      cv.fillRect({p.x, p.y, p.x + 2, p.y + 2}, g.selectColor);
+  }
+}
+
+}  // namespace
+
+void paintPToolboxControl(Canvas& cv, const Control& c, const FontSet& fonts) {
+  paintPanel(cv, c, fonts);
+  switch (c.classId()) {
+    case ClassId::PTDialog: paintDialog(cv, static_cast<const TPTDialog&>(c), fonts); break;
+    case ClassId::PTButton: paintButton(cv, static_cast<const TPTButton&>(c)); break;
+    case ClassId::PTPopTrigger: paintPopTrigger(cv, static_cast<const TPTPopTrigger&>(c)); break;
+    case ClassId::PTEdit: paintField(cv, static_cast<const TPTEdit&>(c)); break;
+    case ClassId::PTCheckbox: paintCheckbox(cv, static_cast<const TPTCheckbox&>(c)); break;
+    case ClassId::PTLabel: {
+      auto& l = static_cast<const TPTLabel&>(c);
+      cv.fontColor = kBlack;
+      cv.textOut(0, 0, l.content);
+      break;
+    }
+    case ClassId::PTList: {
+      auto& l = static_cast<const TPTList&>(c);
+      paintHandheldList(cv, l.width(), l.height(), l.color,
+                        {l.items, l.maxItems(), l.rowHeight(), l.selectedItem, l.style != 0});
+      break;
+    }
+    case ClassId::PTGsi:
+      paintGsi(cv, static_cast<const TPTGsi&>(c));
+      return;  // its own marks
+    default: return;
+  }
+  if (c.selected) paintSelectionMarks(cv, c.width(), c.height(), c.selectColor);
+}
+
+}  // namespace tw

@@ -1,0 +1,55 @@
+#pragma once
+// Painting single widgets in tests, and reading their pixels back as text pictures.
+#include <string>
+
+#include "graphics/Canvas.h"
+#include "graphics/Fonts.h"
+#include "model/Control.h"
+#include "model/WidgetPaint.h"
+
+namespace tw::testpaint {
+
+inline const FontSet& fonts() {
+  static FontSet* f = [] {
+    auto* set = new FontSet;
+    set->load(TW_DATA_DIR);
+    return set;
+  }();
+  return *f;
+}
+
+// The control's paint-time rules, then its paint on a canvas of its own size (paper white, as the
+// design colour is).
+inline Canvas paintAlone(Control& c) {
+  if (c.color == kConstructorColour) c.color = kWhite;
+  c.beforePaint(fonts());
+  Canvas cv(std::max(c.width(), 0), std::max(c.height(), 0), 0x00FF00);  // green shows what the paint left
+  paintControl(cv, c, fonts());
+  return cv;
+}
+
+// Rows of a rectangle of the canvas as text: '#' black, '.' white, 'o' any other colour; rows end in '\n'.
+inline std::string art(const Canvas& cv, int x0, int y0, int x1, int y1) {
+  std::string s;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      uint32_t p = cv.at(x, y);
+      s += p == 0 ? '#' : p == 0xFFFFFF ? '.' : 'o';
+    }
+    s += '\n';
+  }
+  return s;
+}
+inline std::string art(const Canvas& cv) { return art(cv, 0, 0, cv.width(), cv.height()); }
+
+inline bool isBlack(const Canvas& cv, int x, int y) { return cv.at(x, y) == 0; }
+inline bool isWhite(const Canvas& cv, int x, int y) { return cv.at(x, y) == 0xFFFFFF; }
+// Black pixels inside a rectangle (right and bottom exclusive).
+inline int blackIn(const Canvas& cv, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) n += cv.at(x, y) == 0;
+  return n;
+}
+
+}  // namespace tw::testpaint
