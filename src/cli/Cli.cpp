@@ -20,6 +20,9 @@ const char* kUsage =
     "      Write the project's four source files and, for PDE, its eight icons, as the designer's\n"
     "      Generate and Save do, using the project's Code and Icons settings unless an option\n"
     "      overrides them. Existing files are replaced only with --force.\n"
+    "  render FILE.twk --out FILE.png [--scale N] [--face]\n"
+    "      Draw the form as the designer shows it: the 160 x 160 screen, or with --face the whole\n"
+    "      picture of the handheld; --scale N (1 to 16) enlarges every pixel to N x N.\n"
     "  resave FILE.twk --out OUT.twk\n"
     "      Open the form with its own control library and save it as the designer saves it.\n"
     "\n"
@@ -34,6 +37,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"generate", runGenerate},
+      {"render", runRender},
       {"resave", runResave},
   };
   return table;

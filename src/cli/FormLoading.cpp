@@ -2,15 +2,29 @@
 
 #include <ostream>
 
+#include "graphics/Fonts.h"
 #include "ini/FileIO.h"
 #include "ini/IniFile.h"
+#include "model/DataDir.h"
 #include "model/Family.h"
 #include "model/FormFile.h"
 
 namespace tw {
 
+void loadFontsForCli(std::ostream& err) {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
+  const std::string dir = dataDir();
+  for (const FontSet::Problem& p : handheldFonts().load(dir)) {
+    err << "tarnowick: warning: " << p.file << (p.detail.empty() ? " not found" : " cannot be read (" + p.detail + ")")
+        << " in " << dir << "; drawing with a substitute font\n";
+  }
+}
+
 LoadedForm loadFormForCli(const std::string& path, std::ostream& err) {
   LoadedForm out;
+  loadFontsForCli(err);
   if (!fileExists(path)) {
     err << "tarnowick: " << path << ": no such form file\n";
     return out;
@@ -34,6 +48,8 @@ LoadedForm loadFormForCli(const std::string& path, std::ostream& err) {
   }
   for (const auto& m : opened.messages) err << "tarnowick: warning: " << path << ": " << m << "\n";
   out.form = std::move(opened.form);
+  // The designer paints a form as soon as it is loaded, before anything reads it back.
+  out.form->applyPaintRules(handheldFonts());
   return out;
 }
 
