@@ -1,0 +1,204 @@
+// The control clipboard: the payload text, copy, cut and paste.
+#include <gtest/gtest.h>
+
+#include "DesignSession.h"
+#include "ccontrols/CCButton.h"
+#include "ccontrols/CCDropDown.h"
+#include "model/ControlStream.h"
+#include "ptoolbox/PTDialog.h"
+
+namespace tw {
+namespace {
+
+// Every stored property of a control as text, for comparing two controls.
+std::string storedValues(const Control& c) {
+  std::string payload = writeControlPayload(c, "x");
+  return payload.substr(payload.find("\nName=x\n"));
+}
+
+}  // namespace
+
+TEST(DesignClipboard, PayloadCarriesEveryStoredPropertyOfEveryClass) {
+  for (int i = 0; i < kClassCount; ++i) {
+    if (ClassId(i) == ClassId::CCForm) continue;
+    auto c = createControl(ClassId(i));
+    // Values unlike the constructor's, awkward texts included.
+    for (const PropInfo& p : c->properties()) {
+      if (!p.stored) continue;
+      switch (p.type) {
+        case PropType::Integer: p.set(*c, PropValue(7LL)); break;
+        case PropType::Colour: p.set(*c, PropValue(0x123456LL)); break;
+        case PropType::Alignment: p.set(*c, PropValue(2LL)); break;
+        case PropType::Boolean: p.set(*c, PropValue(true)); break;
+        case PropType::String: p.set(*c, PropValue(std::string("a|b\\c=d é"))); break;
+        case PropType::Font: {
+          Font f;
+          f.name = kFontLarge;
+          f.bold = true;
+          p.set(*c, PropValue(f));
+          break;
+        }
+        case PropType::Strings:
+          p.set(*c, PropValue(std::vector<std::string>{"", "x|y", "\\", "Zoë"}));
+          break;
+      }
+    }
+    std::string why;
+    auto back = readControlPayload(writeControlPayload(*c, "Copiado"), &why);
+    ASSERT_TRUE(back) << c->className() << ": " << why;
+    EXPECT_EQ(back->name, "Copiado");
+    EXPECT_EQ(back->control->classId(), c->classId());
+    EXPECT_EQ(storedValues(*back->control), storedValues(*c)) << c->className();
+  }
+}
+
+TEST(DesignClipboard, PayloadReaderRefusesWhatIsNotAControl) {
+  TCCButton b;
+  const std::string good = writeControlPayload(b, "B");
+  const std::string bad[] = {
+      "",
+      "hello",
+      "TarnowickControl 1\nClass=TCCForm\nName=x\n",
+      "TarnowickControl 1\nClass=TWhatever\nName=x\n",
+      "TarnowickControl 2\nClass=TCCButton\nName=x\n",
+      "TarnowickControl 1\nClass=TCCButton\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nLeft=abc\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nLeft=99999999999\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nNoSuch=1\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nUserLeft=1\n",  // derived, never streamed
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nContent=a\\qb\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nContent=a\\nb\n",  // a line break a file cannot keep
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nVisible=2\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nFont=Arial\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nLeft\n",
+      "TarnowickControl 1\nClass=TCCListBox\nName=x\nItems=3|a|b\n",
+      "TarnowickControl 1\nClass=TCCListBox\nName=x\nItems=|a\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nContent=\xff\n",
+      "TarnowickControl 1\nClass=TCCButton\nName=x\nAlignment=5\n",
+  };
+  for (const auto& text : bad) {
+    std::string why;
+    EXPECT_FALSE(readControlPayload(text, &why)) << text;
+    EXPECT_FALSE(why.empty()) << text;
+  }
+  EXPECT_TRUE(readControlPayload(good, nullptr));
+  // CR LF line ends read as LF.
+  std::string crlf;
+  for (char ch : good) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+  EXPECT_TRUE(readControlPayload(crlf, nullptr));
+}
+
+TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
+  DesignSession s(kLibCControls);
+  s.d.newForm();
+  auto* drop = static_cast<TCCDropDown*>(s.place(Tool::DropDown, 30, 40));
+  ASSERT_TRUE(s.d.setItems({"Red", "Green"}));
+  ASSERT_TRUE(s.d.setValue("SelectedItem", "0"));
+  auto payload = s.d.copy();
+  ASSERT_TRUE(payload);
+  EXPECT_NE(payload->find("\nName=Copiado\n"), std::string::npos);
+  EXPECT_EQ(drop->name(), "DropDown1");
+
+  ASSERT_TRUE(s.d.paste(*payload));
+  ASSERT_TRUE(s.d.paste(*payload));
+  EXPECT_EQ(s.list(), "DropDown1: DropDown, DropDown2: DropDown, DropDown3: DropDown, Form1: Form");
+  auto* second = static_cast<TCCDropDown*>(s.find("DropDown3"));
+  EXPECT_EQ(s.d.selectedControl(), second);
+  // The pasted control is the only, primary selection.
+  EXPECT_TRUE(second->selected);
+  EXPECT_FALSE(drop->selected);
+  EXPECT_FALSE(s.find("DropDown2")->selected);
+  second->selected = false;
+  EXPECT_EQ(storedValues(*second), storedValues(*drop));
+  EXPECT_EQ(second->left(), drop->left());
+  EXPECT_EQ(second->items, (std::vector<std::string>{"Red", "Green"}));
+  EXPECT_TRUE(s.msgs.shown.empty());
+}
+
+TEST(DesignClipboard, CutFromOneFormAndPasteIntoAnother) {
+  DesignSession s(kLibPToolbox);
+  FormDocument& f1 = s.d.newForm();
+  Control* button = s.place(Tool::Button, 20, 30);
+  s.d.setValue("Text", "Go");
+  s.d.setValue("ShowForm", "Form2");
+  FormDocument& f2 = s.d.newForm();
+  s.place(Tool::Label, 0, 0);  // Label2
+  s.d.activate(f1);
+  EXPECT_EQ(s.d.selectedControl(), button);
+  auto payload = s.d.cut();
+  ASSERT_TRUE(payload);
+  EXPECT_EQ(f1.screen().children().size(), 0u);
+  EXPECT_TRUE(s.d.formInspected());
+  EXPECT_EQ(s.d.copy(), std::nullopt);  // the form itself is not copied
+
+  s.d.activate(f2);
+  ASSERT_TRUE(s.d.paste(*payload));
+  EXPECT_EQ(s.list(), "Label2: Label, Button3: Button, Form2: Form");
+  EXPECT_EQ(s.rows(),
+            "Font=Standard; Frame=Standard; Height=13; Left=20; Name=Button3; ShowForm=Form2; Text=Go; Top=30; "
+            "Type=Standard; Width=42");
+
+  // A cut control whose name the target form holds is refused by the naming rule.
+  s.d.activate(f1);
+  s.place(Tool::Button, 0, 0);  // Button4 on Form1
+  auto again = s.d.cut();
+  s.d.activate(f2);
+  ASSERT_TRUE(s.d.setValue("Name", "Button4"));  // Button3 on Form2 is now Button4
+  EXPECT_FALSE(s.d.paste(*again));
+  EXPECT_EQ(s.lastMessage(), "A component named Button4 already exists");
+  EXPECT_EQ(f2.screen().children().size(), 2u);
+}
+
+TEST(DesignClipboard, PasteTargetsAndRefusals) {
+  DesignSession s(kLibPToolbox);
+  s.d.newForm();
+  auto* d1 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
+  Control* field = s.place(Tool::Edit, 12, 14);
+  auto fieldPayload = s.d.copy();
+  s.d.showProperties(s.form(), d1);
+  auto dialogPayload = s.d.copy();
+
+  // With a dialog inspected, a control lands in it at the same left and top, now counted from it.
+  ASSERT_TRUE(s.d.paste(*fieldPayload));
+  Control* pasted = s.d.selectedControl();
+  EXPECT_EQ(pasted->parent(), d1);
+  EXPECT_EQ(pasted->left(), field->left());
+  EXPECT_EQ(pasted->selectColor, kSelectRed);
+  // A pasted dialog always lands on the screen, and as the one shown.
+  s.d.showProperties(s.form(), d1);
+  ASSERT_TRUE(s.d.paste(*dialogPayload));
+  auto* d2 = static_cast<TPTDialog*>(s.d.selectedControl());
+  EXPECT_EQ(d2->parent(), &s.form().screen());
+  EXPECT_TRUE(d2->children().empty());
+  EXPECT_EQ(s.form().shownDialog, d2);
+  EXPECT_EQ(d1->tag, 0);
+  EXPECT_FALSE(d1->visible);
+
+  // Cutting the shown dialog forgets it.
+  auto cutDialog = s.d.cut();
+  ASSERT_TRUE(cutDialog);
+  EXPECT_EQ(s.form().shownDialog, nullptr);
+
+  // A control of the other library is refused, and so is anything else.
+  DesignSession cc(kLibCControls);
+  cc.d.newForm();
+  EXPECT_FALSE(cc.d.paste(*fieldPayload));
+  EXPECT_EQ(cc.lastMessage(), "A TPTEdit cannot be pasted into a form of the CControls library");
+  EXPECT_FALSE(cc.d.paste("some text that was copied elsewhere"));
+  EXPECT_EQ(cc.lastMessage(), "Nothing was pasted: the clipboard does not hold a control");
+  EXPECT_TRUE(cc.d.controlList(cc.form()).size() == 1);
+
+  // Menus and menu bars are neither copied nor cut, nor pasted from a payload.
+  Control* menu = cc.place(Tool::Menu, 0, 0);
+  EXPECT_EQ(cc.d.copy(), std::nullopt);
+  EXPECT_EQ(cc.d.cut(), std::nullopt);
+  EXPECT_EQ(cc.form().findComponent(menu->name()), menu);
+  EXPECT_FALSE(cc.d.paste(writeControlPayload(*menu, "Copiado")));
+
+  // No current form: nothing.
+  DesignSession empty(kLibCControls);
+  EXPECT_FALSE(empty.d.paste(*dialogPayload));
+  EXPECT_TRUE(empty.msgs.shown.empty());
+}
+
+}  // namespace tw
