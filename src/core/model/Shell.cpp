@@ -1,0 +1,156 @@
+#include "Shell.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "FormDocument.h"
+#include "ini/FileIO.h"
+#include "ini/IniFile.h"
+
+namespace tw {
+
+std::string mainCaption(const std::string& projectShown) {
+  if (projectShown.empty()) return kAppCaption;
+  return std::string(kAppCaption) + " - " + projectShown;
+}
+
+std::string formCaption(const FormDocument& form) {
+  if (form.fileName.empty()) return form.formName + ".twk";
+  return fileNamePart(form.fileName);
+}
+
+std::string libraryCaption(int library) {
+  if (library == 1) return "CControls";
+  if (library == 2) return "PToolboxLib";
+  return {};
+}
+
+Message saveProjectQuestion(const std::string& projectName) {
+  return {MsgIcon::Question, "Confirm", "Save changes to project " + projectName + "?", kYes | kNo | kCancel, kYes};
+}
+
+Message saveFormQuestion(const std::string& formName) {
+  return {MsgIcon::Question, "Confirm", "Save changes to form " + formName + "?", kYes | kNo | kCancel, kYes};
+}
+
+Message replaceQuestion(const std::string& path, const std::string& caption) {
+  return {MsgIcon::Question, caption, path + " already exists. Do you want to replace it?", kYes | kNo, kNo};
+}
+
+std::string withDefaultExtension(const std::string& path, const FileDialogSpec& spec) {
+  std::string name = fileNamePart(path);
+  if (name.empty() || name.find('.') != std::string::npos) return path;
+  return path + "." + spec.defaultExt;
+}
+
+bool paletteFor(int library, std::array<PaletteButton, kPaletteSize>& out) {
+  if (library != 1 && library != 2) return false;
+  const bool cc = library == 1;
+  out = {{
+      {Tool::Button, "spbButton", true, "Button"},
+      {Tool::Select, "spbSelect", !cc, "Select Box"},
+      {Tool::Push, "spbPush", !cc, "Push Button"},
+      {Tool::Label, "spbLabel", true, "Label"},
+      {Tool::EditLine, "spbEditLine", cc, "Edit Line"},
+      {Tool::Edit, "spbEdit", true, cc ? "Edit" : "Field"},
+      {Tool::CheckBox, "spbCheckBox", true, "CheckBox"},
+      {Tool::Switch, "spbSwitch", cc, "Switch Button"},
+      {Tool::Pop, "spbPop", !cc, "PopTrigger"},
+      {Tool::PopUp, "spbPopUp", cc, "PopUp"},
+      {Tool::ListBox, "spbListBox", true, cc ? "ListBox" : "List"},
+      {Tool::DropDown, "spbDropDown", cc, "DropDown"},
+      {Tool::Radio, "spbRadio", cc, "Radio Buttons"},
+      {Tool::Menu, "spbMenu", cc, "Menu"},
+      {Tool::Bitmap, "spbBitmap", true, cc ? "Image" : "Bitmap"},
+      {Tool::GSI, "spbGSI", !cc, "GSI"},
+      {Tool::Dialog, "spbDialog", true, "Dialog"},
+  }};
+  return true;
+}
+
+void RecentProjects::add(const std::string& path) {
+  if (path.empty()) return;
+  remove(path);
+  items_.insert(items_.begin(), path);
+  if (items_.size() > kMax) items_.resize(kMax);
+}
+
+void RecentProjects::remove(const std::string& path) {
+  std::erase(items_, path);
+}
+
+void RecentProjects::removeObsolete() {
+  std::erase_if(items_, [](const std::string& p) { return !fileExists(p); });
+}
+
+void RecentProjects::load(const IniFile& ini) {
+  items_.clear();
+  for (const auto& key : ini.keys(kSection)) {
+    if (key.size() < 2 || (key[0] != 'F' && key[0] != 'f')) continue;
+    std::string path = ini.readString(kSection, key, "");
+    if (path.empty() || std::find(items_.begin(), items_.end(), path) != items_.end()) continue;
+    items_.push_back(path);
+    if (items_.size() == kMax) break;
+  }
+}
+
+void RecentProjects::save(IniFile& ini) const {
+  ini.eraseSection(kSection);
+  for (size_t i = 0; i < items_.size(); ++i) ini.writeString(kSection, "F" + std::to_string(i), items_[i]);
+}
+
+int optionsLibrary(const IniFile& ini) { return ini.readInteger("General", "Lib", 2); }
+
+void writeOptionsLibrary(IniFile& ini, int library) { ini.writeInteger("General", "Lib", library); }
+
+std::string toHex(const std::string& bytes) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (unsigned char b : bytes) {
+    out += digits[b >> 4];
+    out += digits[b & 15];
+  }
+  return out;
+}
+
+std::string fromHex(const std::string& hex) {
+  auto nibble = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    c = char(std::toupper((unsigned char)c));
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  };
+  std::string out;
+  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+    int hi = nibble(hex[i]), lo = nibble(hex[i + 1]);
+    if (hi < 0 || lo < 0) break;
+    out += char(hi * 16 + lo);
+  }
+  return out;
+}
+
+bool writeDesignerProject(int library, const std::vector<std::unique_ptr<FormDocument>>& forms,
+                          const std::string& path, const WindowSettings& windows, const FormSaver& saveForm,
+                          std::string* why) {
+  // The project's list only borrows the documents: it gives them back before it goes.
+  Project project;
+  project.library = library;
+  struct Lend {
+    Project& p;
+    ~Lend() {
+      for (auto& f : p.forms) (void)f.form.release();
+    }
+  } lend{project};
+  for (const auto& f : forms) project.forms.push_back(ProjectForm{std::unique_ptr<FormDocument>(f.get()), f->visible});
+  return writeProjectFile(project, path, windows, saveForm, why);
+}
+
+std::string optionsPath(const std::string& programDir, bool programDirWritable, const std::string& xdgConfigHome,
+                        const std::string& home) {
+  if (programDirWritable && !programDir.empty()) return programDir + "/options.ini";
+  std::string base = !xdgConfigHome.empty() ? xdgConfigHome : home + "/.config";
+  return base + "/tarnowick/options.ini";
+}
+
+}  // namespace tw
