@@ -3,10 +3,17 @@
 #include <vector>
 
 #include "Cli.h"
+#ifdef TW_HAVE_UI
+#include "app/MainWindow.h"
+#endif
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (tw::isCliInvocation(args)) return tw::runCli(args, std::cout, std::cerr);
-  std::cerr << "tarnowick: the designer window is not built yet; use a command (see --help).\n";
+#ifdef TW_HAVE_UI
+  return tw::ui::runDesigner(argc, argv);
+#else
+  std::cerr << "tarnowick: this build has no designer window; use a command (see --help).\n";
   return tw::kExitUsage;
+#endif
 }

@@ -1,0 +1,14 @@
+#pragma once
+// Tool-bar icons drawn at run time in the handheld's style: one-pixel black lines, no smoothing.
+#include <QIcon>
+
+#include "model/Design.h"
+
+namespace tw::ui {
+
+QIcon paletteIcon(Tool tool);
+// "newproject", "saveproject", "newform", "openform", "openproject", "saveform", "cut", "copy",
+// "paste", "aleft", "aright", "atop", "abottom", "sheight", "swidth".
+QIcon commandIcon(const char* name);
+
+}  // namespace tw::ui

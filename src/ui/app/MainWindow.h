@@ -1,0 +1,148 @@
+#pragma once
+// The designer's main window: menus, tool bars, the control palette, the status bar, the recent
+// projects, and the project and form commands. It holds the process-wide designer state (core's
+// Designer) and one window per form document inside its work area.
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "UiHooks.h"
+#include "ini/IniFile.h"
+#include "model/Designer.h"
+#include "model/Project.h"
+#include "model/Shell.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace tw::ui {
+
+class FormWindow;
+class InspectorWindow;
+class ZoomWindow;
+class HelpWindow;
+class NewProjectDialog;
+
+struct StartOptions {
+  std::string optionsPath;  // options.ini; empty: the program's folder or the user's config folder
+  std::string dataDir;      // fonts and tkw.hlp; empty: beside the executable, else the installed data
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(const StartOptions& start);
+  ~MainWindow() override;
+
+  Designer& designer() { return designer_; }
+  Messages& messages() { return messages_; }
+  const std::string& projectName() const { return projectName_; }
+  const std::string& projectFile() const { return projectFile_; }
+  const std::string& optionsPath() const { return optionsPath_; }
+  const RecentProjects& recent() const { return mru_; }
+  QLabel* libraryPanel() const { return statusLib_; }
+  QToolButton* paletteButton(Tool t) const;
+  InspectorWindow* inspector() const { return inspector_; }
+  ZoomWindow* zoom() const { return zoom_; }
+  HelpWindow* help();
+  QMdiArea* workArea() const { return mdi_; }
+  FormWindow* windowOf(const FormDocument* form) const;
+
+  // ---- Commands (the menus' and tool buttons' actions).
+  void newProject();
+  void saveProject();
+  void saveProjectAs();
+  void openProject();
+  void openRecent(const std::string& path);
+  void closeAllCommand();
+  void newForm();
+  void openForm();
+  void closeForm();
+  bool saveForm(FormDocument& form, bool saveAs);
+  void generateCode();
+  void toggleZoom();
+  void toggleInspector();
+  void showHelp(int topic);  // 0: the contents
+  void about();
+  void options();
+  // Opens a project file as the recent entry and the command line do (no question).
+  void openProjectFile(const std::string& path);
+
+  // ---- What the form windows tell.
+  void formActivated(FormDocument& form);
+  // A left release on the screen (target the screen or the shown dialog, x and y on it).
+  void place(FormDocument& form, int x, int y, Control* target);
+  // Something of the current form changed: its picture, the inspector and the magnifier follow.
+  void changed();
+  // The magnifier's refresh is held while a modal dialog is open.
+  void holdZoom(bool held);
+
+  // Dock height in the sense of the form files: the work area's offset below the menu bar.
+  int dockHeight() const;
+  // A window's position in the form file's sense and back.
+  void placeWindow(QMdiSubWindow* w, int left, int top);
+  void windowPos(QMdiSubWindow* w, int& left, int& top) const;
+
+ protected:
+  void closeEvent(QCloseEvent*) override;
+  void showEvent(QShowEvent*) override;
+
+ private:
+  void buildActions();
+  void buildMenus();
+  void buildToolBars();
+  void updatePalette();
+  void updateCaptionLibrary();
+  void rebuildRecentMenu();
+  void writeOptions();
+  bool askSaveProject();  // the save question; false when the command is to stop
+  void closeAll();        // CerrarTodo
+  void writeProject(const std::string& path);
+  void readProject(const std::string& path);
+  FormWindow* showNewForm(FormDocument& form, bool placeByShowRules);
+  void setInspectorShown(bool shown);
+  void setZoomShown(bool shown);
+  void setCaption(const std::string& shown);
+  void syncPalette();
+  QAction* act(const char* name, const QString& text, void (MainWindow::*slot)());
+
+  UiMessages messages_;
+  std::string optionsPath_, dataDir_;
+  IniFile options_;
+  RecentProjects mru_;
+  Designer designer_;
+  std::string projectName_, projectFile_;
+  bool firstShown_ = false;
+  bool writtenOptions_ = false;
+
+  QMdiArea* mdi_ = nullptr;
+  InspectorWindow* inspector_ = nullptr;
+  QMdiSubWindow* inspectorSub_ = nullptr;
+  ZoomWindow* zoom_ = nullptr;
+  QMdiSubWindow* zoomSub_ = nullptr;
+  HelpWindow* help_ = nullptr;
+  NewProjectDialog* newProjectDialog_ = nullptr;
+  std::map<const FormDocument*, FormWindow*> windows_;
+  QLabel* statusLib_ = nullptr;
+  QLabel* statusSecond_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QActionGroup* paletteGroup_ = nullptr;
+  std::array<QToolButton*, kPaletteSize> palette_{};
+  std::array<QAction*, kPaletteSize> paletteActions_{};
+  QAction* generateAct_ = nullptr;
+  QAction* zoomAct_ = nullptr;
+  QAction* inspectorAct_ = nullptr;
+};
+
+// Starts the designer: the application object, the main window, an optional project or form file.
+int runDesigner(int argc, char** argv);
+
+}  // namespace tw::ui

@@ -1,0 +1,67 @@
+#include "UiHooks.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tw::ui {
+
+QString qs(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string ss(const QString& s) { return s.toUtf8().toStdString(); }
+
+MsgButton UiMessages::show(const Message& m) {
+  if (UiHooks::message) return UiHooks::message(m);
+  QMessageBox box(parent_);
+  box.setWindowTitle(qs(m.caption));
+  box.setText(qs(m.text));
+  switch (m.icon) {
+    case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+  }
+  struct Pair {
+    MsgButton ours;
+    QMessageBox::StandardButton qt;
+  };
+  const Pair pairs[] = {{kOk, QMessageBox::Ok}, {kYes, QMessageBox::Yes}, {kNo, QMessageBox::No},
+                        {kCancel, QMessageBox::Cancel}};
+  for (const auto& p : pairs)
+    if (m.buttons & p.ours) box.addButton(p.qt);
+  for (const auto& p : pairs)
+    if (m.defaultButton == p.ours) box.setDefaultButton(p.qt);
+  if (m.buttons & kCancel) box.setEscapeButton(QMessageBox::Cancel);
+  if (onModal) onModal(true);
+  box.exec();
+  if (onModal) onModal(false);
+  auto* clicked = box.clickedButton();
+  for (const auto& p : pairs)
+    if (clicked && box.standardButton(clicked) == p.qt) return p.ours;
+  return (m.buttons & kCancel) ? kCancel : (m.buttons & kNo) ? kNo : kOk;
+}
+
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save,
+                                         const std::string& initial) {
+  std::optional<std::string> chosen;
+  if (UiHooks::fileDialog) {
+    chosen = UiHooks::fileDialog(spec, save, initial);
+  } else {
+    QFileDialog dlg(parent, QString::fromUtf8(spec.title), qs(initial),
+                    QString::fromUtf8(spec.filterName));
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(QString::fromUtf8(spec.defaultExt));
+    // The replace question is the command's own, with its own caption.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) chosen = ss(dlg.selectedFiles().front());
+  }
+  if (!chosen || chosen->empty()) return std::nullopt;
+  return withDefaultExtension(*chosen, spec);
+}
+
+int runModal(QDialog& dialog) {
+  if (UiHooks::modal) return UiHooks::modal(dialog);
+  return dialog.exec();
+}
+
+}  // namespace tw::ui

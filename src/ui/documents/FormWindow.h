@@ -1,0 +1,54 @@
+#pragma once
+// A form document's window: core's picture of the form (face, screen, controls) shown at one
+// device-independent pixel per handheld pixel, and the mouse on it turned into core calls.
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QWidget>
+#include <functional>
+
+namespace tw {
+class FormDocument;
+}
+
+namespace tw::ui {
+
+class MainWindow;
+
+// The client area: 167 x 226 handheld pixels.
+class FormView : public QWidget {
+  Q_OBJECT
+ public:
+  FormView(MainWindow& main, FormDocument& form);
+  QSize sizeHint() const override;
+  // Core's picture of the form as it is now.
+  QImage picture() const;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+
+ private:
+  MainWindow& main_;
+  FormDocument& form_;
+};
+
+class FormWindow : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  FormWindow(MainWindow& main, FormDocument& form);
+  FormDocument& form() { return form_; }
+  FormView* view() { return view_; }
+  void refresh();  // caption and picture again
+
+ protected:
+  void closeEvent(QCloseEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+
+ private:
+  MainWindow& main_;
+  FormDocument& form_;
+  FormView* view_;
+};
+
+}  // namespace tw::ui

@@ -1,0 +1,433 @@
+// The designer's windows driven as a user drives them, offscreen. Message boxes, file dialogs and
+// modal dialogs are answered through the ui's hooks.
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <deque>
+
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+#include "app/SideWindows.h"
+#include "documents/FormWindow.h"
+#include "ini/IniFile.h"
+#include "model/FormDocument.h"
+#include "model/FormFile.h"
+#include "ptoolbox/PTDialog.h"
+
+using namespace tw;
+using namespace tw::ui;
+
+namespace {
+
+// The user's side of every question: answers queued by the test, everything asked recorded.
+struct User {
+  std::vector<Message> asked;
+  std::deque<MsgButton> answers;
+  std::vector<std::pair<std::string, std::string>> dialogs;  // title, proposed name
+  std::deque<std::optional<std::string>> files;
+  int library = 0;  // the new-project dialog's choice (1 or 2); 0 cancels it
+  bool dialogShownWithCurrent = true;
+
+  User() {
+    UiHooks::message = [this](const Message& m) {
+      asked.push_back(m);
+      if (answers.empty()) return m.defaultButton;
+      MsgButton b = answers.front();
+      answers.pop_front();
+      return b;
+    };
+    UiHooks::fileDialog = [this](const FileDialogSpec& spec, bool, const std::string& initial) {
+      dialogs.emplace_back(spec.title, initial);
+      if (files.empty()) return std::optional<std::string>();
+      auto f = files.front();
+      files.pop_front();
+      return f;
+    };
+    UiHooks::modal = [this](QDialog& d) {
+      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) {
+        if (library == 0) return int(QDialog::Rejected);
+        np->cmbLib->setCurrentIndex(library - 1);
+      }
+      return int(QDialog::Accepted);
+    };
+  }
+  ~User() {
+    UiHooks::message = nullptr;
+    UiHooks::fileDialog = nullptr;
+    UiHooks::modal = nullptr;
+  }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : asked) out.push_back(m.text);
+    return out;
+  }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  std::string path(const char* name) { return (dir_.path() + "/" + name).toStdString(); }
+  StartOptions start() { return {path("options.ini"), TW_DATA_DIR}; }
+  static void trigger(MainWindow& w, const char* action) {
+    auto* a = w.findChild<QAction*>(action);
+    QVERIFY2(a, action);
+    a->trigger();
+  }
+  // Whether the library's column shows a palette button (the tool bar may fold it away when narrow).
+  static bool shown(MainWindow& w, Tool t) { return w.paletteButton(t)->defaultAction()->isVisible(); }
+  static FormWindow* formWindow(MainWindow& w, int i = 0) {
+    return w.windowOf(w.designer().forms().at(size_t(i)).get());
+  }
+  void newProject(MainWindow& w, User& u, int lib) {
+    u.library = lib;
+    trigger(w, "mnuFileNewProject");
+  }
+
+ private slots:
+  void init() { QFile::remove(dir_.path() + "/options.ini"); }
+
+  void startsWithoutOptions() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0"));
+    QVERIFY(u.asked.empty());  // the three fonts were found
+    QCOMPARE(w.designer().library, 2);
+    QCOMPARE(w.libraryPanel()->text(), QString("PToolboxLib"));
+    QVERIFY(shown(w, Tool::Select));
+    QVERIFY(shown(w, Tool::GSI));
+    QVERIFY(!shown(w, Tool::EditLine));
+    QVERIFY(!shown(w, Tool::Menu));
+    QCOMPARE(w.paletteButton(Tool::Edit)->toolTip(), QString("Field"));
+    QCOMPARE(w.paletteButton(Tool::ListBox)->toolTip(), QString("List"));
+    QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
+    QVERIFY(w.designer().forms().empty());
+    QCOMPARE(w.findChild<QAction*>("mnuFileSaveProjectAs")->shortcut(), QKeySequence("Ctrl+A"));
+    QCOMPARE(w.findChild<QAction*>("mnuFileOpenProject")->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(w.findChild<QToolButton*>("spbOpenProject")->toolTip(), QString("Open Project"));
+    QVERIFY(!w.findChild<QMenu*>("mnuTools")->menuAction()->isVisible());
+    // Commands that need a project or a form do nothing without one.
+    trigger(w, "mnuFileSaveProject");
+    trigger(w, "mnuFileSaveForm");
+    QVERIFY(u.asked.empty() && u.dialogs.empty());
+  }
+
+  void newProjectWithPToolBox() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    QCOMPARE(w.designer().library, 2);
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
+    QCOMPARE(int(w.designer().forms().size()), 1);
+    QCOMPARE(QString::fromStdString(w.designer().forms()[0]->formName), QString("Form1"));
+    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
+    QVERIFY(w.inspector()->isVisible());
+    QVERIFY(w.findChild<QAction*>("mnuViewProperties")->isChecked());
+    QVERIFY(w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
+    // Beside the inspector, below the tool bars.
+    QVERIFY(formWindow(w)->x() > w.inspector()->width());
+    QCOMPARE(w.designer().currentForm(), w.designer().forms()[0].get());
+
+    // A second form is Form2; Cancel in the dialog changes nothing.
+    trigger(w, "mnuFileNewForm");
+    QCOMPARE(formWindow(w, 1)->windowTitle(), QString("Form2.twk"));
+    newProject(w, u, 0);
+    QCOMPARE(int(w.designer().forms().size()), 2);
+  }
+
+  void savingProjectsAndCaptions() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    // Save of a new project is Save As: the project's dialog, then the form's.
+    u.files = {path("Demo"), path("Form1.twk")};
+    trigger(w, "mnuFileSaveProject");
+    QCOMPARE(int(u.dialogs.size()), 2);
+    QCOMPARE(QString::fromStdString(u.dialogs[0].first), QString("Save project"));
+    QCOMPARE(QString::fromStdString(u.dialogs[0].second), QString("Project1"));
+    QCOMPARE(QString::fromStdString(u.dialogs[1].first), QString("Save Form"));
+    QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString("Form1.twk"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
+    QCOMPARE(QString::fromStdString(w.projectFile()), QString::fromStdString(path("Demo.twp")));
+    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
+    QCOMPARE(w.recent().items().front(), path("Demo.twp"));
+    IniFile ini;
+    QVERIFY(ini.load(path("Demo.twp")));
+    QCOMPARE(QString::fromStdString(ini.readString("ActiveForms", "Form0", "")),
+             QString::fromStdString(path("Form1.twk")));
+
+    // A plain save asks to replace the form's file and shows the project file's name.
+    u.asked.clear();
+    u.answers = {kYes};
+    trigger(w, "mnuFileSaveProject");
+    QCOMPARE(int(u.asked.size()), 1);
+    QCOMPARE(QString::fromStdString(u.asked[0].text),
+             QString::fromStdString(path("Form1.twk") + " already exists. Do you want to replace it?"));
+    QCOMPARE(QString::fromStdString(u.asked[0].caption), QString("Save form"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
+
+    // Save As over an existing file asks first; No writes nothing.
+    u.asked.clear();
+    u.files = {path("Demo.twp")};
+    u.answers = {kNo};
+    trigger(w, "mnuFileSaveProjectAs");
+    QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("New project"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
+
+    // Reopening from the recent list gives the project's form back.
+    u.asked.clear();
+    u.answers = {kNo};
+    w.openRecent(path("Demo.twp"));
+    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to project Demo?"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
+    QCOMPARE(int(w.designer().forms().size()), 1);
+    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
+  }
+
+  void ccontrolsLibraryWrittenAtQuit() {
+    {
+      User u;
+      MainWindow w(start());
+      w.show();
+      newProject(w, u, 1);
+      QCOMPARE(w.libraryPanel()->text(), QString("CControls"));
+      QVERIFY(shown(w, Tool::Menu));
+      QVERIFY(!shown(w, Tool::GSI));
+      QCOMPARE(w.paletteButton(Tool::Edit)->toolTip(), QString("Edit"));
+      u.files = {path("Cc.twp"), path("CcForm.twk")};
+      trigger(w, "mnuFileSaveProjectAs");
+      // Exit: the project's question, Yes saves (the form's file exists: replace it).
+      u.asked.clear();
+      u.answers = {kYes, kYes};
+      QVERIFY(w.close());
+      QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to project Cc?"));
+    }
+    IniFile options;
+    QVERIFY(options.load(path("options.ini")));
+    QCOMPARE(options.readInteger("General", "Lib", 0), 1);
+    QVERIFY(!options.readString("ToolBars", "State", "").empty());
+    QCOMPARE(QString::fromStdString(options.readString("MRU Items", "F0", "")),
+             QString::fromStdString(path("Cc.twp")));
+    // The next start shows the CControls palette before any project.
+    User u;
+    MainWindow again(start());
+    again.show();
+    QCOMPARE(again.libraryPanel()->text(), QString("CControls"));
+    QCOMPARE(int(again.recent().items().size()), 1);
+  }
+
+  void placingAButtonFromThePalette() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    FormDocument& form = *w.designer().forms()[0];
+    FormView* view = formWindow(w)->view();
+    QImage before = view->picture();
+    w.paletteButton(Tool::Button)->click();
+    QCOMPARE(w.designer().tool, Tool::Button);
+    // A release at (20, 30) of the screen, which sits at (4, 2) of the window.
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 20, 2 + 30));
+    QCOMPARE(int(form.screen().children().size()), 1);
+    Control* made = form.screen().children()[0].get();
+    QCOMPARE(made->userLeft(), 20);
+    QCOMPARE(made->userTop(), 30);
+    QCOMPARE(w.designer().selectedControl(), made);
+    QVERIFY(!w.paletteButton(Tool::Button)->isChecked());
+    QCOMPARE(w.designer().tool, Tool::None);
+    QVERIFY(view->picture() != before);
+    // The inspector lists it and shows its rows.
+    QVERIFY(w.inspector()->list()->count() >= 2);
+    QVERIFY(w.inspector()->grid()->rowCount() > 2);
+    // A release with no tool down makes the form the inspected object.
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 100, 2 + 120));
+    QCOMPARE(int(form.screen().children().size()), 1);
+    QVERIFY(w.designer().formInspected());
+    QCOMPARE(w.inspector()->grid()->rowCount(), 2);
+  }
+
+  void placingInsideTheShownDialog() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    FormDocument& form = *w.designer().forms()[0];
+    FormView* view = formWindow(w)->view();
+    w.paletteButton(Tool::Dialog)->click();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 10, 2 + 20));
+    QVERIFY(form.shownDialog);
+    Control* dialog = form.shownDialog;
+    int before = int(dialog->children().size());
+    // A release inside the dialog puts the new control in it, at the point of the dialog.
+    w.paletteButton(Tool::Label)->click();
+    QPoint inside(4 + dialog->left() + dialog->width() / 2, 2 + dialog->top() + dialog->height() - 12);
+    QTest::mouseClick(view, Qt::LeftButton, {}, inside);
+    QCOMPARE(int(dialog->children().size()), before + 1);
+    QCOMPARE(w.designer().selectedControl(), dialog->children().back().get());
+    QCOMPARE(int(form.screen().children().size()), 1);
+  }
+
+  void optionsRecentListAndAbout() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    UiHooks::modal = [](QDialog& d) {
+      if (auto* o = qobject_cast<OptionsDialog*>(&d)) {
+        if (o->rbtGreen->isChecked()) o->rbtWhite->setChecked(true);
+        o->fedCControls->setText("/opt/cc/CControls.c");
+      }
+      return int(QDialog::Accepted);
+    };
+    trigger(w, "mnuToolsOptions");
+    IniFile ini;
+    QVERIFY(ini.load(path("options.ini")));
+    QVERIFY(ini.readBool("Design", "FormWhite", false));
+    QCOMPARE(QString::fromStdString(ini.readString("Code", "CControlsPath", "")), QString("/opt/cc/CControls.c"));
+    trigger(w, "mnuHelpAbout");
+
+    // Remove Obsolete drops a project whose file is gone; Clear List empties the list.
+    u.library = 2;
+    trigger(w, "mnuFileNewProject");
+    u.files = {path("Kept.twp"), path("KeptForm.twk")};
+    trigger(w, "mnuFileSaveProjectAs");
+    u.answers = {kNo};
+    w.openRecent(path("Gone.twp"));  // a missing file opens as an empty project of that name
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gone"));
+    QCOMPARE(w.designer().library, 1);
+    QCOMPARE(int(w.recent().items().size()), 1);
+    auto* obsolete = w.findChild<QAction*>("mnuRecentObsolete");
+    obsolete->trigger();
+    QCOMPARE(int(w.recent().items().size()), 1);
+    QFile::remove(QString::fromStdString(path("Kept.twp")));
+    w.findChild<QAction*>("mnuRecentObsolete")->trigger();
+    QVERIFY(w.recent().items().empty());
+    u.files = {path("Again.twp"), path("AgainForm.twk")};
+    u.answers = {kNo};
+    u.library = 2;
+    trigger(w, "mnuFileNewProject");
+    trigger(w, "mnuFileSaveProjectAs");
+    QCOMPARE(int(w.recent().items().size()), 1);
+    w.findChild<QAction*>("mnuRecentClear")->trigger();
+    QVERIFY(w.recent().items().empty());
+  }
+
+  void closedFormReopensWithItsUnsavedState() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    FormDocument* form = w.designer().forms()[0].get();
+    u.files = {path("Closed.twk")};
+    trigger(w, "mnuFileSaveForm");
+    QVERIFY(QFile::exists(QString::fromStdString(path("Closed.twk"))));
+    w.paletteButton(Tool::Label)->click();
+    QTest::mouseClick(formWindow(w)->view(), Qt::LeftButton, {}, QPoint(30, 40));
+    QCOMPARE(int(form->screen().children().size()), 1);
+
+    u.asked.clear();
+    u.answers = {kNo};
+    formWindow(w)->close();
+    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to form Form1?"));
+    QVERIFY(formWindow(w)->isHidden());
+    QVERIFY(!form->visible);
+
+    u.files = {path("Closed.twk")};
+    trigger(w, "mnuFileOpenForm");
+    QCOMPARE(int(w.designer().forms().size()), 1);
+    QVERIFY(formWindow(w)->isVisible());
+    QCOMPARE(int(form->screen().children().size()), 1);  // not the saved, empty file
+
+    // Cancel keeps it open.
+    u.answers = {kCancel};
+    formWindow(w)->close();
+    QVERIFY(formWindow(w)->isVisible());
+  }
+
+  void openFormRefusesTheOtherLibrary() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 1);
+    u.files = {std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Main.twk"};
+    trigger(w, "mnuFileOpenForm");
+    QCOMPARE(QString::fromStdString(u.asked.at(0).text),
+             QString::fromStdString(std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Main.twk" +
+                                    " format is not of the current library"));
+    QCOMPARE(int(w.designer().forms().size()), 1);
+  }
+
+  void exitWithCancelKeepsTheProject() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    u.answers = {kCancel};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(QString::fromStdString(w.projectName()), QString("Project1"));
+    QCOMPARE(int(w.designer().forms().size()), 1);
+    // Close All after No forgets everything.
+    u.answers = {kNo};
+    trigger(w, "mnuFileCloseAll");
+    QVERIFY(w.designer().forms().empty());
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0"));
+    QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
+  }
+
+  void generateCodeNeedsASavedProject() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    trigger(w, "mnuProjectGenerate");
+    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("You must save the project before code generation"));
+    QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("Information"));
+    QCOMPARE(QString::fromStdString(u.dialogs.at(0).first), QString("Save project"));
+  }
+
+  void examplesMagnifierAndHelp() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(std::string(TW_EXAMPLES_DIR) + "/ccontrols/Demo.twp");
+    QCOMPARE(w.designer().library, 1);
+    QCOMPARE(int(w.designer().forms().size()), 2);
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
+    trigger(w, "mnuViewZoom");
+    QVERIFY(w.zoom()->isVisible());
+    QVERIFY(w.findChild<QAction*>("mnuViewZoom")->isChecked());
+    // Twice the current form's picture, pixel for pixel.
+    FormWindow* current = w.windowOf(w.designer().currentForm());
+    QImage small = current->view()->picture();
+    QImage big = w.zoom()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(big.pixel(2 * 50 + 1, 2 * 60 + 1), small.pixel(50, 60));
+    QCOMPARE(big.pixel(2 * 10, 2 * 200), small.pixel(10, 200));
+    trigger(w, "mnuViewZoom");
+    QVERIFY(!w.zoom()->isVisible());
+
+    trigger(w, "mnuHelpContents");
+    QVERIFY(w.help()->isVisible());
+    QVERIFY(w.help()->browser()->toPlainText().contains("Form document window"));
+    w.help()->close();
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
