@@ -256,6 +256,15 @@ class MainWindowTest : public QObject {
     // The inspector lists it and shows its rows.
     QVERIFY(w.inspector()->list()->count() >= 2);
     QVERIFY(w.inspector()->grid()->rowCount() > 2);
+    // Copy and paste through the system clipboard: a second button over the first, with a new name.
+    trigger(w, "mnuEditCopy");
+    trigger(w, "mnuEditPaste");
+    QCOMPARE(int(form.screen().children().size()), 2);
+    Control* pasted = form.screen().children()[1].get();
+    QCOMPARE(pasted->left(), made->left());
+    QVERIFY(pasted->name() != made->name());
+    trigger(w, "mnuEditCut");
+    QCOMPARE(int(form.screen().children().size()), 1);
     // A release with no tool down makes the form the inspected object.
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 100, 2 + 120));
     QCOMPARE(int(form.screen().children().size()), 1);
@@ -421,6 +430,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(big.pixel(2 * 10, 2 * 200), small.pixel(10, 200));
     trigger(w, "mnuViewZoom");
     QVERIFY(!w.zoom()->isVisible());
+    // The close box of a tool window unchecks its View item.
+    w.inspector()->parentWidget()->close();
+    QVERIFY(!w.findChild<QAction*>("mnuViewProperties")->isChecked());
 
     trigger(w, "mnuHelpContents");
     QVERIFY(w.help()->isVisible());

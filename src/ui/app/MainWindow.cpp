@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include <QActionGroup>
+#include <QClipboard>
+#include <QMimeData>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -39,6 +41,23 @@ QMdiSubWindow* toolWindow(QMdiArea* mdi, QWidget* content, const QString& captio
 }
 
 }  // namespace
+
+void MainWindow::toClipboard(const std::optional<std::string>& payload) {
+  if (!payload) return;
+  auto* data = new QMimeData;
+  data->setData(kClipboardType, QByteArray(payload->data(), qsizetype(payload->size())));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  // A tool window closed by its close box unchecks its View item.
+  if (e->type() == QEvent::Hide || e->type() == QEvent::Show) {
+    bool shown = e->type() == QEvent::Show;
+    if (watched == zoomSub_) zoomAct_->setChecked(shown);
+    if (watched == inspectorSub_) inspectorAct_->setChecked(shown);
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
 
 MainWindow::MainWindow(const StartOptions& start)
     : messages_(this), optionsPath_(start.optionsPath), dataDir_(start.dataDir), designer_(messages_) {
@@ -95,6 +114,8 @@ MainWindow::MainWindow(const StartOptions& start)
 }
 
 MainWindow::~MainWindow() {
+  for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_})
+    if (sub) sub->removeEventFilter(this);
   writeOptions();
   delete help_;
 }
@@ -108,6 +129,8 @@ void MainWindow::showEvent(QShowEvent* e) {
   inspectorSub_ = toolWindow(mdi_, inspector_, "Properties");
   zoom_ = new ZoomWindow(*this);
   zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");
+  inspectorSub_->installEventFilter(this);
+  zoomSub_->installEventFilter(this);
   projectName_.clear();
   projectFile_.clear();
   designer_.designColour = kWhite;
@@ -175,6 +198,19 @@ void MainWindow::buildActions() {
   auto* paste = new QAction(commandIcon("paste"), "&Paste", this);
   paste->setObjectName("mnuEditPaste");
   paste->setShortcut(QKeySequence("Ctrl+V"));
+
+  connect(copy, &QAction::triggered, this, [this] { toClipboard(designer_.copy()); });
+  connect(cut, &QAction::triggered, this, [this] {
+    toClipboard(designer_.cut());
+    changed();
+  });
+  connect(paste, &QAction::triggered, this, [this] {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(kClipboardType)) return;
+    QByteArray bytes = data->data(kClipboardType);
+    designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
+    changed();
+  });
 
   zoomAct_ = act("mnuViewZoom", "&Zoom", &MainWindow::toggleZoom);
   zoomAct_->setCheckable(true);

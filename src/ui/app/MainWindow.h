@@ -31,6 +31,9 @@ class ZoomWindow;
 class HelpWindow;
 class NewProjectDialog;
 
+// The clipboard's type for one control; the payload is core's text stream of it.
+inline constexpr const char* kClipboardType = "application/x-tarnowick-control";
+
 struct StartOptions {
   std::string optionsPath;  // options.ini; empty: the program's folder or the user's config folder
   std::string dataDir;      // fonts and tkw.hlp; empty: beside the executable, else the installed data
@@ -92,6 +95,7 @@ class MainWindow : public QMainWindow {
   void windowPos(QMdiSubWindow* w, int& left, int& top) const;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent*) override;
   void showEvent(QShowEvent*) override;
 
@@ -112,6 +116,7 @@ class MainWindow : public QMainWindow {
   void setZoomShown(bool shown);
   void setCaption(const std::string& shown);
   void syncPalette();
+  void toClipboard(const std::optional<std::string>& payload);
   QAction* act(const char* name, const QString& text, void (MainWindow::*slot)());
 
   UiMessages messages_;
