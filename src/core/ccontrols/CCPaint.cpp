@@ -65,7 +65,7 @@ bool odd(long long v) { return (v & 1) != 0; }
 bool labelGap(long long v) { return v < 2 || odd(v); }
 
 void centredText(Canvas& cv, int w, int h, const std::string& text, int dx = 0) {
-  cv.textOut((w - cv.textWidth(text)) / 2 + dx, (h - cv.textHeight(text)) / 2, text);
+  inkText(cv, (w - cv.textWidth(text)) / 2 + dx, (h - cv.textHeight(text)) / 2, text);
 }
 
 // Button and switch: an octagon with corners cut by the radius, filled, its text centred.
@@ -115,7 +115,7 @@ void paintTextBox(Canvas& cv, const Control& c, const std::string& text, int lin
   int x = 2;
   if (c.alignment == Alignment::Center) x = (w - tw) / 2;
   else if (c.alignment == Alignment::Right) x = w - tw - 2;
-  cv.textOut(x, (h - cv.textHeight(text)) / 2, text);
+  inkText(cv, x, (h - cv.textHeight(text)) / 2, text);
 }
 
 void paintCheckbox(Canvas& cv, const TCCCheckbox& c) {
@@ -141,7 +141,7 @@ void paintCheckbox(Canvas& cv, const TCCCheckbox& c) {
     box();
   }
   cv.fontColor = kBlack;
-  cv.textOut(13, 1, c.content);
+  inkText(cv, 13, 1, c.content);
 }
 
 void paintListBox(Canvas& cv, const TCCListBox& c) {
@@ -160,7 +160,7 @@ void paintListBox(Canvas& cv, const TCCListBox& c) {
     solid(cv, sel ? kBlack : paper);
     cv.polygon({{1, y + 1}, {w - 2, y + 1}, {w - 2, y + 11}, {1, y + 11}});
     cv.fontColor = sel ? paper : kBlack;
-    cv.textOut(2, y + 1, c.items[size_t(i)]);
+    inkText(cv, 2, y + 1, c.items[size_t(i)]);
   }
   if (static_cast<long long>(c.items.size()) > rows) {
     const int x0 = w - 7, y0 = h - 9;
@@ -190,7 +190,7 @@ void paintRadio(Canvas& cv, const TCCRadio& c) {
     cv.polygon({{int(x0), 0}, {int(x1), 0}, {int(x1), h - 1}, {int(x0), h - 1}});
     const std::string& text = c.items[size_t(i)];
     cv.fontColor = sel ? paper : kBlack;
-    cv.textOut(int(x0 + (cell - cv.textWidth(text)) / 2), (h - cv.textHeight(text)) / 2, text);
+    inkText(cv, int(x0 + (cell - cv.textWidth(text)) / 2), (h - cv.textHeight(text)) / 2, text);
   }
 }
 
@@ -202,7 +202,7 @@ void paintDropDown(Canvas& cv, const TCCDropDown& c, bool open) {
   }
   cv.fontColor = kBlack;
   cv.brush.style = BrushStyle::Clear;
-  if (c.selectedItem >= 0 && size_t(c.selectedItem) < c.items.size()) cv.textOut(12, 1, c.items[size_t(c.selectedItem)]);
+  if (c.selectedItem >= 0 && size_t(c.selectedItem) < c.items.size()) inkText(cv, 12, 1, c.items[size_t(c.selectedItem)]);
   solid(cv, kBlack);
   cv.polygon({{1, 5}, {8, 5}, {5, 8}, {4, 8}});
 }
@@ -224,7 +224,7 @@ void paintScreen(Canvas& cv, const TCCForm& c, const FontSet& fonts) {
   cv.polygon({{1, 0}, {right - 1, 0}, {right, 1}, {right, 12}, {0, 12}, {0, 1}});  // top corners rounded
   cv.brush.style = BrushStyle::Clear;
   cv.fontColor = c.color;
-  cv.textOut(3, 2, c.title);
+  inkText(cv, 3, 2, c.title);
 }
 
 void paintMenu(Canvas& cv, const TCCMenu& c) {
@@ -237,12 +237,12 @@ void paintMenu(Canvas& cv, const TCCMenu& c) {
   }
   cv.brush.style = BrushStyle::Clear;
   cv.fontColor = open ? paper : kBlack;
-  cv.textOut(4, 1, c.topic);
+  inkText(cv, 4, 1, c.topic);
   cv.fontColor = kBlack;
   if (open) {
     for (size_t i = 0; i < c.items.size(); ++i) {
       const long long y = 11LL * static_cast<long long>(i) + 14;
-      if (rowsVisible(cv, y, y + cv.textHeight(c.items[i]))) cv.textOut(2, int(y), c.items[i]);
+      if (rowsVisible(cv, y, y + cv.textHeight(c.items[i]))) inkText(cv, 2, int(y), c.items[i]);
     }
   }
   if (c.items.empty() || !open) {

@@ -47,10 +47,6 @@ Canvas buildFace() {
     c.polygon({{x - 2, 221}, {x + 2, 221}, {x, 218}});
   }
   c.brush.style = BrushStyle::Clear;
-  c.setFont(handheldFonts().face(FontFace::Standard));
-  c.fontColor = kInkLight;
-  c.textOut(33, 173, "abc");
-  c.textOut(121, 173, "123");
 
   // Four round buttons: home and menu at the left, calculator and find at the right.
   const Point centres[4] = {{14, 180}, {14, 208}, {152, 180}, {152, 208}};

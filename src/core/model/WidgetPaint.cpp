@@ -35,6 +35,13 @@ void paintPanel(Canvas& canvas, const Control& c, const FontSet& fonts) {
   canvas.fontColor = kBlack;
 }
 
+void inkText(Canvas& canvas, int x, int y, std::string_view text) {
+  const BrushStyle style = canvas.brush.style;
+  canvas.brush.style = BrushStyle::Clear;
+  canvas.textOut(x, y, text);
+  canvas.brush.style = style;
+}
+
 void solid(Canvas& canvas, Colour colour) {
   canvas.pen = {colour, PenStyle::Solid};
   canvas.brush = {colour, BrushStyle::Solid};
@@ -70,7 +77,7 @@ void paintHandheldList(Canvas& canvas, int w, int h, Colour paper, const ListLoo
     solid(canvas, sel ? kBlack : paper);
     canvas.polygon({{1, y + 1}, {w - 3, y + 1}, {w - 3, y + rh}, {1, y + rh}});
     canvas.fontColor = sel ? paper : kBlack;
-    canvas.textOut(2, y + 1, look.items[size_t(i)]);
+    inkText(canvas, 2, y + 1, look.items[size_t(i)]);
   }
 
   if (static_cast<long long>(look.items.size()) > look.rows) {

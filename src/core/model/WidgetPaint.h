@@ -1,6 +1,7 @@
 #pragma once
 // Painting one widget: each family draws its own classes; these are the pieces they share.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/Canvas.h"
@@ -37,6 +38,10 @@ struct ListLook {
   bool popup = false;
 };
 void paintHandheldList(Canvas& canvas, int w, int h, Colour paper, const ListLook& look);
+
+// Text in the font colour that touches only the glyphs' pixels: the cell behind it keeps what is there
+// (widgets draw their text on what is already the right colour, frames included).
+void inkText(Canvas& canvas, int x, int y, std::string_view text);
 
 // Pen and brush of one colour, both solid.
 void solid(Canvas& canvas, Colour colour);

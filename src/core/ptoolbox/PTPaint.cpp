@@ -38,7 +38,7 @@ void paintDialog(Canvas& cv, const TPTDialog& d, const FontSet& fonts) {
   cv.polygon({{2, 2}, {w - 3, 2}, {w - 3, 13}, {2, 13}});
   cv.setFont(fonts.face(FontFace::Bold));
   cv.fontColor = d.color;
-  cv.textOut((w - cv.textWidth(d.title)) / 2 + 1, 2, d.title);
+  inkText(cv, (w - cv.textWidth(d.title)) / 2 + 1, 2, d.title);
 }
 
 void paintButton(Canvas& cv, const TPTButton& b) {
@@ -76,13 +76,13 @@ void paintButton(Canvas& cv, const TPTButton& b) {
     cv.brush = {paper, BrushStyle::Solid};
   }
   cv.fontColor = kBlack;
-  cv.textOut((w - cv.textWidth(b.text)) / 2, (h - cv.textHeight(b.text)) / 2, b.text);
+  inkText(cv, (w - cv.textWidth(b.text)) / 2, (h - cv.textHeight(b.text)) / 2, b.text);
 }
 
 void paintPopTrigger(Canvas& cv, const TPTPopTrigger& p) {
   const int t = (p.height() - cv.textHeight(p.text)) / 2;
   cv.fontColor = p.font.colour;
-  cv.textOut(15, t, p.text);
+  inkText(cv, 15, t, p.text);
   solid(cv, kBlack);
   cv.polygon({{3, t + 4}, {10, t + 4}, {7, t + 7}, {6, t + 7}});
 }
@@ -105,10 +105,10 @@ void paintField(Canvas& cv, const TPTEdit& e) {
   const bool wraps = multi && cv.textWidth(e.text) > w;
   auto put = [&](int y, std::string_view text) {
     if (e.justification == 0) {
-      cv.textOut(0, y, text);
+      inkText(cv, 0, y, text);
     } else {
       std::string_view t = trimBlanks(text);
-      cv.textOut(w - cv.textWidth(t), y, t);
+      inkText(cv, w - cv.textWidth(t), y, t);
     }
   };
   cv.fontColor = kBlack;
@@ -182,7 +182,7 @@ void paintCheckbox(Canvas& cv, const TPTCheckbox& c) {
   }
   cv.brush = {paper, BrushStyle::Solid};
   cv.fontColor = c.font.colour;
-  cv.textOut(18, t + 1, c.content);
+  inkText(cv, 18, t + 1, c.content);
 }
 
 void paintGsi(Canvas& cv, const TPTGsi& g) {
@@ -208,7 +208,7 @@ void paintPToolboxControl(Canvas& cv, const Control& c, const FontSet& fonts) {
     case ClassId::PTLabel: {
       auto& l = static_cast<const TPTLabel&>(c);
       cv.fontColor = kBlack;
-      cv.textOut(0, 0, l.content);
+      inkText(cv, 0, 0, l.content);
       break;
     }
     case ClassId::PTList: {

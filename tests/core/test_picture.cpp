@@ -1,0 +1,288 @@
+// The form document picture: the face, the screen and its controls in order, the window's menus; golden
+// pictures of a busy form of each library; bad input; and `tarnowick render`.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "PaintTest.h"
+#include "PngDecode.h"
+#include "TestFiles.h"
+#include "ccontrols/CCBitmap.h"
+#include "ccontrols/CCButton.h"
+#include "ccontrols/CCLabel.h"
+#include "ccontrols/CCListBox.h"
+#include "ccontrols/CCMenu.h"
+#include "ccontrols/CCMenuBar.h"
+#include "ccontrols/CCRadio.h"
+#include "graphics/Png.h"
+#include "ini/FileIO.h"
+#include "model/FormDocument.h"
+#include "model/FormFile.h"
+#include "model/FormPicture.h"
+#include "ptoolbox/PTDialog.h"
+#include "ptoolbox/PTEdit.h"
+#include "ptoolbox/PTGsi.h"
+#include "ptoolbox/PTLabel.h"
+#include "ptoolbox/PTList.h"
+
+using namespace tw;
+using namespace tw::testpaint;
+
+namespace {
+
+template <class T> T* place(FormDocument& f, Control* parent, int l, int t, int w, int h) {
+  auto* c = static_cast<T*>(f.add(std::make_unique<T>(), parent));
+  c->setBounds(l, t, w, h);
+  c->color = kWhite;
+  return c;
+}
+
+std::vector<uint8_t> readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Pixels of a picture region as rows of 0x00BBGGRR.
+bool samePixels(const Canvas& a, const Canvas& b, std::string* where) {
+  if (a.width() != b.width() || a.height() != b.height()) {
+    *where = "sizes differ";
+    return false;
+  }
+  int diffs = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.at(x, y) != b.at(x, y) && diffs++ == 0) *where = "first at " + std::to_string(x) + "," + std::to_string(y);
+  if (diffs) *where += " (" + std::to_string(diffs) + " pixels)";
+  return diffs == 0;
+}
+
+struct CliRun {
+  int status;
+  std::string output;
+};
+
+CliRun run(const std::string& exe, const std::string& args) {
+  std::string cmd = exe + " " + args + " 2>&1";
+  CliRun r{-1, ""};
+  FILE* p = ::popen(cmd.c_str(), "r");
+  std::array<char, 4096> buf;
+  size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
+  int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
+
+Canvas decodeFile(const std::string& path) { return testpng::toCanvas(testpng::decode(readBytes(path))); }
+
+std::unique_ptr<FormDocument> openGolden(const std::string& name, int lib) {
+  OpenedForm o = openFormFile(std::string(TW_TESTDATA_DIR) + "/golden/" + name + ".twk", lib, kWhite);
+  EXPECT_TRUE(o.form) << o.error;
+  for (const auto& m : o.messages) ADD_FAILURE() << m;
+  return std::move(o.form);
+}
+
+}  // namespace
+
+TEST(Picture, FaceScreenAndWindowChildren) {
+  FormDocument form(1, "F");
+  form.screen().title = "F";
+  Canvas pic = formPicture(form, fonts());
+  ASSERT_EQ(pic.width(), 167);
+  ASSERT_EQ(pic.height(), 227);
+  // the screen at (4, 2): its rule under the title, its paper below
+  EXPECT_EQ(blackIn(pic, 4, 15, 164, 17), 320);
+  EXPECT_TRUE(isWhite(pic, 4 + 80, 2 + 100));
+  EXPECT_TRUE(isWhite(pic, 163, 161));
+  // the face around it: neither black nor white, and the silk-screen below
+  for (auto [x, y] : {std::pair{3, 100}, {164, 100}, {80, 1}, {80, 163}, {80, 200}, {2, 224}})
+    EXPECT_TRUE(!isWhite(pic, x, y) && !isBlack(pic, x, y)) << x << "," << y;
+  EXPECT_NE(pic.at(80, 163), pic.at(80, 200));  // the green screen area differs from the silk-screen
+
+  Canvas screen = screenPicture(form, fonts());
+  ASSERT_EQ(screen.width(), 160);
+  Canvas crop(160, 160);
+  crop.draw(-4, -2, pic);
+  std::string where;
+  EXPECT_TRUE(samePixels(screen, crop, &where)) << where;
+
+  // Window children lie over the screen, at their place in the window: a menu bar hides the title.
+  auto* bar = place<TCCMenuBar>(form, nullptr, 4, 2, 160, 15);
+  Canvas withBar = formPicture(form, fonts());
+  EXPECT_TRUE(isWhite(withBar, 4 + 2, 2 + 5));
+  EXPECT_TRUE(isBlack(withBar, 4 + 1, 2));
+  bar->setTest(0);  // hidden
+  EXPECT_TRUE(samePixels(formPicture(form, fonts()), pic, &where)) << where;
+}
+
+TEST(Picture, ControlsBackToFrontAndHiddenOnesSkipped) {
+  FormDocument form(2, "F");
+  auto* under = place<TCCButton>(form, &form.screen(), 10, 30, 40, 14);
+  auto* over = place<TCCButton>(form, &form.screen(), 30, 30, 40, 14);
+  (void)over;
+  Canvas pic = formPicture(form, fonts());
+  // the later child covers the earlier one: the first button's right edge is hidden under the second
+  EXPECT_TRUE(isWhite(pic, 4 + 49, 2 + 36));
+  form.screen().moveChild(under, 1);  // bring to front
+  EXPECT_TRUE(isBlack(formPicture(form, fonts()), 4 + 49, 2 + 36));
+
+  // A hidden dialog and its controls draw nothing; the shown dialog draws them, clipped to it.
+  auto* dlg = place<TPTDialog>(form, &form.screen(), 0, 60, 80, 50);
+  dlg->visible = false;
+  auto* inside = place<TCCButton>(form, dlg, 70, 10, 40, 14);
+  Canvas hidden = formPicture(form, fonts());
+  EXPECT_EQ(blackIn(hidden, 4, 62, 164, 112), 0);
+  dlg->visible = true;
+  dlg->tag = 1;
+  form.shownDialog = dlg;
+  Canvas shown = formPicture(form, fonts());
+  EXPECT_TRUE(isBlack(shown, 4 + 0 + 70, 2 + 60 + 10 + 5));  // the button's left edge inside the dialog
+  EXPECT_EQ(blackIn(shown, 4 + 80, 62, 164, 112), 0);        // nothing of it beyond the dialog
+  EXPECT_TRUE(isBlack(shown, 4 + 2, 2 + 60 + 2));            // the title bar
+  (void)inside;
+
+  // The picture runs the paint-time rules of what it draws, inside dialogs too.
+  auto* label = place<TPTLabel>(form, dlg, 5, 20, 90, 40);
+  label->content = "Hi";
+  auto* gsi = place<TPTGsi>(form, &form.screen(), 100, 100, 30, 30);
+  formPicture(form, fonts());
+  EXPECT_EQ(label->width(), fonts().face(kFontStandard).textWidth("Hi") + 1);
+  EXPECT_EQ(label->height(), 11);
+  EXPECT_EQ(gsi->width(), 8);
+}
+
+TEST(Picture, GoldenPicturesOfBusyForms) {
+  // To renew after an intended change: TW_UPDATE_GOLDEN=1 core_tests --gtest_filter=Picture.Golden*, then
+  // look at the pictures before committing them.
+  const bool update = std::getenv("TW_UPDATE_GOLDEN") != nullptr;
+  for (auto [name, lib] : {std::pair{"ccontrols", 1}, {"ptoolbox", 2}}) {
+    SCOPED_TRACE(name);
+    auto form = openGolden(name, lib);
+    ASSERT_TRUE(form);
+    // What a file does not hold: a selection (on the screen and in the dialog), an open menu.
+    for (const auto& c : form->screen().children()) {
+      if (c->name() == "butOk" || c->name() == "butRound") c->selected = true;
+      for (const auto& k : c->children())
+        if (k->name() == "butClose" || k->name() == "butYes") k->selected = true, k->selectColor = kSelectRed;
+    }
+    for (const auto& c : form->windowChildren()) {
+      if (auto* bar = dynamic_cast<TCCMenuBar*>(c.get())) bar->setTest(1);
+      if (auto* menu = dynamic_cast<TCCMenu*>(c.get())) menu->setTest(1);
+    }
+    Canvas pic = formPicture(*form, fonts());
+    const std::string path = std::string(TW_TESTDATA_DIR) + "/golden/" + name + ".png";
+    if (update) {
+      ASSERT_TRUE(writePng(path, pic));
+      continue;
+    }
+    ASSERT_TRUE(fileExists(path)) << path;
+    std::string where;
+    if (!samePixels(pic, decodeFile(path), &where)) {
+      writePng(std::string("/tmp/tarnowick-") + name + "-actual.png", pic);
+      ADD_FAILURE() << "the picture changed: " << where << "; see /tmp/tarnowick-" << name << "-actual.png";
+    }
+  }
+}
+
+TEST(Picture, BadInputRendersInBoundedTime) {
+  // Each of these must finish at once (the test's time limit guards it) and leave the rest of the form as it was.
+  FormDocument form(1, "F");
+  const std::string longText(100000, 'W');
+  std::string outside;
+  for (int i = 0; i < 2000; ++i) outside += "\xE4\xB8\xAD\x01\t\x7F";  // CJK, controls, DEL
+  const std::string megabyte(1 << 20, 'F');
+
+  auto* huge = place<TCCBitmap>(form, &form.screen(), -32768, -32768, 32767, 32767);
+  huge->stringBits = megabyte;
+  auto* bits = place<TCCBitmap>(form, &form.screen(), 140, 140, 40, 40);
+  bits->stringBits = megabyte;
+  auto* wide = place<TCCButton>(form, &form.screen(), -32768, 20, 32767, 32767);
+  wide->content = longText;
+  wide->radius = 32767;
+  wide->line = 2;
+  wide->tag = 3;
+  auto* label = place<TCCLabel>(form, &form.screen(), 32767, 32767, 32767, 13);
+  label->content = longText + outside;
+  label->line = 2;
+  auto* list = place<TCCListBox>(form, &form.screen(), 0, -32768, 32767, 32767);
+  list->items.assign(5000, longText.substr(0, 1000));
+  list->selectedItem = 2999;
+  auto* radio = place<TCCRadio>(form, &form.screen(), 0, 60, 40, 14);
+  radio->items.assign(1000, outside.substr(0, 60));
+  auto* dlg = place<TPTDialog>(form, &form.screen(), -32768, -32768, 32767, 32767);
+  dlg->tag = 1;
+  dlg->title = longText;
+  auto* field = place<TPTEdit>(form, &form.screen(), 0, 80, 32767, 32767);
+  field->text = longText + " " + outside + " " + longText;
+  auto* narrow = place<TPTEdit>(form, &form.screen(), 0, 80, 20, 32767);
+  narrow->text = std::string(100000, '\t') + " x";  // characters of no width
+  auto* plist = place<TPTList>(form, &form.screen(), 10, 10, 32767, 100);
+  plist->items.assign(40000, outside.substr(0, 24));
+  plist->setMaxItems(32767);
+  auto* menu = place<TCCMenu>(form, nullptr, 4, 2, 100, 100);
+  menu->items.assign(20000, longText.substr(0, 50));
+
+  Canvas pic = formPicture(form, fonts());
+  EXPECT_EQ(pic.width(), 167);
+  EXPECT_TRUE(!isWhite(pic, 1, 100) && !isBlack(pic, 1, 100));  // the face is untouched
+  EXPECT_EQ(huge->width(), 32767);
+  EXPECT_EQ(wide->width(), 32767);  // auto width beyond the 16-bit range is kept within it
+}
+
+TEST(Picture, RenderCommand) {
+  TempDir dir;
+  const std::string form = std::string(TW_TESTDATA_DIR) + "/golden/ptoolbox.twk";
+  const std::string exe = TW_EXE;
+  CliRun r = run(exe, "render " + form + " --out " + dir.path + "/s.png");
+  ASSERT_EQ(r.status, 0) << r.output;
+  EXPECT_EQ(r.output, "");
+  Canvas screen = decodeFile(dir.path + "/s.png");
+  auto opened = openGolden("ptoolbox", 2);
+  std::string where;
+  EXPECT_TRUE(samePixels(screen, screenPicture(*opened, fonts()), &where)) << where;
+
+  ASSERT_EQ(run(exe, "render " + form + " --face --scale 3 --out " + dir.path + "/f.png").status, 0);
+  Canvas face = decodeFile(dir.path + "/f.png");
+  EXPECT_EQ(face.width(), 3 * 167);
+  EXPECT_EQ(face.height(), 3 * 227);
+  EXPECT_TRUE(samePixels(face, formPicture(*opened, fonts()).scaled(3), &where)) << where;
+
+  EXPECT_EQ(run(exe, "render " + form).status, 1);
+  EXPECT_EQ(run(exe, "render " + form + " --out x.png --scale 0").status, 1);
+  EXPECT_EQ(run(exe, "render " + form + " --out x.png --scale 2x").status, 1);
+  EXPECT_EQ(run(exe, "render " + dir.path + "/none.twk --out " + dir.path + "/n.png").status, 2);
+  CliRun bad = run(exe, "render " + form + " --out " + dir.path + "/no/such/dir/x.png");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.output.find("x.png"), std::string::npos);
+
+  // Without its font files beside it the command warns once per font and draws with substitutes.
+  const std::string lonely = dir.path + "/bin";
+  makeDir(lonely);
+  ASSERT_EQ(std::system(("cp '" + exe + "' '" + lonely + "/tarnowick'").c_str()), 0);
+  CliRun warned = run(lonely + "/tarnowick", "render " + form + " --out " + dir.path + "/w.png");
+  EXPECT_EQ(warned.status, 0);
+  for (const char* f : {"PilotStandard.fon", "PilotBold.fon", "PilotLarge.fon"})
+    EXPECT_NE(warned.output.find(std::string("warning: ") + f + " not found"), std::string::npos) << warned.output;
+  EXPECT_EQ(decodeFile(dir.path + "/w.png").width(), 160);
+}
+
+TEST(Picture, ResaveWritesTheFormAsPainted) {
+  // A selector trigger sizes itself to its text when painted; resave writes that width, as the designer does.
+  TempDir dir;
+  const std::string in = dir.path + "/in.twk", out = dir.path + "/out.twk", raw = dir.path + "/raw.twk";
+  writeText(in, "[FORM]\nName=F\nLib=2\n[s]\nControl=Select\nName=s\nText=Go\nWidth=99\n");
+  ASSERT_EQ(run(TW_EXE, "resave " + in + " --out " + out).status, 0);
+  OpenedForm o = openFormFile(in, 2, kWhite);
+  ASSERT_TRUE(o.form);
+  ASSERT_TRUE(saveForm(*o.form, raw, nullptr));
+  o.form->applyPaintRules(fonts());
+  const std::string painted = dir.path + "/painted.twk";
+  ASSERT_TRUE(saveForm(*o.form, painted, nullptr));
+  EXPECT_EQ(*readWholeFile(out), *readWholeFile(painted));
+  EXPECT_NE(*readWholeFile(out), *readWholeFile(raw));
+}
