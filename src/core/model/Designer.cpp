@@ -142,7 +142,7 @@ Control* Designer::create(FormDocument& form, const KindRow& kind, int x, int y,
   if (!dialog && isDialog(target) && target->parent() == &form.screen()) parent = target;
   if (dialog && form.shownDialog) hideDialog(form, *form.shownDialog);
   c->color = designColour;
-  Control* placed = adopt(form, std::move(c), kind.base, parent, family()->design().duplicateNameText);
+  Control* placed = adopt(form, std::move(c), kind.base, parent, familyFor(form.library())->design().duplicateNameText);
   if (!placed) return nullptr;
   applyStart(*placed, kind.start, x, y);
   if (dialog) showDialog(form, static_cast<TPTDialog&>(*placed));
