@@ -439,6 +439,29 @@ class MainWindowTest : public QObject {
     QVERIFY(w.help()->browser()->toPlainText().contains("Form document window"));
     w.help()->close();
   }
+
+  // Last: it replaces the process's fonts with their substitutes, then loads them again.
+  void missingFontsAreReported() {
+    QTemporaryDir empty;
+    {
+      User u;
+      MainWindow w({path("options.ini"), empty.path().toStdString()});
+      QCOMPARE(int(u.asked.size()), 3);
+      QCOMPARE(QString::fromStdString(u.asked[0].text), QString("Error: PilotStandard.fon not found"));
+      QCOMPARE(QString::fromStdString(u.asked[1].text), QString("Error: PilotLarge.fon not found"));
+      QCOMPARE(QString::fromStdString(u.asked[2].text), QString("Error: PilotBold.fon not found"));
+      QCOMPARE(QString::fromStdString(u.asked[0].caption), QString("Error"));
+      // The designer runs on: a new project places controls all the same.
+      w.show();
+      newProject(w, u, 2);
+      w.paletteButton(Tool::Label)->click();
+      QTest::mouseClick(formWindow(w)->view(), Qt::LeftButton, {}, QPoint(30, 40));
+      QCOMPARE(int(w.designer().forms()[0]->screen().children().size()), 1);
+    }
+    User u;
+    MainWindow w(start());
+    QVERIFY(u.asked.empty());
+  }
 };
 
 QTEST_MAIN(MainWindowTest)
