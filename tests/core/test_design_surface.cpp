@@ -2,10 +2,61 @@
 #include <gtest/gtest.h>
 
 #include "DesignSession.h"
+#include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"
+#include "model/TextMetrics.h"
 #include "ptoolbox/PTDialog.h"
+#include "ptoolbox/PTList.h"
 
 namespace tw {
+namespace {
+
+// Handheld-like metrics: every line 11 pixels high, every character 5 wide.
+struct FixedMetrics : TextMetrics {
+  int textWidth(const Font&, std::string_view text) const override { return 5 * int(text.size()); }
+  int textHeight(const Font&, std::string_view) const override { return 11; }
+};
+
+}  // namespace
+
+TEST(DesignSurface, MousePressesAndReleases) {
+  FixedMetrics metrics;
+  DesignSession s(kLibCControls);
+  s.d.newForm();
+  auto* list = static_cast<TCCListBox*>(s.place(Tool::ListBox, 0, 0));
+  Control* label = s.place(Tool::Label, 0, 50);
+  // A right-button press leaves the selection as it was.
+  s.d.pressControl(s.form(), *list, true, false);
+  EXPECT_EQ(s.d.selectedControl(), label);
+  EXPECT_FALSE(list->selected);
+  s.d.pressControl(s.form(), *list, false, false);
+  s.d.pressControl(s.form(), *label, false, true);
+  EXPECT_EQ(list->selectColor, kSelectBlue);
+  EXPECT_EQ(label->selectColor, kSelectNavy);
+  // A list resized to 40 pixels snaps to whole rows on release.
+  list->setHeight(40);
+  s.d.releaseControl(s.form(), *list, false, metrics);
+  EXPECT_EQ(list->visibleItems(), 3);
+  EXPECT_EQ(list->height(), 35);
+  EXPECT_EQ(s.d.selectedControl(), list);
+  // A release on a menu clears the surface's marks.
+  Control* menu = s.place(Tool::Menu, 0, 0);
+  s.click(list);
+  s.d.releaseControl(s.form(), *menu, false, metrics);
+  EXPECT_FALSE(list->selected);
+  EXPECT_EQ(s.d.selectedControl(), menu);
+  // A press on the background inspects the form.
+  s.d.pressScreen(s.form());
+  EXPECT_TRUE(s.d.formInspected());
+
+  DesignSession p(kLibPToolbox);
+  p.d.newForm();
+  auto* ptList = static_cast<TPTList*>(p.place(Tool::ListBox, 0, 0));
+  ptList->setHeight(40);
+  p.d.releaseControl(p.form(), *ptList, true, metrics);
+  EXPECT_EQ(ptList->maxItems(), 3);
+  EXPECT_EQ(ptList->height(), 36);
+}
 
 TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
   DesignSession s(kLibPToolbox);

@@ -3,7 +3,10 @@
 #include "Alignment.h"
 #include "ControlStream.h"
 #include "Sheet.h"
+#include "ccontrols/CCListBox.h"
+#include "ccontrols/CCPopUp.h"
 #include "ptoolbox/PTDialog.h"
+#include "ptoolbox/PTList.h"
 
 namespace tw {
 namespace {
@@ -196,6 +199,32 @@ void Designer::select(FormDocument& form, Control& c, bool extending) {
   showSelection(extending);
 }
 
+void Designer::pressControl(FormDocument& form, Control& c, bool rightOnly, bool shiftLeft) {
+  form.lastSelected = &c;
+  if (!rightOnly) select(form, c, shiftLeft);
+}
+
+void Designer::releaseControl(FormDocument& form, Control& c, bool rightOnly, const TextMetrics& metrics) {
+  switch (c.classId()) {
+    case ClassId::CCListBox: static_cast<TCCListBox&>(c).snapAfterResize(metrics); break;
+    case ClassId::CCDropDown:
+    case ClassId::CCPopUp: static_cast<TCCDropDown&>(c).snapAfterResize(metrics); break;
+    case ClassId::PTList: static_cast<TPTList&>(c).snapAfterResize(metrics); break;
+    default: break;
+  }
+  if (rightOnly) return;
+  if (c.classId() == ClassId::CCMenu || c.classId() == ClassId::CCMenuBar) {
+    activate(form);
+    deselectAll(form);
+  }
+  showProperties(form, &c);
+}
+
+void Designer::pressScreen(FormDocument& form) {
+  form.lastSelected = nullptr;
+  activate(form);
+}
+
 void Designer::deselectAll(FormDocument& form) {
   for (const auto& c : form.screen().children()) {
     markSelected(*c, false, false);
@@ -265,10 +294,20 @@ std::vector<PropertyRow> Designer::propertyRows() {
   return rows;
 }
 
+const RowDef* Designer::rowDef(std::string_view row) const {
+  if (!selForm_ || !selControl_) return nullptr;
+  const Family* fam = familyFor(selForm_->library());
+  const KindRow* kind = fam ? fam->kindOf(*selControl_) : nullptr;
+  if (!kind) return nullptr;
+  for (const RowDef& r : kind->rows)
+    if (row == r.row) return &r;
+  return nullptr;
+}
+
 std::string Designer::valueText(std::string_view row) {
-  for (auto& r : propertyRows())
-    if (r.name == row) return r.text;
-  return {};
+  if (formInspected()) return row == "Name" ? selForm_->formName : row == "Title" ? selForm_->screen().title : "";
+  const RowDef* r = rowDef(row);
+  return r ? rowText(*this, *selForm_, *selControl_, *familyFor(selForm_->library()), *r) : std::string();
 }
 
 bool Designer::setValue(std::string_view row, const std::string& text) {
@@ -292,12 +331,8 @@ bool Designer::setValue(std::string_view row, const std::string& text) {
     }
     return true;
   }
-  const Family* fam = familyFor(form.library());
-  const KindRow* kind = fam ? fam->kindOf(*selControl_) : nullptr;
-  if (!kind) return false;
-  for (const RowDef& r : kind->rows)
-    if (row == r.row) return setRow(*this, form, *selControl_, *fam, r, text);
-  return false;
+  const RowDef* r = rowDef(row);
+  return r && setRow(*this, form, *selControl_, *familyFor(form.library()), *r, text);
 }
 
 bool Designer::applyTyped(std::string_view row, const std::string& text) {

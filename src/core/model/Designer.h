@@ -17,6 +17,7 @@
 namespace tw {
 
 class TPTDialog;
+class TextMetrics;
 
 class Designer {
  public:
@@ -69,6 +70,14 @@ class Designer {
   bool place(FormDocument& form, int x, int y, Control* target);
   // A press on a control: inspects it and selects it alone, or adds it (extending, Shift-click).
   void select(FormDocument& form, Control& c, bool extending);
+  // The mouse on the design surface. A press with the right button alone only remembers the
+  // control (its context menu follows); a press with Shift and the left button adds it.
+  void pressControl(FormDocument& form, Control& c, bool rightOnly, bool shiftLeft);
+  // A release on a control after a press, move or resize: a list snaps its height to whole rows
+  // (measured with the control's font), and the control is inspected.
+  void releaseControl(FormDocument& form, Control& c, bool rightOnly, const TextMetrics& metrics);
+  // A press on the screen's background activates the form with itself as the last selection.
+  void pressScreen(FormDocument& form);
   // Shows the selection: unless keepOthers, every control of the current form is deselected; the
   // inspected control is then marked, as secondary when keepOthers.
   void showSelection(bool keepOthers);
@@ -114,6 +123,7 @@ class Designer {
 
  private:
   void forget(const Control* c);
+  const RowDef* rowDef(std::string_view row) const;
 
   std::vector<std::unique_ptr<FormDocument>> forms_;
   FormDocument* current_ = nullptr;
