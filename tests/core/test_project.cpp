@@ -41,10 +41,8 @@ TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
   p.forms.push_back({formWithButton(1, "Third", dir.path + "/Third.twk"), true});
   WindowSettings w;
   w.inspectorShown = true, w.inspectorTop = 12, w.inspectorLeft = 34;
-  std::vector<std::string> errors;
   std::string why;
-  ASSERT_TRUE(writeProjectFile(p, path, w, saveFormsToTheirFiles(&errors), &why)) << why;
-  EXPECT_TRUE(errors.empty());
+  ASSERT_TRUE(writeProjectFile(p, path, w, saveFormsToTheirFiles(), &why)) << why;
   EXPECT_TRUE(fileExists(dir.path + "/First.twk"));
   EXPECT_FALSE(fileExists(dir.path + "/Second.twk"));  // a closed form is neither saved nor listed
   EXPECT_TRUE(fileExists(dir.path + "/Third.twk"));
@@ -72,6 +70,20 @@ TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
   EXPECT_EQ(back.windows.inspectorTop, 12);
   EXPECT_EQ(back.windows.inspectorLeft, 34);
   EXPECT_FALSE(back.windows.magnifierShown);
+}
+
+TEST(Project, AFormThatCannotBeWrittenIsReportedAndTheRestIsSaved) {
+  TempDir dir;
+  makeDir(dir.path + "/Blocked.twk");  // a folder where a form file goes
+  Project p;
+  p.forms.push_back({formWithButton(1, "Blocked", dir.path + "/Blocked.twk"), true});
+  p.forms.push_back({formWithButton(1, "Fine", dir.path + "/Fine.twk"), true});
+  std::string why;
+  EXPECT_FALSE(writeProjectFile(p, dir.path + "/P.twp", {}, saveFormsToTheirFiles(), &why));
+  EXPECT_NE(why.find("Blocked.twk"), std::string::npos);
+  EXPECT_TRUE(fileExists(dir.path + "/Fine.twk"));
+  EXPECT_TRUE(fileExists(dir.path + "/P.twp"));
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"Blocked.twk", "Fine.twk", "P.twp"}));  // no temporaries left
 }
 
 TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {

@@ -2,6 +2,7 @@
 
 #include "FormDocument.h"
 #include "FormFile.h"
+#include "ini/AtomicBatch.h"
 #include "ini/FileIO.h"
 #include "ini/IniFile.h"
 
@@ -50,20 +51,26 @@ bool writeProjectFile(const Project& project, const std::string& path, const Win
     ini.writeInteger("Zoom", "Left", windows.magnifierLeft.value_or(0));
   }
   ini.eraseSection("ActiveForms");
+  AtomicBatch batch;
   for (size_t n = 0; n < project.forms.size(); ++n) {
     const ProjectForm& pf = project.forms[n];
     if (!pf.visible || !pf.form) continue;
-    if (saveForm) saveForm(*pf.form);
+    if (saveForm) saveForm(*pf.form, batch);
     ini.writeString("ActiveForms", "Form" + std::to_string(n), pf.form->fileName);
   }
-  return ini.save(path, why);
+  batch.add(path, ini.serialize());
+  std::vector<std::string> errors;
+  if (batch.commit(&errors)) return true;
+  if (why) {
+    why->clear();
+    for (const auto& e : errors) *why += (why->empty() ? "" : "\n") + e;
+  }
+  return false;
 }
 
-FormSaver saveFormsToTheirFiles(std::vector<std::string>* errors) {
-  return [errors](FormDocument& form) {
-    if (form.fileName.empty()) return;
-    std::string why;
-    if (!saveForm(form, form.fileName, &why) && errors) errors->push_back(why);
+FormSaver saveFormsToTheirFiles() {
+  return [](FormDocument& form, AtomicBatch& batch) {
+    if (!form.fileName.empty()) batch.add(form.fileName, formToIni(form).serialize());
   };
 }
 

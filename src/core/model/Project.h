@@ -11,6 +11,7 @@
 
 namespace tw {
 
+class AtomicBatch;
 class FormDocument;
 class IniFile;
 
@@ -42,19 +43,19 @@ struct Project {
 // ProjectName of a project file: its file name without the last four characters (".twp").
 std::string projectNameFromFile(const std::string& path);
 
-// Saves one visible form as its own save does (asking what it must). On return the form's
-// fileName is what the project lists: empty when that save was cancelled.
-using FormSaver = std::function<void(FormDocument&)>;
+// Saves one visible form as its own save does (asking what it must), by adding its file to the
+// batch. On return the form's fileName is what the project lists: empty when that save was cancelled.
+using FormSaver = std::function<void(FormDocument&, AtomicBatch&)>;
 
 // Writes the project file at path in place, so that sections it does not own (the generation
 // settings) stay. Visible forms are saved through saveForm and listed as "Form" + their position in
-// the project's list. Fails (with why) when the existing file cannot be read or the new one written.
+// the project's list; the forms and the project file are written together. Fails (with why) when
+// the existing project file cannot be read or a file cannot be written.
 bool writeProjectFile(const Project& project, const std::string& path, const WindowSettings& windows,
                       const FormSaver& saveForm, std::string* why);
 
-// A form saver that writes each form to its fileName without asking; a form without a file is not saved.
-// Failures are appended to errors.
-FormSaver saveFormsToTheirFiles(std::vector<std::string>* errors);
+// A form saver that saves each form to its fileName without asking; a form without a file is not saved.
+FormSaver saveFormsToTheirFiles();
 
 // What reading a project file gives.
 struct OpenedProject {

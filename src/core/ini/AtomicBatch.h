@@ -1,0 +1,26 @@
+#pragma once
+// Several whole-file writes made safe together: each file is written to a temporary beside it, the
+// file systems are flushed once for all of them, then each temporary is renamed over its target.
+// Saving a project of fifty forms costs one flush instead of fifty.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+class AtomicBatch {
+ public:
+  void add(std::string path, std::string bytes);
+  bool empty() const { return files_.empty(); }
+  // Writes every file. A file that fails leaves its old file as it was and adds why to errors; the
+  // others are written all the same. Returns true when every file was written. The batch is emptied.
+  bool commit(std::vector<std::string>* errors);
+
+ private:
+  struct File {
+    std::string path, bytes;
+  };
+  std::vector<File> files_;
+};
+
+}  // namespace tw
