@@ -111,7 +111,7 @@ TEST(Shell, ProjectListsOnlyVisibleFormsAndKeepsThem) {
   int saved = 0;
   std::string why;
   ASSERT_TRUE(writeDesignerProject(2, forms, (dir / "P.twp").string(), WindowSettings{},
-                                   [&](FormDocument&) { ++saved; }, &why))
+                                   [&](FormDocument&, AtomicBatch&) { ++saved; }, &why))
       << why;
   EXPECT_EQ(saved, 2);
   EXPECT_EQ(forms[1]->formName, "B");  // still owned here

@@ -48,8 +48,8 @@ struct User {
       answers.pop_front();
       return b;
     };
-    UiHooks::fileDialog = [this](const FileDialogSpec& spec, bool, const std::string& initial) {
-      dialogs.emplace_back(spec.title, initial);
+    UiHooks::fileDialog = [this](const FileDialogInfo& dialog, bool, const std::string& initial) {
+      dialogs.emplace_back(dialog.title, initial);
       if (files.empty()) return std::optional<std::string>();
       auto f = files.front();
       files.pop_front();

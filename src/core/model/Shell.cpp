@@ -37,10 +37,10 @@ Message replaceQuestion(const std::string& path, const std::string& caption) {
   return {MsgIcon::Question, caption, path + " already exists. Do you want to replace it?", kYes | kNo, kNo};
 }
 
-std::string withDefaultExtension(const std::string& path, const FileDialogSpec& spec) {
+std::string withDefaultExtension(const std::string& path, const FileDialogInfo& dialog) {
   std::string name = fileNamePart(path);
   if (name.empty() || name.find('.') != std::string::npos) return path;
-  return path + "." + spec.defaultExt;
+  return path + "." + dialog.defaultExt;
 }
 
 bool paletteFor(int library, std::array<PaletteButton, kPaletteSize>& out) {

@@ -33,18 +33,18 @@ inline constexpr const char* kSaveProjectReplaceCaption = "New project";
 inline constexpr const char* kMustSaveBeforeCodegen = "You must save the project before code generation";
 
 // File dialogs of the commands.
-struct FileDialogSpec {
+struct FileDialogInfo {
   const char* title;
   const char* filterName;  // "Tarnowick form (*.twk)"
   const char* pattern;     // "*.twk"
   const char* defaultExt;  // "twk"
 };
-inline constexpr FileDialogSpec kSaveFormDialog{"Save Form", "Tarnowick form (*.twk)", "*.twk", "twk"};
-inline constexpr FileDialogSpec kOpenFormDialog{"Open Form", "Tarnowick Form (*.twk)", "*.twk", "twk"};
-inline constexpr FileDialogSpec kSaveProjectDialog{"Save project", "Tarnowick project (*.twp)", "*.twp", "twp"};
-inline constexpr FileDialogSpec kOpenProjectDialog{"Open Project", "Tarnowick Project (*.twp)", "*.twp", "twp"};
+inline constexpr FileDialogInfo kSaveFormDialog{"Save Form", "Tarnowick form (*.twk)", "*.twk", "twk"};
+inline constexpr FileDialogInfo kOpenFormDialog{"Open Form", "Tarnowick Form (*.twk)", "*.twk", "twk"};
+inline constexpr FileDialogInfo kSaveProjectDialog{"Save project", "Tarnowick project (*.twp)", "*.twp", "twp"};
+inline constexpr FileDialogInfo kOpenProjectDialog{"Open Project", "Tarnowick Project (*.twp)", "*.twp", "twp"};
 // A chosen name without an extension gets the dialog's default one.
-std::string withDefaultExtension(const std::string& path, const FileDialogSpec& spec);
+std::string withDefaultExtension(const std::string& path, const FileDialogInfo& dialog);
 
 // The control palette: seventeen toggle buttons; which are shown and their hints depend on the library.
 struct PaletteButton {

@@ -22,6 +22,7 @@
 #include "SideWindows.h"
 #include "documents/FormWindow.h"
 #include "graphics/Fonts.h"
+#include "ini/AtomicBatch.h"
 #include "ini/FileIO.h"
 #include "model/FormFile.h"
 
@@ -526,7 +527,12 @@ void MainWindow::writeProject(const std::string& path) {
   }
   std::string why;
   bool ok = writeDesignerProject(designer_.library, designer_.forms(), path, w,
-                                 [this](FormDocument& f) { saveForm(f, false); }, &why);
+                                 [this](FormDocument& f, AtomicBatch& batch) {
+                                   if (!prepareFormSave(f, false)) return;
+                                   batch.add(f.fileName, formToIni(f).serialize());
+                                   if (FormWindow* fw = windowOf(&f)) fw->refresh();
+                                 },
+                                 &why);
   if (!ok) {
     messages_.error(why);
     return;
@@ -680,7 +686,7 @@ void MainWindow::closeForm() {
   if (auto* w = qobject_cast<FormWindow*>(mdi_->activeSubWindow())) w->close();
 }
 
-bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
+bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {
   if (FormWindow* w = windowOf(&form)) windowPos(w, form.windowLeft, form.windowTop);
   if (saveAs || form.fileName.empty()) {
     holdZoom(true);
@@ -689,9 +695,12 @@ bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
     if (!path) return false;
     form.fileName = *path;
   }
-  if (fileExists(form.fileName) &&
-      messages_.show(replaceQuestion(form.fileName, kSaveFormReplaceCaption)) != kYes)
-    return false;
+  return !fileExists(form.fileName) ||
+         messages_.show(replaceQuestion(form.fileName, kSaveFormReplaceCaption)) == kYes;
+}
+
+bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
+  if (!prepareFormSave(form, saveAs)) return false;
   std::string why;
   if (!tw::saveForm(form, form.fileName, &why)) {
     messages_.error(why);
@@ -734,8 +743,9 @@ void MainWindow::changed() {
 
 void MainWindow::holdZoom(bool held) {
   if (!zoom_) return;
-  zoom_->held = held;
-  if (!held) zoom_->refresh();
+  // Dialogs nest (a project's save runs each form's save): the hold ends with the outermost one.
+  zoom_->held = std::max(0, zoom_->held + (held ? 1 : -1));
+  if (zoom_->held == 0) zoom_->refresh();
 }
 
 // ---- Tool windows

@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow {
   void openForm();
   void closeForm();
   bool saveForm(FormDocument& form, bool saveAs);
+  // The save dialog (when saveAs or the form has no file) and the replace question; false: write nothing.
+  bool prepareFormSave(FormDocument& form, bool saveAs);
   void generateCode();
   void toggleZoom();
   void toggleInspector();

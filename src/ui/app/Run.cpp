@@ -45,7 +45,7 @@ int runDesigner(int argc, char** argv) {
   if (args.size() > 1) {
     std::string path = ss(QFileInfo(args[1]).absoluteFilePath());
     if (args[1].endsWith(".twk", Qt::CaseInsensitive)) {
-      UiHooks::fileDialog = [path](const FileDialogSpec&, bool, const std::string&) { return path; };
+      UiHooks::fileDialog = [path](const FileDialogInfo&, bool, const std::string&) { return path; };
       main.openForm();
       UiHooks::fileDialog = nullptr;
     } else {

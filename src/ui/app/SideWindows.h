@@ -36,7 +36,7 @@ class ZoomWindow : public QWidget {
   QSize sizeHint() const override { return {334, 452}; }
   // Takes the current form's picture again (nothing while a modal dialog is open).
   void refresh();
-  bool held = false;
+  int held = 0;  // open modal dialogs; no refresh while any is open
   const QImage& shown() const { return image_; }
 
  protected:

@@ -40,23 +40,23 @@ MsgButton UiMessages::show(const Message& m) {
   return (m.buttons & kCancel) ? kCancel : (m.buttons & kNo) ? kNo : kOk;
 }
 
-std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save,
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogInfo& dialog, bool save,
                                          const std::string& initial) {
   std::optional<std::string> chosen;
   if (UiHooks::fileDialog) {
-    chosen = UiHooks::fileDialog(spec, save, initial);
+    chosen = UiHooks::fileDialog(dialog, save, initial);
   } else {
-    QFileDialog dlg(parent, QString::fromUtf8(spec.title), qs(initial),
-                    QString::fromUtf8(spec.filterName));
+    QFileDialog dlg(parent, QString::fromUtf8(dialog.title), qs(initial),
+                    QString::fromUtf8(dialog.filterName));
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dlg.setDefaultSuffix(QString::fromUtf8(spec.defaultExt));
+    dlg.setDefaultSuffix(QString::fromUtf8(dialog.defaultExt));
     // The replace question is the command's own, with its own caption.
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) chosen = ss(dlg.selectedFiles().front());
   }
   if (!chosen || chosen->empty()) return std::nullopt;
-  return withDefaultExtension(*chosen, spec);
+  return withDefaultExtension(*chosen, dialog);
 }
 
 int runModal(QDialog& dialog) {

@@ -18,7 +18,7 @@ struct UiHooks {
   // Answers a message box.
   static inline std::function<MsgButton(const Message&)> message;
   // Answers a file dialog: the chosen path, or nothing for Cancel.
-  static inline std::function<std::optional<std::string>(const FileDialogSpec&, bool save, const std::string& initial)>
+  static inline std::function<std::optional<std::string>(const FileDialogInfo&, bool save, const std::string& initial)>
       fileDialog;
   // Runs a modal dialog in place of exec(): sets its widgets and returns QDialog::Accepted or Rejected.
   static inline std::function<int(QDialog&)> modal;
@@ -36,7 +36,7 @@ class UiMessages : public Messages {
 };
 
 // A file dialog for a command; nothing when cancelled. The chosen name gets the default extension.
-std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save,
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogInfo& dialog, bool save,
                                          const std::string& initial);
 // exec() of a modal dialog, or the test hook.
 int runModal(QDialog& dialog);
