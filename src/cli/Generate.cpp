@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "Cli.h"
 #include "Commands.h"
+#include "FormLoading.h"
 #include "codegen/OutputFolder.h"
 #include "graphics/Fonts.h"
 #include "ini/FileIO.h"
@@ -51,6 +52,7 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   }
 
   // The forms are painted once, as the designer shows them, before anything reads them.
+  loadFontsForCli(err);
   std::vector<const FormDocument*> forms;
   for (FormDocument* f : project.openForms()) {
     f->applyPaintRules(handheldFonts());
