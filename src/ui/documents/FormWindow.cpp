@@ -7,6 +7,7 @@
 
 #include "FormImage.h"
 #include "app/MainWindow.h"
+#include "graphics/Fonts.h"
 #include "model/FormDocument.h"
 #include "model/Shell.h"
 #include "ptoolbox/PTDialog.h"
@@ -45,33 +46,46 @@ void FormView::paintEvent(QPaintEvent*) {
   p.drawImage(QRect(0, 0, img.width(), img.height()), img);
 }
 
+// The control under a point of the screen: a control of the shown dialog, the dialog itself, or a
+// control of the screen; nullptr on the screen's background.
+static Control* hitTest(FormDocument& form, int x, int y) {
+  Control* hit = controlAt(form.screen(), x, y);
+  if (hit && hit == form.shownDialog)
+    if (Control* inner = controlAt(*hit, x - hit->left(), y - hit->top())) return inner;
+  return hit;
+}
+
 void FormView::mousePressEvent(QMouseEvent* e) {
   main_.formActivated(form_);
-  if (e->button() != Qt::LeftButton || main_.designer().tool != Tool::None) return;
-  // A press on a control inspects and selects it.
   int x = int(e->position().x()) - kScreenLeft, y = int(e->position().y()) - kScreenTop;
-  Control* hit = controlAt(form_.screen(), x, y);
-  if (hit && hit == form_.shownDialog) {
-    if (Control* inner = controlAt(*hit, x - hit->left(), y - hit->top())) hit = inner;
-  }
-  if (hit && hit != form_.shownDialog) {
-    main_.designer().select(form_, *hit, e->modifiers() & Qt::ShiftModifier);
-    main_.changed();
-  }
+  bool onScreen = x >= 0 && y >= 0 && x < form_.screen().width() && y < form_.screen().height();
+  if (!onScreen || main_.designer().tool != Tool::None) return;
+  Designer& d = main_.designer();
+  Control* hit = hitTest(form_, x, y);
+  if (hit && hit != form_.shownDialog)
+    d.pressControl(form_, *hit, e->button() == Qt::RightButton,
+                   e->button() == Qt::LeftButton && (e->modifiers() & Qt::ShiftModifier));
+  else if (!hit)
+    d.pressScreen(form_);
+  main_.changed();
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton) return;
   int x = int(e->position().x()) - kScreenLeft, y = int(e->position().y()) - kScreenTop;
   if (x < 0 || y < 0 || x >= form_.screen().width() || y >= form_.screen().height()) return;
-  Control* hit = controlAt(form_.screen(), x, y);
-  if (hit && hit == form_.shownDialog) {
-    // Inside the shown dialog: on the dialog itself it receives the new control.
-    if (!controlAt(*hit, x - hit->left(), y - hit->top())) main_.place(form_, x - hit->left(), y - hit->top(), hit);
+  Control* hit = hitTest(form_, x, y);
+  if (hit && hit != form_.shownDialog) {
+    // The control took the press.
+    main_.designer().releaseControl(form_, *hit, e->button() == Qt::RightButton, handheldFonts());
+    main_.changed();
     return;
   }
-  if (hit) return;  // the control took the press
-  main_.place(form_, x, y, &form_.screen());
+  if (e->button() != Qt::LeftButton) return;
+  // On the screen, or on the shown dialog, which then receives the new control.
+  if (hit)
+    main_.place(form_, x - hit->left(), y - hit->top(), hit);
+  else
+    main_.place(form_, x, y, &form_.screen());
 }
 
 FormWindow::FormWindow(MainWindow& main, FormDocument& form) : main_(main), form_(form) {
