@@ -82,6 +82,7 @@ TEST(Fonts, ShippedFacesHaveTheHandheldMetrics) {
     EXPECT_EQ(f.glyph('A').top + f.glyph('A').height, ascent[i]);  // "A" stands on the baseline
     EXPECT_EQ(inkRows(f, 'x'), xHeight[i]);
     EXPECT_EQ(fonts.textHeight(Font{kFaces[i]}, "A"), lineHeight[i]);
+    EXPECT_EQ(fonts.textHeight(Font{kFaces[i]}, ""), 0);
     Canvas c(10, 10);
     c.setFont(f);
     EXPECT_EQ(c.textHeight("Ag"), lineHeight[i]);

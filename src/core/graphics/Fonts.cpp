@@ -112,7 +112,10 @@ std::vector<FontSet::Problem> FontSet::load(const std::string& dir) {
 
 int FontSet::textWidth(const Font& font, std::string_view text) const { return face(font.name).textWidth(text); }
 
-int FontSet::textHeight(const Font& font, std::string_view) const { return face(font.name).lineHeight(); }
+// Any text is one line high; no text has no height, which is what makes an empty label 11 high.
+int FontSet::textHeight(const Font& font, std::string_view text) const {
+  return text.empty() ? 0 : face(font.name).lineHeight();
+}
 
 FontSet& handheldFonts() {
   static FontSet fonts;
