@@ -253,9 +253,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!w.paletteButton(Tool::Button)->isChecked());
     QCOMPARE(w.designer().tool, Tool::None);
     QVERIFY(view->picture() != before);
-    // The inspector lists it and shows its rows.
-    QVERIFY(w.inspector()->list()->count() >= 2);
-    QVERIFY(w.inspector()->grid()->rowCount() > 2);
+    QVERIFY(w.designer().propertyRows().size() > 2);
     // Copy and paste through the system clipboard: a second button over the first, with a new name.
     trigger(w, "mnuEditCopy");
     trigger(w, "mnuEditPaste");
@@ -269,7 +267,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 100, 2 + 120));
     QCOMPARE(int(form.screen().children().size()), 1);
     QVERIFY(w.designer().formInspected());
-    QCOMPARE(w.inspector()->grid()->rowCount(), 2);
+    QCOMPARE(int(w.designer().propertyRows().size()), 2);
   }
 
   void placingInsideTheShownDialog() {
@@ -414,6 +412,7 @@ class MainWindowTest : public QObject {
   void examplesMagnifierAndHelp() {
     User u;
     MainWindow w(start());
+    w.resize(1100, 750);  // room for both forms and the magnifier
     w.show();
     w.openProjectFile(std::string(TW_EXAMPLES_DIR) + "/ccontrols/Demo.twp");
     QCOMPARE(w.designer().library, 1);
@@ -428,6 +427,13 @@ class MainWindowTest : public QObject {
     QImage big = w.zoom()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(big.pixel(2 * 50 + 1, 2 * 60 + 1), small.pixel(50, 60));
     QCOMPARE(big.pixel(2 * 10, 2 * 200), small.pixel(10, 200));
+    // A form dragged partly out of the work area leaves the last picture in place.
+    QImage kept = w.zoom()->shown();
+    current->move(current->x(), w.workArea()->height() - 20);
+    w.designer().presentForm(*w.designer().currentForm());
+    w.paletteButton(Tool::Label)->click();
+    QTest::mouseClick(current->view(), Qt::LeftButton, {}, QPoint(30, 20));
+    QCOMPARE(w.zoom()->shown(), kept);
     trigger(w, "mnuViewZoom");
     QVERIFY(!w.zoom()->isVisible());
     // The close box of a tool window unchecks its View item.

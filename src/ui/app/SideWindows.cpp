@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPainter>
 #include <QSplitter>
 #include <QTableWidget>
@@ -82,7 +83,7 @@ void ZoomWindow::refresh() {
   FormDocument* form = main_.designer().currentForm();
   FormWindow* w = form ? main_.windowOf(form) : nullptr;
   // A form that is not shown in full keeps the last picture.
-  if (!w || !w->isVisible()) return;
+  if (!w || !w->isVisible() || !main_.workArea()->viewport()->rect().contains(w->geometry())) return;
   image_ = w->view()->picture();
   update();
 }
