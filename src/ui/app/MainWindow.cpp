@@ -125,9 +125,8 @@ void MainWindow::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (firstShown_) return;
   firstShown_ = true;
-  inspector_ = new InspectorWindow(*this);
-  inspector_->resize(190, 400);
-  inspectorSub_ = toolWindow(mdi_, inspector_, "Properties");
+  inspector_ = new TfrmProp(*this);
+  inspectorSub_ = toolWindow(mdi_, inspector_, "Properties Editor");
   zoom_ = new ZoomWindow(*this);
   zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");
   inspectorSub_->installEventFilter(this);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "UiHooks.h"
+#include "editors/PropertiesEditor.h"
 #include "ini/IniFile.h"
 #include "model/Designer.h"
 #include "model/Project.h"
@@ -26,7 +27,6 @@ class QToolButton;
 namespace tw::ui {
 
 class FormWindow;
-class InspectorWindow;
 class ZoomWindow;
 class HelpWindow;
 class NewProjectDialog;
@@ -53,7 +53,7 @@ class MainWindow : public QMainWindow {
   const RecentProjects& recent() const { return mru_; }
   QLabel* libraryPanel() const { return statusLib_; }
   QToolButton* paletteButton(Tool t) const;
-  InspectorWindow* inspector() const { return inspector_; }
+  TfrmProp* inspector() const { return inspector_; }
   ZoomWindow* zoom() const { return zoom_; }
   HelpWindow* help();
   QMdiArea* workArea() const { return mdi_; }
@@ -131,7 +131,7 @@ class MainWindow : public QMainWindow {
   bool writtenOptions_ = false;
 
   QMdiArea* mdi_ = nullptr;
-  InspectorWindow* inspector_ = nullptr;
+  TfrmProp* inspector_ = nullptr;
   QMdiSubWindow* inspectorSub_ = nullptr;
   ZoomWindow* zoom_ = nullptr;
   QMdiSubWindow* zoomSub_ = nullptr;

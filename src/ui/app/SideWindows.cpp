@@ -16,62 +16,6 @@
 
 namespace tw::ui {
 
-InspectorWindow::InspectorWindow(MainWindow& main) : main_(main) {
-  setObjectName("frmProp");
-  auto* lay = new QVBoxLayout(this);
-  lay->setContentsMargins(0, 0, 0, 0);
-  list_ = new QListWidget(this);
-  list_->setObjectName("lstControls");
-  grid_ = new QTableWidget(0, 2, this);
-  grid_->setObjectName("stgProperties");
-  grid_->horizontalHeader()->hide();
-  grid_->verticalHeader()->hide();
-  grid_->horizontalHeader()->setStretchLastSection(true);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->verticalHeader()->setDefaultSectionSize(18);
-  list_->setMaximumHeight(110);
-  lay->addWidget(list_);
-  lay->addWidget(grid_);
-  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (filling_ || row < 0) return;
-    FormDocument* form = main_.designer().currentForm();
-    if (!form) return;
-    auto entries = main_.designer().controlList(*form);
-    if (row >= int(entries.size())) return;
-    if (entries[size_t(row)].control)
-      main_.designer().select(*form, *entries[size_t(row)].control, false);
-    else
-      main_.designer().presentForm(*form);
-    main_.changed();
-  });
-}
-
-void InspectorWindow::refresh() {
-  filling_ = true;
-  Designer& d = main_.designer();
-  list_->clear();
-  grid_->setRowCount(0);
-  if (FormDocument* form = d.currentForm()) {
-    int current = -1;
-    auto entries = d.controlList(*form);
-    for (size_t i = 0; i < entries.size(); ++i) {
-      list_->addItem(qs(entries[i].text));
-      bool inspected = d.selectedForm() == form && entries[i].control == d.selectedControl();
-      if (inspected) current = int(i);
-    }
-    list_->setCurrentRow(current);
-    if (d.selectedForm()) {
-      auto rows = d.propertyRows();
-      grid_->setRowCount(int(rows.size()));
-      for (size_t i = 0; i < rows.size(); ++i) {
-        grid_->setItem(int(i), 0, new QTableWidgetItem(qs(rows[i].name)));
-        grid_->setItem(int(i), 1, new QTableWidgetItem(qs(rows[i].text)));
-      }
-    }
-  }
-  filling_ = false;
-}
-
 ZoomWindow::ZoomWindow(MainWindow& main) : main_(main) {
   setObjectName("frmZoom");
   setFixedSize(334, 452);

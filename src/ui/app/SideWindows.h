@@ -1,32 +1,13 @@
 #pragma once
-// The tool windows of the work area (the property inspector and the magnifier) and the help window.
+// The magnifier of the work area and the help window.
 #include <QImage>
 #include <QWidget>
 
-class QListWidget;
-class QTableWidget;
 class QTextBrowser;
 
 namespace tw::ui {
 
 class MainWindow;
-
-// The property inspector: the current form's control list and the inspected object's rows.
-// Its rows are shown read-only here.
-class InspectorWindow : public QWidget {
-  Q_OBJECT
- public:
-  explicit InspectorWindow(MainWindow& main);
-  void refresh();  // list and rows from core
-  QListWidget* list() const { return list_; }
-  QTableWidget* grid() const { return grid_; }
-
- private:
-  MainWindow& main_;
-  QListWidget* list_;
-  QTableWidget* grid_;
-  bool filling_ = false;
-};
 
 // "Zoom 2x": the current form's picture at twice its size, pixel for pixel.
 class ZoomWindow : public QWidget {

@@ -1,0 +1,381 @@
+#include "PropertiesEditor.h"
+
+#include <QAbstractItemView>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "BitmapEditor.h"
+#include "ItemsEditor.h"
+#include "app/MainWindow.h"
+#include "app/SideWindows.h"
+#include "app/UiHooks.h"
+#include "ccontrols/CCBitmap.h"
+#include "documents/FormWindow.h"
+#include "model/Sheet.h"
+
+namespace tw::ui {
+namespace {
+
+// The value cell's in-place text editor reports every change of its text as it is typed.
+class ValueDelegate : public QStyledItemDelegate {
+ public:
+  explicit ValueDelegate(TfrmProp& owner) : QStyledItemDelegate(&owner), owner_(owner) {}
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName("cellEditor");
+    e->setFrame(false);
+    TfrmProp* owner = &owner_;
+    const int row = index.row();
+    QObject::connect(e, &QLineEdit::textEdited, owner, [owner, row](const QString& t) { owner->setEditText(row, t); });
+    return e;
+  }
+
+ private:
+  TfrmProp& owner_;
+};
+
+bool isEditorKey(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+EllipsisEdit::EllipsisEdit(QWidget* parent, const char* name) : QWidget(parent) {
+  setObjectName(name);
+  auto* lay = new QHBoxLayout(this);
+  lay->setContentsMargins(0, 0, 0, 0);
+  lay->setSpacing(0);
+  text = new QLineEdit(this);
+  text->setReadOnly(true);
+  button = new QToolButton(this);
+  button->setText("...");
+  button->setFocusPolicy(Qt::NoFocus);
+  lay->addWidget(text, 1);
+  lay->addWidget(button);
+  text->installEventFilter(this);
+  connect(button, &QToolButton::clicked, this, &EllipsisEdit::ellipsis);
+  hide();
+}
+
+bool EllipsisEdit::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == text && e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_F1) return false;  // context help
+    if (isEditorKey(k)) {
+      if (k->modifiers() & Qt::ControlModifier)
+        emit ellipsis();
+      else
+        emit done();
+    }
+    return true;  // no other key does anything here
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
+  setObjectName("frmProp");
+  setWindowTitle("Properties Editor");
+  resize(256, 270);
+  auto* lay = new QVBoxLayout(this);
+  lay->setContentsMargins(0, 0, 0, 0);
+  lay->setSpacing(0);
+
+  cmbForms = new QComboBox(this);
+  cmbForms->setObjectName("cmbForms");
+  cmbForms->setEditable(false);
+  cmbForms->setFixedHeight(21);
+  lay->addWidget(cmbForms);
+
+  stgProperties = new QTableWidget(0, 2, this);
+  stgProperties->setObjectName("stgProperties");
+  stgProperties->horizontalHeader()->hide();
+  stgProperties->verticalHeader()->hide();
+  stgProperties->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  stgProperties->verticalHeader()->setDefaultSectionSize(18);
+  stgProperties->verticalHeader()->setMinimumSectionSize(18);
+  stgProperties->setColumnWidth(0, 130);
+  stgProperties->setColumnWidth(1, 130);
+  stgProperties->horizontalHeader()->setStretchLastSection(true);
+  stgProperties->setSelectionMode(QAbstractItemView::SingleSelection);
+  stgProperties->setSelectionBehavior(QAbstractItemView::SelectItems);
+  stgProperties->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+  stgProperties->setItemDelegateForColumn(1, new ValueDelegate(*this));
+  lay->addWidget(stgProperties, 1);
+
+  // The overlay editors belong to the window and are laid over the value cell.
+  cmbBoolean = new QComboBox(this);
+  cmbBoolean->setObjectName("cmbBoolean");
+  cmbBoolean->setEditable(false);
+  cmbBoolean->hide();
+  cmbItems = new EllipsisEdit(this, "cmbItems");
+  cmbItems->text->setText("(Items)");
+  cmbBitmap = new EllipsisEdit(this, "cmbBitmap");
+  cmbBitmap->text->setText("(Content)");
+  for (QObject* o : {static_cast<QObject*>(cmbBoolean), static_cast<QObject*>(cmbItems->text),
+                     static_cast<QObject*>(cmbBitmap->text)})
+    o->installEventFilter(this);
+
+  connect(cmbForms, &QComboBox::activated, this, [this](int index) {
+    Designer& d = main_.designer();
+    FormDocument* form = d.currentForm();
+    if (!form || index < 0) return;
+    auto* c = reinterpret_cast<Control*>(cmbForms->itemData(index).value<quintptr>());
+    if (c)
+      d.select(*form, *c, false);
+    else
+      d.presentForm(*form);
+    main_.changed();
+  });
+  connect(stgProperties, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
+    if (filling_ || row < 0) return;
+    // Column 0 holds the names; the value column is the one entered.
+    if (col == 0) {
+      stgProperties->setCurrentCell(row, 1);
+      return;
+    }
+    if (row != entered_) enterCell(row);
+  });
+  connect(stgProperties, &QTableWidget::cellClicked, this, [this](int, int) {
+    // A click on the row already entered brings its editor back.
+    if (!cmbBoolean->isVisible()) enterCell(stgProperties->currentRow());
+  });
+  connect(cmbBoolean, &QComboBox::activated, this, [this](int index) {
+    const int row = stgProperties->currentRow();
+    if (row < 0 || index < 0) return;
+    const QString text = cmbBoolean->itemText(index);
+    if (QTableWidgetItem* item = stgProperties->item(row, 1)) item->setText(text);
+    setEditText(row, text);
+  });
+  for (EllipsisEdit* ed : {cmbItems, cmbBitmap})
+    connect(ed, &EllipsisEdit::done, this, [this, ed] {
+      ed->hide();
+      stgProperties->setFocus();
+    });
+  connect(cmbItems, &EllipsisEdit::ellipsis, this, &TfrmProp::editItems);
+  connect(cmbBitmap, &EllipsisEdit::ellipsis, this, &TfrmProp::editBitmap);
+  auto replace = [this] {
+    if (entered_ < 0) return;
+    if (cmbBoolean->isVisible()) placeOver(cmbBoolean, entered_, 17);
+    if (cmbItems->isVisible()) placeOver(cmbItems, entered_, 18);
+    if (cmbBitmap->isVisible()) placeOver(cmbBitmap, entered_, 18);
+  };
+  connect(stgProperties->verticalScrollBar(), &QScrollBar::valueChanged, this, replace);
+  connect(stgProperties->horizontalScrollBar(), &QScrollBar::valueChanged, this, replace);
+  connect(stgProperties->horizontalHeader(), &QHeaderView::sectionResized, this, replace);
+}
+
+TfrmItemsEd* TfrmProp::itemsEditor() {
+  if (!itemsEd_) itemsEd_ = new TfrmItemsEd(&main_);
+  return itemsEd_;
+}
+
+TfrmBmpEd* TfrmProp::bitmapEditor() {
+  if (!bmpEd_) bmpEd_ = new TfrmBmpEd(&main_, main_.messages(), [this](int topic) { main_.showHelp(topic); });
+  return bmpEd_;
+}
+
+std::string TfrmProp::rowName(int row) const {
+  const QTableWidgetItem* item = row >= 0 ? stgProperties->item(row, 0) : nullptr;
+  return item ? ss(item->text()) : std::string();
+}
+
+void TfrmProp::fillForms() {
+  Designer& d = main_.designer();
+  cmbForms->clear();
+  FormDocument* form = d.currentForm();
+  if (!form) return;
+  auto entries = d.controlList(*form);
+  // Sorted by text, letter case ignored.
+  std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
+    return qs(a.text).compare(qs(b.text), Qt::CaseInsensitive) < 0;
+  });
+  int current = -1;
+  for (const ListEntry& e : entries) {
+    cmbForms->addItem(qs(e.text), QVariant::fromValue(reinterpret_cast<quintptr>(e.control)));
+    if (d.selectedForm() == form && e.control == d.selectedControl()) current = cmbForms->count() - 1;
+  }
+  cmbForms->setCurrentIndex(current);
+}
+
+void TfrmProp::refresh() {
+  filling_ = true;
+  hideEditors();
+  fillForms();
+  Designer& d = main_.designer();
+  const int oldRow = stgProperties->currentRow();
+  stgProperties->setRowCount(0);
+  if (d.selectedForm()) {
+    const auto rows = d.propertyRows();
+    stgProperties->setRowCount(int(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+      auto* name = new QTableWidgetItem(qs(rows[i].name));
+      name->setFlags(Qt::ItemIsEnabled);
+      name->setBackground(palette().button());
+      auto* value = new QTableWidgetItem(qs(rows[i].text));
+      const bool typed = rows[i].name != "Items" && rows[i].name != "Bitmap" && d.choices(rows[i].name).empty();
+      value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (typed ? Qt::ItemIsEditable : Qt::NoItemFlags));
+      stgProperties->setItem(int(i), 0, name);
+      stgProperties->setItem(int(i), 1, value);
+    }
+    if (!rows.empty() && oldRow >= 0) stgProperties->setCurrentCell(std::min(oldRow, int(rows.size()) - 1), 1);
+  }
+  entered_ = stgProperties->currentRow();
+  filling_ = false;
+}
+
+void TfrmProp::hideEditors() {
+  cmbBoolean->hide();
+  cmbItems->hide();
+  cmbBitmap->hide();
+}
+
+void TfrmProp::placeOver(QWidget* editor, int row, int height) {
+  const QTableWidgetItem* item = stgProperties->item(row, 1);
+  if (!item) return;
+  const QRect cell = stgProperties->visualItemRect(item);
+  const QPoint at = stgProperties->viewport()->mapTo(this, cell.topLeft());
+  editor->setGeometry(at.x(), at.y(), cell.width() + 1, height);
+  editor->raise();
+}
+
+void TfrmProp::enterCell(int row) {
+  entered_ = row;
+  if (row < 0) return hideEditors();
+  const std::string name = rowName(row);
+  if (name == "Items") {
+    cmbBoolean->hide();
+    cmbBitmap->hide();
+    placeOver(cmbItems, row, 18);
+    cmbItems->text->setText(qs("(" + name + ")"));
+    cmbItems->show();
+    cmbItems->text->setFocus();
+    return;
+  }
+  cmbItems->hide();
+  const auto choices = main_.designer().choices(name);
+  if (choices.empty()) {
+    cmbBoolean->hide();
+    if (name == "Bitmap") {
+      placeOver(cmbBitmap, row, 18);
+      cmbBitmap->text->setText(qs("(" + name + ")"));
+      cmbBitmap->show();
+      cmbBitmap->text->setFocus();
+    } else {
+      cmbBitmap->hide();
+      stgProperties->setFocus();
+      stgProperties->edit(stgProperties->model()->index(row, 1));
+    }
+    return;
+  }
+  cmbBitmap->hide();
+  placeOver(cmbBoolean, row, 17);
+  cmbBoolean->clear();
+  const QString current = stgProperties->item(row, 1) ? stgProperties->item(row, 1)->text() : QString();
+  int selected = -1;
+  for (const auto& c : choices) {
+    cmbBoolean->addItem(qs(c));
+    if (selected < 0 && qs(c).compare(current, Qt::CaseInsensitive) == 0) selected = cmbBoolean->count() - 1;
+  }
+  cmbBoolean->setCurrentIndex(selected);
+  cmbBoolean->show();
+  cmbBoolean->setFocus();
+}
+
+void TfrmProp::setEditText(int row, const QString& text) {
+  const std::string name = rowName(row);
+  const std::string typed = ss(text);
+  if (name.empty()) return;
+  if (!main_.designer().applyTyped(name, typed)) return;
+  afterChange(name, typed);
+}
+
+void TfrmProp::afterChange(const std::string& row, const std::string& typed) {
+  Designer& d = main_.designer();
+  if (FormWindow* w = main_.windowOf(d.selectedForm())) w->refresh();
+  if (main_.zoom() && main_.zoom()->isVisible()) main_.zoom()->refresh();
+  if (row == "Name") fillForms();
+  // A number that the control corrected (a picture's side over its limit) shows as stored.
+  const int r = stgProperties->currentRow();
+  if (r >= 0 && rowName(r) == row && strictInteger(typed)) {
+    const std::string shown = d.valueText(row);
+    if (strictInteger(shown) != strictInteger(typed))
+      if (QTableWidgetItem* item = stgProperties->item(r, 1)) item->setText(qs(shown));
+  }
+}
+
+void TfrmProp::editItems() {
+  Designer& d = main_.designer();
+  auto items = d.items();
+  if (!items) return;
+  main_.holdZoom(true);
+  const bool ok = itemsEditor()->edit(*items);
+  main_.holdZoom(false);
+  if (ok && d.setItems(*items)) main_.changed();
+}
+
+void TfrmProp::editBitmap() {
+  Designer& d = main_.designer();
+  Control* c = d.selectedControl();
+  const PropInfo* p = c && c->classId() == ClassId::CCBitmap ? c->property("StringBits") : nullptr;
+  if (!p) return;
+  std::string bits = std::get<std::string>(p->get(*c));
+  main_.holdZoom(true);
+  const bool ok = bitmapEditor()->edit(bits, std::min(c->width(), kMaxBitmapSide), std::min(c->height(), kMaxBitmapSide));
+  main_.holdZoom(false);
+  if (!ok) return;
+  p->set(*c, PropValue(bits));
+  main_.changed();
+}
+
+bool TfrmProp::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == cmbBoolean && e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    const int row = stgProperties->currentRow();
+    const bool up = k->key() == Qt::Key_Up, down = k->key() == Qt::Key_Down;
+    if ((up || down) && !(k->modifiers() & Qt::ShiftModifier) && !cmbBoolean->view()->isVisible() &&
+        (up ? row > 0 : row >= 0 && row < stgProperties->rowCount() - 1)) {
+      cmbBoolean->hide();
+      stgProperties->setFocus();
+      stgProperties->setCurrentCell(row + (up ? -1 : 1), 1);
+      return true;
+    }
+  }
+  if (e->type() == QEvent::FocusOut) {
+    // An editor that loses the focus to another control hides; its own list, a dialog or another
+    // window taking the focus does not hide it.
+    const auto reason = static_cast<QFocusEvent*>(e)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+      if (watched == cmbBoolean) cmbBoolean->hide();
+      if (watched == cmbItems->text) cmbItems->hide();
+      if (watched == cmbBitmap->text) cmbBitmap->hide();
+    }
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+bool TfrmProp::event(QEvent* e) {
+  // F1 anywhere in the window is its help topic.
+  if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
+    e->accept();
+    return true;
+  }
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
+    main_.showHelp(4);
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+void TfrmProp::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  hideEditors();
+}
+
+}  // namespace tw::ui

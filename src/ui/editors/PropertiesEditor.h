@@ -1,0 +1,80 @@
+#pragma once
+// "Properties Editor": the current form's controls in a sorted list, and the inspected object's
+// rows in a grid whose value cells are edited in place, by a choice list laid over the cell, or in
+// the items and bitmap editors.
+#include <QComboBox>
+#include <QTableWidget>
+#include <QWidget>
+#include <string>
+
+class QLineEdit;
+class QToolButton;
+
+namespace tw::ui {
+
+class MainWindow;
+class TfrmItemsEd;
+class TfrmBmpEd;
+
+// A read-only text with an ellipsis button. Enter hands the focus back to the grid; Ctrl+Enter
+// presses the button; other keys do nothing.
+class EllipsisEdit : public QWidget {
+  Q_OBJECT
+ public:
+  EllipsisEdit(QWidget* parent, const char* name);
+  QLineEdit* text;
+  QToolButton* button;
+ signals:
+  void ellipsis();
+  void done();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
+class TfrmProp : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfrmProp(MainWindow& main);
+  QSize sizeHint() const override { return {256, 270}; }
+
+  // The list and the rows again from the designer; the overlay editors are hidden.
+  void refresh();
+  QComboBox* list() const { return cmbForms; }
+  QTableWidget* grid() const { return stgProperties; }
+  TfrmItemsEd* itemsEditor();
+  TfrmBmpEd* bitmapEditor();
+  // The row whose value cell is entered (the grid's current row), -1 when none.
+  int currentRow() const { return stgProperties->currentRow(); }
+  // What the grid does while a value cell's text is typed: applies it when the guard lets it through.
+  void setEditText(int row, const QString& text);
+
+  QComboBox* cmbForms;
+  QTableWidget* stgProperties;
+  QComboBox* cmbBoolean;
+  EllipsisEdit* cmbItems;
+  EllipsisEdit* cmbBitmap;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  bool event(QEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  void enterCell(int row);  // the editor that fits the row
+  void placeOver(QWidget* editor, int row, int height);
+  void hideEditors();
+  void fillForms();
+  void afterChange(const std::string& row, const std::string& typed);
+  void editItems();
+  void editBitmap();
+  std::string rowName(int row) const;
+
+  MainWindow& main_;
+  TfrmItemsEd* itemsEd_ = nullptr;
+  TfrmBmpEd* bmpEd_ = nullptr;
+  bool filling_ = false;
+  int entered_ = -1;  // the row whose editor was last chosen
+};
+
+}  // namespace tw::ui

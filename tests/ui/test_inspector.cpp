@@ -1,0 +1,480 @@
+// The Properties Editor driven as a user drives it, offscreen: typing into value cells, the choice
+// editor and its keys, the control list, the items and bitmap editors. Message boxes and modal
+// dialogs are answered through the ui's hooks.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+#include "app/SideWindows.h"
+#include "documents/FormWindow.h"
+#include "editors/BitmapEditor.h"
+#include "editors/ItemsEditor.h"
+#include "editors/PropertiesEditor.h"
+#include "model/FormDocument.h"
+
+using namespace tw;
+using namespace tw::ui;
+
+namespace {
+
+// The user's side: message boxes recorded and answered, a modal dialog handed to the test.
+struct User {
+  std::vector<Message> asked;
+  std::deque<MsgButton> answers;
+  std::function<int(QDialog&)> dialog;
+
+  User() {
+    UiHooks::message = [this](const Message& m) {
+      asked.push_back(m);
+      if (answers.empty()) return m.defaultButton;
+      MsgButton b = answers.front();
+      answers.pop_front();
+      return b;
+    };
+    UiHooks::modal = [this](QDialog& d) {
+      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) {
+        np->cmbLib->setCurrentIndex(library - 1);
+        return int(QDialog::Accepted);
+      }
+      return dialog ? dialog(d) : int(QDialog::Rejected);
+    };
+  }
+  ~User() {
+    UiHooks::message = nullptr;
+    UiHooks::modal = nullptr;
+  }
+  int library = 1;
+};
+
+// Presses a dialog's button and gives the result it closed with.
+int press(QDialog& d, QPushButton* b) {
+  b->click();
+  return d.result();
+}
+
+}  // namespace
+
+class InspectorTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  StartOptions start() { return {(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR}; }
+
+  static void show(MainWindow& w) {
+    w.resize(1000, 760);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+  }
+  static void newProject(MainWindow& w, User& u, int lib) {
+    u.library = lib;
+    w.findChild<QAction*>("mnuFileNewProject")->trigger();
+  }
+  static FormView* view(MainWindow& w, int form = -1) {
+    FormDocument* f = form < 0 ? w.designer().currentForm() : w.designer().forms().at(size_t(form)).get();
+    return w.windowOf(f)->view();
+  }
+  // Places a control with the palette at (x, y) of the current form's screen.
+  static Control* place(MainWindow& w, Tool t, int x, int y) {
+    w.paletteButton(t)->click();
+    QTest::mouseClick(view(w), Qt::LeftButton, {}, QPoint(4 + x, 2 + y));
+    return w.designer().selectedControl();
+  }
+  static int rowOf(TfrmProp& p, const char* name) {
+    for (int r = 0; r < p.grid()->rowCount(); ++r)
+      if (p.grid()->item(r, 0)->text() == name) return r;
+    return -1;
+  }
+  // A click on a row's value cell, as the user enters it.
+  static void enter(TfrmProp& p, const char* name) {
+    int r = rowOf(p, name);
+    QVERIFY2(r >= 0, name);
+    QTableWidget* g = p.grid();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(r, 1)).center());
+    QCOMPARE(g->currentRow(), r);
+  }
+  // The value cell's text editor, open and focused.
+  static QLineEdit* cellEditor(TfrmProp& p) {
+    auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return e && e->objectName() == "cellEditor" && e->parentWidget() == p.grid()->viewport() ? e : nullptr;
+  }
+  static QStringList choices(TfrmProp& p) {
+    QStringList out;
+    for (int i = 0; i < p.cmbBoolean->count(); ++i) out << p.cmbBoolean->itemText(i);
+    return out;
+  }
+  static std::string value(MainWindow& w, const char* row) { return w.designer().valueText(row); }
+
+ private slots:
+  void typingAppliesEachChangeAsTyped() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 1);
+    w.findChild<QAction*>("mnuViewZoom")->trigger();
+    Control* b = place(w, Tool::Button, 20, 30);
+    TfrmProp& p = *w.inspector();
+    QVERIFY(p.isVisible());
+    QCOMPARE(p.grid()->rowHeight(0), 18);
+    enter(p, "Left");
+    QLineEdit* ed = cellEditor(p);
+    QVERIFY(ed && ed->hasFocus());
+    QVERIFY(!p.cmbBoolean->isVisible());
+    ed->selectAll();
+    QImage zoomed = w.zoom()->shown();
+    QTest::keyClick(ed, Qt::Key_1);
+    QCOMPARE(b->userLeft(), 1);
+    QVERIFY(w.zoom()->shown() != zoomed);  // the magnifier follows at once
+    QTest::keyClick(ed, Qt::Key_2);
+    QCOMPARE(b->userLeft(), 12);
+    QTest::keyClick(ed, Qt::Key_Backspace);
+    QCOMPARE(b->userLeft(), 1);
+    QTest::keyClick(ed, Qt::Key_Backspace);  // an empty number is not applied
+    QCOMPARE(b->userLeft(), 1);
+    QTest::keyClick(ed, Qt::Key_Minus);      // nor a lone minus sign
+    QCOMPARE(b->userLeft(), 1);
+    QVERIFY(u.asked.empty());
+    QTest::keyClicks(ed, "5");
+    QCOMPARE(b->userLeft(), -5);
+    ed->selectAll();
+    QTest::keyClicks(ed, "12a");
+    QCOMPARE(b->userLeft(), 12);
+    QCOMPARE(int(u.asked.size()), 1);
+    QCOMPARE(QString::fromStdString(u.asked[0].text), QString("'12a' is not a valid integer value"));
+    QCOMPARE(u.asked[0].icon, MsgIcon::Error);
+    QCOMPARE(ed->text(), QString("12a"));  // the cell keeps the typed text
+
+    // A text row takes the empty text; a new name shows in the control list at once.
+    enter(p, "Content");
+    ed = cellEditor(p);
+    QVERIFY(ed);
+    ed->selectAll();
+    QTest::keyClicks(ed, "Go");
+    QCOMPARE(value(w, "Content"), std::string("Go"));
+    ed->selectAll();
+    QTest::keyClick(ed, Qt::Key_Delete);
+    QCOMPARE(value(w, "Content"), std::string(""));
+    enter(p, "Name");
+    ed = cellEditor(p);
+    ed->selectAll();
+    QTest::keyClicks(ed, "Ok");
+    QCOMPARE(QString::fromStdString(b->name()), QString("Ok"));
+    QVERIFY(p.list()->findText("Ok: Button") >= 0);
+    QCOMPARE(p.list()->currentText(), QString("Ok: Button"));
+  }
+
+  void controlListIsSortedAndChoosesTheControl() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 2);
+    Control* label = place(w, Tool::Label, 10, 10);
+    Control* button = place(w, Tool::Button, 10, 60);
+    TfrmProp& p = *w.inspector();
+    QStringList shown;
+    for (int i = 0; i < p.list()->count(); ++i) shown << p.list()->itemText(i);
+    QCOMPARE(shown, (QStringList{"Button2: Button", "Form1: Form", "Label1: Label"}));
+    QCOMPARE(p.list()->currentText(), QString("Button2: Button"));
+    // Choosing an entry inspects that control and marks it on the form.
+    p.list()->setCurrentIndex(2);
+    emit p.list()->activated(2);
+    QCOMPARE(w.designer().selectedControl(), label);
+    QVERIFY(label->selected && !button->selected);
+    QCOMPARE(p.grid()->item(rowOf(p, "Name"), 1)->text(), QString("Label1"));
+    p.list()->setCurrentIndex(1);
+    emit p.list()->activated(1);
+    QVERIFY(w.designer().formInspected());
+    QCOMPARE(p.grid()->rowCount(), 2);
+  }
+
+  void choiceEditorAndItsLists() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 2);
+    Control* onScreen = place(w, Tool::Button, 10, 120);
+    Control* dialog = place(w, Tool::Dialog, 10, 10);
+    TfrmProp& p = *w.inspector();
+    enter(p, "Name");
+    QTest::keyClicks(cellEditor(p), "Dlg1");  // the whole text was selected on entering
+    QCOMPARE(QString::fromStdString(dialog->name()), QString("Dlg1"));
+    Control* inDialog = place(w, Tool::Button, dialog->left() + 10, dialog->top() + 30);
+    QCOMPARE(inDialog->parent(), dialog);
+    w.findChild<QAction*>("mnuFileNewForm")->trigger();
+    QCOMPARE(int(w.designer().forms().size()), 2);
+
+    // A button on Form1's screen may show any other form and any dialog; one inside a dialog any
+    // form and no dialog.
+    FormDocument& form1 = *w.designer().forms()[0];
+    w.formActivated(form1);
+    w.designer().select(form1, *onScreen, false);
+    w.changed();
+    enter(p, "ShowForm");
+    QVERIFY(p.cmbBoolean->isVisible() && p.cmbBoolean->hasFocus());
+    QCOMPARE(choices(p), (QStringList{"(None)", "Dlg1", "Form2"}));
+    QCOMPARE(p.cmbBoolean->currentText(), QString("(None)"));
+    // Choosing writes the cell and applies it.
+    p.cmbBoolean->setCurrentIndex(2);
+    emit p.cmbBoolean->activated(2);
+    QCOMPARE(value(w, "ShowForm"), std::string("Form2"));
+    QCOMPARE(p.grid()->item(rowOf(p, "ShowForm"), 1)->text(), QString("Form2"));
+    w.designer().select(form1, *inDialog, false);
+    w.changed();
+    enter(p, "ShowForm");
+    QCOMPARE(choices(p), (QStringList{"(None)", "Form1", "Form2"}));
+
+    // A font other than the three handheld ones shows an empty text and no choice selected.
+    Font other;
+    other.name = "Courier";
+    inDialog->property("Font")->set(*inDialog, PropValue(other));
+    w.changed();
+    QCOMPARE(p.grid()->item(rowOf(p, "Font"), 1)->text(), QString());
+    enter(p, "Font");
+    QCOMPARE(choices(p), (QStringList{"Standard", "Bold", "Large"}));
+    QCOMPARE(p.cmbBoolean->currentIndex(), -1);
+
+    // Up and Down move between rows: a word row gets the choice editor, a text row its own.
+    QCOMPARE(rowOf(p, "Font"), 0);
+    QTest::keyClick(p.cmbBoolean, Qt::Key_Up);  // the first row: the editor stays
+    QCOMPARE(p.grid()->currentRow(), 0);
+    QVERIFY(p.cmbBoolean->isVisible());
+    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
+    QCOMPARE(p.grid()->currentRow(), 1);  // Frame, a word row
+    QVERIFY(p.cmbBoolean->isVisible());
+    QCOMPARE(choices(p), (QStringList{"Standard", "Bold", "Square", "No Frame"}));
+    QCOMPARE(p.cmbBoolean->currentText(), QString("Standard"));
+    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
+    QCOMPARE(p.grid()->currentRow(), 2);  // Height: typed in the cell
+    QVERIFY(!p.cmbBoolean->isVisible());
+    QVERIFY(cellEditor(p));
+    // The last row of a dialog is Width; its Test row sits before Title.
+    w.designer().select(form1, *dialog, false);
+    w.changed();
+    enter(p, "Test");
+    QCOMPARE(choices(p), (QStringList{"No", "Yes"}));
+    QCOMPARE(p.cmbBoolean->currentText(), QString("Yes"));
+    // The choice editor hides when another control takes the focus.
+    p.list()->setFocus();
+    QVERIFY(!p.cmbBoolean->isVisible());
+    // A click on the row already entered brings it back.
+    enter(p, "Test");
+    QVERIFY(p.cmbBoolean->isVisible());
+  }
+
+  void downOnTheLastRowKeepsTheChoiceEditor() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 1);
+    place(w, Tool::Menu, 10, 10);
+    TfrmProp& p = *w.inspector();
+    int bar = p.list()->findText("MenuBarForm1: MenuBar");
+    QVERIFY(bar >= 0);
+    p.list()->setCurrentIndex(bar);
+    emit p.list()->activated(bar);
+    QCOMPARE(p.grid()->rowCount(), 2);
+    enter(p, "Test");
+    QCOMPARE(p.grid()->currentRow(), 1);
+    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
+    QCOMPARE(p.grid()->currentRow(), 1);
+    QVERIFY(p.cmbBoolean->isVisible());
+    QTest::keyClick(p.cmbBoolean, Qt::Key_Up);
+    QCOMPARE(p.grid()->currentRow(), 0);
+    QVERIFY(!p.cmbBoolean->isVisible());
+  }
+
+  void itemsEditorOkAndCancel() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 1);
+    Control* list = place(w, Tool::ListBox, 10, 10);
+    QVERIFY(w.designer().setItems({"One", "Two", "Three"}));
+    w.changed();
+    TfrmProp& p = *w.inspector();
+    enter(p, "Items");
+    QVERIFY(p.cmbItems->isVisible());
+    QCOMPARE(p.cmbItems->text->text(), QString("(Items)"));
+    QVERIFY(p.cmbItems->text->hasFocus());
+    QTest::keyClick(p.cmbItems->text, Qt::Key_X);  // no typing
+    QCOMPARE(p.cmbItems->text->text(), QString("(Items)"));
+
+    auto items = [&] { return std::get<std::vector<std::string>>(list->property("Items")->get(*list)); };
+    int held = -1;
+    u.dialog = [&](QDialog& d) {
+      auto& ed = dynamic_cast<TfrmItemsEd&>(d);
+      held = w.zoom()->held;
+      [&] {
+        QCOMPARE(ed.windowTitle(), QString("Items editor"));
+        QCOMPARE(ed.size(), QSize(198, 224));
+        QCOMPARE(ed.memItems->toPlainText(), QString("One\nTwo\nThree"));
+        QCOMPARE(ed.lblLineas->text(), QString("3 items"));
+        ed.memItems->setPlainText("One\n\nThree\n");
+        QCOMPARE(ed.lblLineas->text(), QString("3 items"));
+      }();
+      return press(d, ed.BitBtn2);
+    };
+    QTest::keyClick(p.cmbItems->text, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(held, 1);  // the magnifier waits while the editor is open
+    QCOMPARE(w.zoom()->held, 0);
+    QCOMPARE(items(), (std::vector<std::string>{"One", "", "Three"}));
+
+    u.dialog = [&](QDialog& d) {
+      auto& ed = dynamic_cast<TfrmItemsEd&>(d);
+      ed.memItems->setPlainText("");
+      [&] { QCOMPARE(ed.lblLineas->text(), QString("0 items")); }();
+      return press(d, ed.BitBtn1);
+    };
+    enter(p, "Items");
+    p.cmbItems->button->click();
+    QCOMPARE(items(), (std::vector<std::string>{"One", "", "Three"}));
+    // Enter hands the focus back to the grid.
+    enter(p, "Items");
+    QTest::keyClick(p.cmbItems->text, Qt::Key_Return);
+    QVERIFY(!p.cmbItems->isVisible());
+    QVERIFY(p.grid()->hasFocus());
+  }
+
+  void bitmapEditor() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 1);
+    Control* bmp = place(w, Tool::Bitmap, 10, 10);
+    TfrmProp& p = *w.inspector();
+    auto bits = [&] { return std::get<std::string>(bmp->property("StringBits")->get(*bmp)); };
+    auto size = [&](const char* width, const char* height) {
+      QVERIFY(w.designer().setValue("Width", width));
+      QVERIFY(w.designer().setValue("Height", height));
+      w.changed();
+    };
+    auto open = [&](std::function<int(TfrmBmpEd&)> run) {
+      u.dialog = [&, run](QDialog& d) { return run(dynamic_cast<TfrmBmpEd&>(d)); };
+      enter(p, "Bitmap");
+      QVERIFY(p.cmbBitmap->isVisible());
+      QCOMPARE(p.cmbBitmap->text->text(), QString("(Bitmap)"));
+      p.cmbBitmap->button->click();
+    };
+    auto click = [](TfrmBmpEd& ed, int col, int row, Qt::MouseButton b = Qt::LeftButton) {
+      QTest::mouseClick(ed.stgBits, b, {}, BitGrid::cellCentre(col, row));
+    };
+
+    // Black, white, black, white, black in five pixels: 1010 and 1 padded to 1000.
+    size("5", "1");
+    int held = -1;
+    open([&](TfrmBmpEd& ed) {
+      held = w.zoom()->held;
+      [&] {
+        QCOMPARE(ed.windowTitle(), QString("Bitmap Editor"));
+        QCOMPARE(ed.stgBits->size(), QSize(55, 11));
+        QCOMPARE(ed.size(), QSize(135, 198));
+      }();
+      click(ed, 0, 0);
+      click(ed, 2, 0, Qt::RightButton);  // any button inverts
+      click(ed, 4, 0);
+      click(ed, 1, 0);
+      click(ed, 1, 0);
+      return press(ed, ed.butOk);
+    });
+    QCOMPARE(held, 1);
+    QCOMPARE(bits(), std::string("a8"));
+
+    // Upper case is read, lower case written.
+    size("6", "2");
+    bmp->property("StringBits")->set(*bmp, PropValue(std::string("FC84")));
+    open([&](TfrmBmpEd& ed) {
+      [&] {
+        QVERIFY(ed.bits().at(5, 0) && ed.bits().at(0, 1) && ed.bits().at(5, 1) && !ed.bits().at(1, 1));
+      }();
+      return press(ed, ed.butOk);
+    });
+    QCOMPARE(bits(), std::string("fc84"));
+
+    // Dragging sets black, with Shift white; Clear asks first; Cancel changes nothing.
+    auto move = [](QWidget* g, int col, int row, Qt::KeyboardModifiers mods) {
+      QPointF at = BitGrid::cellCentre(col, row);
+      QMouseEvent e(QEvent::MouseMove, at, g->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, mods);
+      QApplication::sendEvent(g, &e);
+    };
+    size("8", "8");
+    bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
+    open([&](TfrmBmpEd& ed) {
+      [&] {
+        QCOMPARE(ed.stgBits->size(), QSize(88, 88));
+        QCOMPARE(ed.width(), 168);
+        QTest::mousePress(ed.stgBits, Qt::LeftButton, {}, BitGrid::cellCentre(0, 0));
+        move(ed.stgBits, 0, 0, {});  // still in the pressed cell: it stays inverted
+        move(ed.stgBits, 1, 0, {});
+        move(ed.stgBits, 2, 0, {});
+        move(ed.stgBits, 1, 0, Qt::ShiftModifier);
+        QTest::mouseRelease(ed.stgBits, Qt::LeftButton, {}, BitGrid::cellCentre(1, 0));
+        QVERIFY(ed.bits().at(0, 0) && !ed.bits().at(1, 0) && ed.bits().at(2, 0));
+      }();
+      return press(ed, ed.butOk);
+    });
+    QCOMPARE(bits(), std::string("a0000000000000" "00"));
+    u.answers = {kNo, kYes};
+    open([&](TfrmBmpEd& ed) {
+      ed.butCrear->click();  // No: nothing cleared
+      [&] { QVERIFY(ed.bits().at(0, 0)); }();
+      ed.butCrear->click();
+      [&] { QVERIFY(!ed.bits().at(0, 0) && !ed.bits().at(2, 0)); }();
+      return press(ed, ed.butCancel);
+    });
+    QCOMPARE(int(u.asked.size()), 2);
+    QCOMPARE(QString::fromStdString(u.asked[0].text), QString("This operation erase the bitmap. Are you sure?"));
+    QCOMPARE(QString::fromStdString(u.asked[0].caption), QString("Warning"));
+    QCOMPARE(u.asked[0].icon, MsgIcon::Warning);
+    QCOMPARE(u.asked[0].buttons, unsigned(kYes | kNo));
+    QCOMPARE(bits(), std::string("a0000000000000" "00"));
+
+    size("20", "20");
+    bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
+    open([&](TfrmBmpEd& ed) {
+      [&] {
+        QCOMPARE(ed.stgBits->size(), QSize(220, 220));
+        QCOMPARE(ed.size(), QSize(300, 220));
+      }();
+      return press(ed, ed.butOk);
+    });
+    QCOMPARE(bits(), std::string(100, '0'));  // an empty picture is written at full length
+  }
+
+  void viewMenuAndHelp() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 2);
+    auto* view = w.findChild<QAction*>("mnuViewProperties");
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w.inspector()->parentWidget());
+    QVERIFY(sub);
+    QCOMPARE(sub->windowTitle(), QString("Properties Editor"));
+    QVERIFY(view->isChecked() && sub->isVisible());
+    view->trigger();
+    QVERIFY(!view->isChecked() && !sub->isVisible());
+    view->trigger();
+    QVERIFY(view->isChecked() && sub->isVisible());
+    sub->close();
+    QVERIFY(!view->isChecked());
+    view->trigger();
+    // F1 in the window opens its help topic.
+    w.inspector()->grid()->setFocus();
+    QTest::keyClick(w.inspector()->grid(), Qt::Key_F1);
+    QVERIFY(w.help()->isVisible());
+  }
+};
+
+QTEST_MAIN(InspectorTest)
+#include "test_inspector.moc"
