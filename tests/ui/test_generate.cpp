@@ -1,0 +1,432 @@
+// The generate-code window driven as a user drives it, offscreen, opened from the main window's
+// Project > Generate Code. Questions and file dialogs are answered through the ui's hooks.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <sstream>
+
+#include "app/MainWindow.h"
+#include "app/SideWindows.h"
+#include "codegen/CodePanes.h"
+#include "codegen/GenerateDialog.h"
+#include "codegen/Icons.h"
+#include "documents/FormWindow.h"
+#include "ini/IniFile.h"
+#include "model/FormDocument.h"
+#include "Commands.h"
+
+using namespace tw;
+using namespace tw::ui;
+
+namespace {
+
+// The user's side: every question recorded and answered from a queue; file dialogs from a queue;
+// the generate-code window handed to the test in place of its modal loop.
+struct User {
+  std::vector<Message> asked;
+  std::deque<MsgButton> answers;
+  std::vector<std::string> fileTitles;
+  std::deque<std::optional<std::string>> files;
+  std::function<void(GenerateDialog&)> inDialog;
+
+  User() {
+    UiHooks::message = [this](const Message& m) {
+      asked.push_back(m);
+      if (answers.empty()) return m.defaultButton;
+      MsgButton b = answers.front();
+      answers.pop_front();
+      return b;
+    };
+    UiHooks::fileDialog = [this](const FileDialogInfo& d, bool, const std::string&) {
+      fileTitles.push_back(d.title);
+      if (files.empty()) return std::optional<std::string>();
+      auto f = files.front();
+      files.pop_front();
+      return f;
+    };
+    UiHooks::modal = [this](QDialog& d) {
+      if (auto* g = qobject_cast<GenerateDialog*>(&d); g && inDialog) {
+        g->show();
+        inDialog(*g);
+        g->hide();
+      }
+      return int(QDialog::Rejected);
+    };
+  }
+  ~User() {
+    UiHooks::message = nullptr;
+    UiHooks::fileDialog = nullptr;
+    UiHooks::modal = nullptr;
+  }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : asked) out.push_back(m.text);
+    return out;
+  }
+};
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files, QDir::Name); }
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+class GenerateTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  QString path(const QString& name) const { return dir_.path() + "/" + name; }
+  StartOptions start() const { return {(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR}; }
+
+  // A copy of an example project's folder (ccontrols or ptoolbox); returns the project file.
+  QString copyExample(const QString& library, const QString& into) {
+    QDir().mkpath(path(into));
+    QDir source(QString(TW_EXAMPLES_DIR) + "/" + library);
+    for (const QString& f : source.entryList(QDir::Files)) {
+      QFile::remove(path(into) + "/" + f);
+      QFile::copy(source.filePath(f), path(into) + "/" + f);
+      QFile::setPermissions(path(into) + "/" + f, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return path(into) + "/Demo.twp";
+  }
+
+  // Opens the project, then the generate-code window through its menu command, running step in it.
+  static void inDialog(MainWindow& w, User& u, const std::function<void(GenerateDialog&)>& step) {
+    bool ran = false;
+    u.inDialog = [&](GenerateDialog& d) {
+      ran = true;
+      step(d);
+    };
+    w.findChild<QAction*>("mnuProjectGenerate")->trigger();
+    u.inDialog = nullptr;
+    QVERIFY(ran);
+  }
+
+  static QString counters(GenerateDialog& d, int page) {
+    return d.lineCounters[size_t(page)]->text() + "/" + d.charCounters[size_t(page)]->text();
+  }
+
+ private slots:
+  void defaultsAndTheWindowsControls() {
+    QString project = copyExample("ccontrols", "defaults");
+    // The example's settings removed: a project file without Code.
+    writeBytes(project, "[Project]\r\nName=Demo.twp\r\nLib=1\r\n[ActiveForms]\r\nForm3=Main.twk\r\nForm4=Settings.twk\r\n");
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(project.toStdString());
+    inDialog(w, u, [&](GenerateDialog& d) {
+      QCOMPARE(d.windowTitle(), QString("Tarnowick 1.0 - Generate code - CControls"));
+      QVERIFY(d.windowState() & Qt::WindowMaximized);
+      QCOMPARE(d.dedOutput->text(), path("defaults") + "/");
+      QCOMPARE(d.cmbForms->count(), 2);
+      QCOMPARE(d.cmbForms->currentText(), QString("Main"));
+      QCOMPARE(d.cmbForms->itemText(1), QString("Settings"));
+      QVERIFY(d.rbtPDE->isChecked());
+      QVERIFY(!d.grpPrcProp->isHidden());
+      QCOMPARE(d.edtCID->text(), QString("TKWX"));
+      QCOMPARE(d.edtAppName->text(), QString("Application"));
+      QCOMPARE(d.edtAppDB->text(), QString("ApplicationDB"));
+      QCOMPARE(d.edtVersion->text(), QString("1.0"));
+      QCOMPARE(d.edtCID->maxLength(), 4);
+      QCOMPARE(d.edtAppDB->maxLength(), 31);
+      QVERIFY(!d.butSave->isEnabled() && !d.butSave->isHidden());
+      QCOMPARE(d.pagGenerate->currentIndex(), 0);
+      for (int i = 0; i < 4; ++i) QCOMPARE(counters(d, i), QString("/"));
+
+      // Captions and accelerators, each label leading to its field.
+      const std::pair<const char*, QWidget*> labelled[] = {
+          {"&Output Dir", d.dedOutput}, {"&First Form", d.cmbForms}, {"Creator &ID", d.edtCID},
+          {"App &name", d.edtAppName},  {"&DB name", d.edtAppDB},    {"App &version", d.edtVersion}};
+      for (const auto& [caption, field] : labelled) {
+        QLabel* found = nullptr;
+        for (QLabel* l : d.findChildren<QLabel*>())
+          if (l->text() == caption) found = l;
+        QVERIFY2(found && found->buddy() == field, caption);
+      }
+      QCOMPARE(d.rbtPDE->text(), QString("&PDE"));
+      QCOMPARE(d.rbtMemos->text(), QString("Palm &memos"));
+      QCOMPARE(d.grpPrcProp->title(), QString("PRC properties"));
+      QCOMPARE(d.butGenerar->text(), QString("&Generate"));
+      QCOMPARE(d.butSave->text(), QString("&Save"));
+      QCOMPARE(d.butSalir->text(), QString("E&xit"));
+      for (int i = 0; i < 4; ++i) {
+        QCOMPARE(d.pagGenerate->tabText(i), QString(std::array{"Main", "Forms", "Events", "Header"}[size_t(i)]));
+        QCOMPARE(d.copyButtons[size_t(i)]->text(), QString("&Copy"));
+        QVERIFY(!d.panes[size_t(i)]->isReadOnly());
+      }
+
+      // Every slot shows the default picture of its size.
+      for (size_t i = 0; i < kIconSlotCount; ++i) {
+        const IconSlot& s = iconSlots()[i];
+        const QImage& shown = d.icons[i]->picture();
+        QCOMPARE(shown.size(), QSize(s.width, s.height));
+        IconPicture def = defaultIcon(s.width, s.height);
+        for (int y = 0; y < s.height; ++y)
+          for (int x = 0; x < s.width; ++x)
+            QCOMPARE(qGray(shown.pixel(x, y)) < 128, def.pixels[size_t(y * s.width + x)] == 1);
+        QVERIFY(d.iconPaths()[i].empty());
+      }
+
+      // F1 gives the help topic of code generation.
+      QTest::keyClick(d.edtAppName, Qt::Key_F1);
+      QVERIFY(w.help()->isVisible());
+    });
+    QVERIFY(u.asked.empty());
+  }
+
+  void storedSettingsAndIconsOnShowing() {
+    QString project = copyExample("ptoolbox", "stored");
+    const QString chosen = path("stored/mine.bmp");
+    IconPicture dot{15, 9, std::vector<uint8_t>(15 * 9, 1)};  // all black
+    std::string bmp = encodeBmp(dot, 4);
+    writeBytes(chosen, QByteArray(bmp.data(), qsizetype(bmp.size())));
+    IniFile ini;
+    QVERIFY(ini.load(project.toStdString()));
+    ini.writeString("Code", "FirstForm", "NoSuchForm");
+    ini.writeString("Code", "Memo", "1");
+    ini.writeString("Icons", "Small1", chosen.toStdString());
+    ini.writeString("Icons", "Large8", path("stored/gone.bmp").toStdString());
+    QVERIFY(ini.save(project.toStdString()));
+
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(project.toStdString());
+    inDialog(w, u, [&](GenerateDialog& d) {
+      QCOMPARE(d.windowTitle(), QString("Tarnowick 1.0 - Generate code - PToolboxLib"));
+      QCOMPARE(d.cmbForms->currentIndex(), 0);  // no open form of that name: the first
+      QCOMPARE(d.edtCID->text(), QString("TWPT"));
+      QVERIFY(d.rbtMemos->isChecked());
+      QVERIFY(d.grpPrcProp->isHidden() && d.butSave->isHidden());
+      QCOMPARE(text(d.iconPaths()[1]), chosen);  // Small1
+      QCOMPARE(qGray(d.icons[1]->picture().pixel(7, 4)), 0);
+      QVERIFY(d.iconPaths()[6].empty());  // Large8 names a file that is gone: the default picture
+      QCOMPARE(d.icons[6]->picture().size(), QSize(32, 32));
+    });
+    QVERIFY(u.asked.empty());
+
+    // A FirstForm that names an open form, in other letter case, selects it.
+    ini.writeString("Code", "FirstForm", "options");
+    QVERIFY(ini.save(project.toStdString()));
+    inDialog(w, u, [&](GenerateDialog& d) { QCOMPARE(d.cmbForms->currentText(), QString("Options")); });
+  }
+
+  void generateAndSaveGiveWhatTheCommandLineGives_data() {
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<QString>("libraryWarning");
+    QTest::newRow("CControls") << "ccontrols"
+                               << "CControls library not found at project source path. You must copy it before compile.";
+    QTest::newRow("PToolboxLib") << "ptoolbox"
+                                 << "PToolboxLib header file Fctl.h not found at project source path. You must copy "
+                                    "it before compile.";
+  }
+
+  void generateAndSaveGiveWhatTheCommandLineGives() {
+    QFETCH(QString, library);
+    QFETCH(QString, libraryWarning);
+    const QString folder = "same-" + library;
+    QString project = copyExample(library, folder);
+    const QString gui = path(folder + "/gui"), cli = path(folder + "/cli");
+    const QString chosen = path(folder + "/chosen.bmp");
+    IconPicture pic = defaultIcon(32, 32);
+    for (size_t i = 0; i < 32; ++i) pic.pixels[i * 33] = 1;  // a diagonal
+    std::string bmp = encodeBmp(pic, 4);
+    writeBytes(chosen, QByteArray(bmp.data(), qsizetype(bmp.size())));
+
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(project.toStdString());
+    inDialog(w, u, [&](GenerateDialog& d) {
+      d.dedOutput->setText(gui);
+      d.edtAppName->setText("Tried");
+      // Choosing a picture stores it in the project file at once.
+      u.files = {chosen.toStdString()};
+      QTest::mouseClick(d.icons[2], Qt::LeftButton);  // 2 bit large
+      QCOMPARE(u.fileTitles.back(), std::string("Open 2 bit large icon"));
+      IniFile stored;
+      QVERIFY(stored.load(project.toStdString()));
+      QCOMPARE(text(stored.readString("Icons", "Large2", "")), chosen);
+
+      QTest::mouseClick(d.butGenerar, Qt::LeftButton);
+      QVERIFY(d.butSave->isEnabled());
+      QCOMPARE(d.panes[0]->toPlainText().split('\n').value(1), QString("@name \"Tried\";"));
+      for (int i = 0; i < 4; ++i) {
+        QVERIFY(!d.panes[size_t(i)]->toPlainText().isEmpty());
+        QCOMPARE(d.panes[size_t(i)]->textCursor().position(), 0);
+        PaneCount c = countPane(d.panes[size_t(i)]->toPlainText().toStdString());
+        QCOMPARE(counters(d, i), QString("%1 lines/%2 chars").arg(c.lines).arg(c.chars));
+      }
+      // The settings went into the project file.
+      QVERIFY(stored.load(project.toStdString()));
+      QCOMPARE(text(stored.readString("Code", "Output", "")), gui);
+      QCOMPARE(text(stored.readString("Code", "FirstForm", "")), QString("Main"));
+      QCOMPARE(text(stored.readString("Code", "Memo", "")), QString("0"));
+      QCOMPARE(text(stored.readString("Code", "AppName", "")), QString("Tried"));
+
+      QTest::mouseClick(d.butSave, Qt::LeftButton);
+      QCOMPARE(u.texts(), std::vector<std::string>{libraryWarning.toStdString()});
+      QCOMPARE(u.asked[0].caption, std::string("Warning"));
+
+      // Copy puts a pane's whole text on the clipboard.
+      QTest::mouseClick(d.copyButtons[1], Qt::LeftButton);
+      QCOMPARE(QApplication::clipboard()->text(), d.panes[1]->toPlainText());
+    });
+
+    std::ostringstream out, err;
+    int status = runGenerate({project.toStdString(), "--out", cli.toStdString()}, out, err);
+    QCOMPARE(status, 0);
+    QStringList names = filesIn(gui);
+    QCOMPARE(names.size(), 12);
+    QCOMPARE(names, filesIn(cli));
+    for (const QString& n : names) QVERIFY2(bytesOf(gui + "/" + n) == bytesOf(cli + "/" + n), qPrintable(n));
+    QCOMPARE(bytesOf(gui + "/large2.bmp"), bytesOf(chosen));
+
+    // What the user edits is what Save writes, and the counters follow the edit.
+    u.asked.clear();
+    inDialog(w, u, [&](GenerateDialog& d) {
+      QCOMPARE(d.dedOutput->text(), gui);  // read back from the project file
+      QTest::mouseClick(d.butGenerar, Qt::LeftButton);
+      QString before = counters(d, 3);
+      QPlainTextEdit* header = d.panes[3];
+      header->moveCursor(QTextCursor::End);
+      QTest::keyClicks(header, "//x");
+      PaneCount c = countPane(header->toPlainText().toStdString());
+      QCOMPARE(counters(d, 3), QString("%1 lines/%2 chars").arg(c.lines).arg(c.chars));
+      QVERIFY(counters(d, 3) != before);
+      d.dedOutput->setText(path(folder + "/edited/"));
+      QTest::mouseClick(d.butSave, Qt::LeftButton);
+    });
+    QVERIFY(bytesOf(path(folder + "/edited/DemoForms.pc")) == bytesOf(cli + "/DemoForms.pc"));
+    QVERIFY(bytesOf(path(folder + "/edited/Demo.h")) == bytesOf(cli + "/Demo.h") + "//x\r\n");
+  }
+
+  void replaceQuestionsPerFile() {
+    QString project = copyExample("ptoolbox", "replace");
+    const QString out = path("replace/out");
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(project.toStdString());
+    const QStringList sources = {"Demo.pc", "DemoForms.pc", "DemoEvents.pc", "Demo.h"};
+    QMap<QString, QByteArray> fresh;
+    auto makeOld = [&] {
+      for (const QString& s : sources) writeBytes(out + "/" + s, "old\r\n");
+      for (const QString& f : filesIn(out))
+        if (f.endsWith(".bmp")) QFile::remove(out + "/" + f);
+    };
+    inDialog(w, u, [&](GenerateDialog& d) {
+      d.dedOutput->setText(out);
+      QTest::mouseClick(d.butGenerar, Qt::LeftButton);
+      QTest::mouseClick(d.butSave, Qt::LeftButton);  // into an empty folder: nothing to ask
+      QCOMPARE(int(u.asked.size()), 1);               // only the library warning
+      for (const QString& s : sources) fresh[s] = bytesOf(out + "/" + s);
+
+      // No for the forms file: the others and the icons are saved all the same.
+      makeOld();
+      u.asked.clear();
+      u.answers = {kYes, kNo, kYes, kYes};
+      QTest::mouseClick(d.butSave, Qt::LeftButton);
+      QCOMPARE(int(u.asked.size()), 5);
+      const Message& q = u.asked[1];
+      QCOMPARE(text(q.text), out + "/DemoForms.pc already exists. Do you want to replace it?");
+      QCOMPARE(q.caption, std::string("Warning"));
+      QVERIFY(q.icon == MsgIcon::Warning);
+      QCOMPARE(q.buttons, unsigned(kYes | kNo | kCancel));
+      QCOMPARE(bytesOf(out + "/DemoForms.pc"), QByteArray("old\r\n"));
+      for (QString s : {"Demo.pc", "DemoEvents.pc", "Demo.h"}) QCOMPARE(bytesOf(out + "/" + s), fresh[s]);
+      QCOMPARE(filesIn(out).filter(".bmp").size(), 8);
+      QVERIFY(u.asked[4].text.find("Fctl.h not found") != std::string::npos);
+
+      // Cancel for it: nothing more is saved, no icon and no library check.
+      makeOld();
+      u.asked.clear();
+      u.answers = {kYes, kCancel};
+      QTest::mouseClick(d.butSave, Qt::LeftButton);
+      QCOMPARE(int(u.asked.size()), 2);
+      QCOMPARE(bytesOf(out + "/Demo.pc"), fresh["Demo.pc"]);
+      for (QString s : {"DemoForms.pc", "DemoEvents.pc", "Demo.h"}) QCOMPARE(bytesOf(out + "/" + s), QByteArray("old\r\n"));
+      QCOMPARE(filesIn(out).filter(".bmp").size(), 0);
+    });
+  }
+
+  void memosTargetAndTargetSwitches() {
+    QString project = copyExample("ccontrols", "memos");
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(project.toStdString());
+    inDialog(w, u, [&](GenerateDialog& d) {
+      QTest::mouseClick(d.butGenerar, Qt::LeftButton);
+      QVERIFY(d.butSave->isEnabled());
+      d.rbtMemos->click();
+      QVERIFY(d.grpPrcProp->isHidden() && d.butSave->isHidden());
+      QVERIFY(!d.butSave->isEnabled());
+      for (QPlainTextEdit* p : d.panes) QVERIFY(p->toPlainText().isEmpty());
+      QCOMPARE(counters(d, 0), QString("0 lines/0 chars"));
+
+      QTest::mouseClick(d.butGenerar, Qt::LeftButton);
+      QStringList main = d.panes[0]->toPlainText().split('\n');
+      QCOMPARE(main.value(0), QString("//Main Demo.pc"));
+      QVERIFY(!d.panes[0]->toPlainText().contains('@'));
+      for (int i = 1; i < 4; ++i) QVERIFY(d.panes[size_t(i)]->toPlainText().startsWith("/$ "));
+      IniFile stored;
+      QVERIFY(stored.load(project.toStdString()));
+      QCOMPARE(text(stored.readString("Code", "Memo", "")), QString("1"));
+
+      d.rbtPDE->click();
+      QVERIFY(!d.grpPrcProp->isHidden() && !d.butSave->isHidden());
+      QVERIFY(!d.butSave->isEnabled());
+      QVERIFY(d.panes[0]->toPlainText().isEmpty());
+    });
+    QVERIFY(u.asked.empty());
+  }
+
+  void noOpenFormIsRefused() {
+    QString project = copyExample("ccontrols", "noform");
+    User u;
+    MainWindow w(start());
+    w.show();
+    w.openProjectFile(project.toStdString());
+    u.answers = {kNo, kNo};  // the forms' save questions
+    for (const auto& f : w.designer().forms()) w.windowOf(f.get())->close();
+    u.asked.clear();
+    inDialog(w, u, [&](GenerateDialog& d) {
+      QCOMPARE(d.cmbForms->count(), 0);
+      QTest::mouseClick(d.butGenerar, Qt::LeftButton);
+      QCOMPARE(int(u.asked.size()), 1);
+      QCOMPARE(u.asked[0].caption, std::string("Error"));
+      QVERIFY(u.asked[0].text.find("no open form") != std::string::npos);
+      QVERIFY(!d.butSave->isEnabled());
+      for (QPlainTextEdit* p : d.panes) QVERIFY(p->toPlainText().isEmpty());
+    });
+  }
+};
+
+QTEST_MAIN(GenerateTest)
+#include "test_generate.moc"
