@@ -20,6 +20,7 @@
 #include "Dialogs.h"
 #include "Icons.h"
 #include "SideWindows.h"
+#include "codegen/GenerateDialog.h"
 #include "documents/FormWindow.h"
 #include "graphics/Fonts.h"
 #include "ini/AtomicBatch.h"
@@ -715,8 +716,10 @@ void MainWindow::generateCode() {
     messages_.information(kMustSaveBeforeCodegen);
     saveProjectAs();
   } else {
-    messages_.information("The code generation dialog is not available yet; use \"tarnowick generate " +
-                          projectFile_ + "\".");
+    // One generate-code window for the program's life: its fields keep their values between uses.
+    auto* dialog = findChild<GenerateDialog*>("frmGenerate");
+    if (!dialog) dialog = new GenerateDialog(*this);
+    dialog->run();
   }
   holdZoom(false);
 }
