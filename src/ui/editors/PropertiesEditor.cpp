@@ -100,7 +100,6 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
   stgProperties->verticalHeader()->setDefaultSectionSize(18);
   stgProperties->verticalHeader()->setMinimumSectionSize(18);
   stgProperties->setColumnWidth(0, 130);
-  stgProperties->setColumnWidth(1, 130);
   stgProperties->horizontalHeader()->setStretchLastSection(true);
   stgProperties->setSelectionMode(QAbstractItemView::SingleSelection);
   stgProperties->setSelectionBehavior(QAbstractItemView::SelectItems);
