@@ -60,6 +60,7 @@ struct User {
     UiHooks::modal = [this](QDialog& d) {
       if (auto* g = qobject_cast<GenerateDialog*>(&d); g && inDialog) {
         g->show();
+        (void)QTest::qWaitForWindowExposed(g);  // laid out and polished, as a user sees it
         inDialog(*g);
         g->hide();
       }

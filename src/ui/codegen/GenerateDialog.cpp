@@ -283,6 +283,7 @@ void GenerateDialog::prepare() {
   for (size_t i = 0; i < 4; ++i) {
     lineCounters[i]->clear();
     charCounters[i]->clear();
+    counted_[i].clear();
   }
 }
 
@@ -319,7 +320,11 @@ void GenerateDialog::targetChanged() {
 }
 
 void GenerateDialog::countPane(int page) {
-  PaneCount c = tw::countPane(ss(panes[size_t(page)]->toPlainText()));
+  // The editor also signals when it is first laid out or polished; only a change of text counts.
+  QString text = panes[size_t(page)]->toPlainText();
+  if (text == counted_[size_t(page)]) return;
+  counted_[size_t(page)] = text;
+  PaneCount c = tw::countPane(ss(text));
   lineCounters[size_t(page)]->setText(QString("%1 lines").arg(c.lines));
   charCounters[size_t(page)]->setText(QString("%1 chars").arg(c.chars));
 }

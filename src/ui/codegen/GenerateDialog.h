@@ -97,6 +97,7 @@ class GenerateDialog : public QDialog {
 
   MainWindow& main_;
   std::array<std::string, kIconSlotCount> iconPaths_;
+  std::array<QString, 4> counted_;  // each pane's text when its counters were last set
   std::string shownFor_;  // the project file of the last showing
 };
 
