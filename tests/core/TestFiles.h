@@ -1,10 +1,13 @@
 #pragma once
 // Scratch folders for tests that touch files.
 #include <dirent.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -39,5 +42,21 @@ struct TempDir {
     return names;
   }
 };
+
+// Runs a command line through the shell; its standard output and error come back together.
+struct CmdResult {
+  int status;
+  std::string output;
+};
+inline CmdResult runCommand(const std::string& cmd) {
+  CmdResult r{-1, ""};
+  FILE* p = ::popen((cmd + " 2>&1").c_str(), "r");
+  std::array<char, 4096> buf;
+  size_t n;
+  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
+  int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
 
 }  // namespace tw

@@ -1,33 +1,13 @@
 // The command line as a script would use it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 
 #include "TestFiles.h"
 
 using namespace tw;
 
 namespace {
-
-struct CmdResult {
-  int status;
-  std::string output;  // standard output and error together
-};
-
-CmdResult run(const std::string& args) {
-  std::string cmd = std::string(TW_EXE) + " " + args + " 2>&1";
-  CmdResult r{-1, ""};
-  FILE* p = ::popen(cmd.c_str(), "r");
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-  int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
-
+CmdResult run(const std::string& args) { return runCommand(std::string(TW_EXE) + " " + args); }
 }  // namespace
 
 TEST(Cli, HelpVersionAndUsageErrors) {

@@ -1,9 +1,6 @@
 // `tarnowick generate` as a build script runs it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 
 #include "TestFiles.h"
 
@@ -11,22 +8,9 @@ using namespace tw;
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string output;  // standard output and error together
-};
+using Outcome = CmdResult;
 
-Outcome generate(const std::string& args) {
-  std::string cmd = std::string(TW_EXE) + " generate " + args + " 2>&1";
-  Outcome r{-1, ""};
-  FILE* p = ::popen(cmd.c_str(), "r");
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-  int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+Outcome generate(const std::string& args) { return runCommand(std::string(TW_EXE) + " generate " + args); }
 
 const std::string kCc = std::string(TW_EXAMPLES_DIR) + "/ccontrols/Demo.twp";
 const std::string kPt = std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Demo.twp";

@@ -1,9 +1,7 @@
 // The form document picture: the face, the screen and its controls in order, the window's menus; golden
 // pictures of a busy form of each library; bad input; and `tarnowick render`.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -61,22 +59,9 @@ bool samePixels(const Canvas& a, const Canvas& b, std::string* where) {
   return diffs == 0;
 }
 
-struct CliRun {
-  int status;
-  std::string output;
-};
+using CliRun = CmdResult;
 
-CliRun run(const std::string& exe, const std::string& args) {
-  std::string cmd = exe + " " + args + " 2>&1";
-  CliRun r{-1, ""};
-  FILE* p = ::popen(cmd.c_str(), "r");
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-  int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+CliRun run(const std::string& exe, const std::string& args) { return runCommand(exe + " " + args); }
 
 Canvas decodeFile(const std::string& path) { return testpng::toCanvas(testpng::decode(readBytes(path))); }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ini/IniFile.h"
+
 namespace tw {
 namespace {
 
@@ -49,16 +51,6 @@ BitmapFont substitute(int i) {
                            kMetrics[i].capHeight, adv);
 }
 
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -78,8 +70,8 @@ std::string FontSet::fileName(FontFace f) { return std::string(faceName(f)) + ".
 
 FontFace FontSet::faceOf(std::string_view name) {
   // Face names are matched as the platform matches them, without regard to case.
-  if (equalsNoCase(name, "PilotBold")) return FontFace::Bold;
-  if (equalsNoCase(name, "PilotLarge")) return FontFace::Large;
+  if (sameText(name, "PilotBold")) return FontFace::Bold;
+  if (sameText(name, "PilotLarge")) return FontFace::Large;
   return FontFace::Standard;
 }
 
