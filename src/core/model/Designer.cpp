@@ -231,6 +231,8 @@ void Designer::deselectAll(FormDocument& form) {
     if (isDialog(c.get()))
       for (const auto& k : c->children()) markSelected(*k, false, false);
   }
+  // Menus lie on the form window; their marks go with everyone else's.
+  for (const auto& c : form.windowChildren()) markSelected(*c, false, false);
 }
 
 void Designer::showSelection(bool keepOthers) {

@@ -1,0 +1,195 @@
+// The design surface's mover: edge zones and cursors, the grid, live moving and sizing, hit-testing.
+#include <gtest/gtest.h>
+
+#include "DesignSession.h"
+#include "model/SnapToGrid.h"
+
+namespace tw {
+
+TEST(SnapToGrid, EdgeZonesAndCursors) {
+  // A 40 x 20 control: the left zone is x 0..3, the right zone 37..39.
+  std::string row;
+  for (int x = 0; x < 40; ++x) {
+    unsigned e = edgesAt(40, 20, x, 10);
+    row += e == kEdgeLeft ? 'L' : e == kEdgeRight ? 'R' : e == kEdgeNone ? '.' : '?';
+  }
+  EXPECT_EQ(row, "LLLL" + std::string(33, '.') + "RRR");
+  EXPECT_EQ(edgesAt(40, 20, 0, 0), kEdgeLeft | kEdgeTop);
+  EXPECT_EQ(edgesAt(40, 20, 39, 19), kEdgeRight | kEdgeBottom);
+  EXPECT_EQ(edgesAt(40, 20, 20, 16), kEdgeNone);
+  EXPECT_EQ(edgesAt(40, 20, 20, 17), kEdgeBottom);
+  // A control narrower than two zones: the half decides.
+  EXPECT_EQ(edgesAt(5, 5, 3, 3), kEdgeRight | kEdgeBottom);
+  EXPECT_EQ(edgesAt(5, 5, 2, 2), kEdgeLeft | kEdgeTop);
+
+  EXPECT_EQ(cursorFor(kEdgeNone), SizeCursor::Arrow);
+  EXPECT_EQ(cursorFor(kEdgeLeft), SizeCursor::SizeWE);
+  EXPECT_EQ(cursorFor(kEdgeRight), SizeCursor::SizeWE);
+  EXPECT_EQ(cursorFor(kEdgeBottom), SizeCursor::SizeNS);
+  EXPECT_EQ(cursorFor(kEdgeLeft | kEdgeTop), SizeCursor::SizeNWSE);
+  EXPECT_EQ(cursorFor(kEdgeRight | kEdgeBottom), SizeCursor::SizeNWSE);
+  EXPECT_EQ(cursorFor(kEdgeRight | kEdgeTop), SizeCursor::SizeNESW);
+  EXPECT_EQ(cursorFor(kEdgeLeft | kEdgeBottom), SizeCursor::SizeNESW);
+}
+
+TEST(SnapToGrid, GridSizeAndSnapping) {
+  EXPECT_EQ(gridSizeFor(5), 4);
+  EXPECT_EQ(gridSizeFor(8), 8);
+  EXPECT_EQ(gridSizeFor(1), 1);
+  EXPECT_EQ(gridSizeFor(0), 0);
+  EXPECT_EQ(gridSizeFor(-3), 0);
+  EXPECT_EQ(gridSizeFor(100000), 16384);
+  SnapToGrid s;
+  EXPECT_EQ(s.gridSize(), 4);
+
+  // Halves go to the even multiple, in both directions.
+  const int changes[] = {1, 2, 3, 5, 6, 10, -1, -2, -3, -6, -10};
+  const int snapped[] = {0, 0, 4, 4, 8, 8, 0, 0, -4, -8, -8};
+  for (size_t i = 0; i < std::size(changes); ++i) EXPECT_EQ(snapChange(changes[i], 4), snapped[i]) << changes[i];
+  // Grid 1 (every form) and grid 0 leave the change alone.
+  EXPECT_EQ(snapChange(7, 1), 7);
+  EXPECT_EQ(snapChange(-7, 0), -7);
+}
+
+TEST(SnapToGrid, MovingAndSizing) {
+  DesignSession s(kLibPToolbox);
+  s.d.newForm();
+  Control* c = s.place(Tool::GSI, 0, 0);
+  SnapToGrid snap;
+  snap.window = &s.form().screen();
+  snap.setGridSize(1);
+  auto reset = [&] { c->setBounds(20, 30, 40, 20); };
+
+  // The left edge dragged 10 pixels right: the right edge stays.
+  reset();
+  snap.hover(*c, 2, 10, false);
+  snap.press(*c, 2, 10, 100, 100, false);
+  EXPECT_TRUE(snap.dragging());
+  EXPECT_TRUE(snap.drag(105, 130, false));
+  EXPECT_TRUE(snap.drag(110, 140, false));  // measured from the press, not the last move
+  EXPECT_EQ(c->left(), 30);
+  EXPECT_EQ(c->width(), 30);
+  EXPECT_EQ(c->top(), 30);
+  EXPECT_EQ(c->height(), 20);
+  snap.release();
+  EXPECT_FALSE(snap.dragging());
+  EXPECT_FALSE(snap.drag(0, 0, false));
+
+  // The top-left pixel sizes left and top together; with Shift on the hover it moves.
+  reset();
+  snap.hover(*c, 0, 0, false);
+  snap.press(*c, 0, 0, 50, 50, false);
+  snap.drag(45, 47, false);
+  EXPECT_EQ(c->left(), 15);
+  EXPECT_EQ(c->top(), 27);
+  EXPECT_EQ(c->width(), 45);
+  EXPECT_EQ(c->height(), 23);
+  snap.release();
+  reset();
+  snap.hover(*c, 0, 0, true);
+  snap.press(*c, 0, 0, 50, 50, false);
+  EXPECT_FALSE(snap.drag(45, 47, false));
+  EXPECT_EQ(c->left(), 15);
+  EXPECT_EQ(c->top(), 27);
+  EXPECT_EQ(c->width(), 40);
+  EXPECT_EQ(c->height(), 20);
+  snap.release();
+
+  // A press with no hover before it takes the edges of its own point.
+  reset();
+  snap.hover(*c, 20, 10, false);
+  snap.press(*c, 39, 19, 0, 0, false);
+  snap.drag(3, 4, false);
+  EXPECT_EQ(c->width(), 43);
+  EXPECT_EQ(c->height(), 24);
+  snap.release();
+
+  // Grid 4 snaps each change; Ctrl passes it as it is.
+  reset();
+  snap.setGridSize(4);
+  snap.hover(*c, 20, 10, false);
+  snap.press(*c, 20, 10, 0, 0, false);
+  snap.drag(6, 2, false);
+  EXPECT_EQ(c->left(), 28);
+  EXPECT_EQ(c->top(), 30);
+  snap.drag(6, 2, true);
+  EXPECT_EQ(c->left(), 26);
+  EXPECT_EQ(c->top(), 32);
+  snap.release();
+  snap.setGridSize(1);
+
+  // No limits at the parent's edges, but an edge dragged past the other leaves an empty control.
+  reset();
+  snap.hover(*c, 20, 10, false);
+  snap.press(*c, 20, 10, 0, 0, false);
+  snap.drag(-100, 500, false);
+  EXPECT_EQ(c->left(), -80);
+  EXPECT_EQ(c->top(), 530);
+  snap.release();
+  reset();
+  snap.hover(*c, 39, 10, false);
+  snap.press(*c, 39, 10, 0, 0, false);
+  snap.drag(-60, 0, false);
+  EXPECT_EQ(c->width(), 0);
+  EXPECT_EQ(c->left(), 20);
+  snap.release();
+
+  // Sizing off: the edges are a move; moving off: a drag inside does nothing.
+  reset();
+  snap.resizeable = false;
+  EXPECT_EQ(snap.hover(*c, 0, 0, false), kEdgeNone);
+  snap.resizeable = true;
+  snap.moveable = false;
+  snap.hover(*c, 20, 10, false);
+  snap.press(*c, 20, 10, 0, 0, false);
+  EXPECT_FALSE(snap.drag(10, 10, false));
+  EXPECT_EQ(c->left(), 20);
+  snap.release();
+}
+
+TEST(SnapToGrid, HitTestingInChildOrder) {
+  DesignSession s(kLibPToolbox);
+  s.d.newForm();
+  Control* back = s.place(Tool::GSI, 0, 0);
+  Control* front = s.place(Tool::GSI, 0, 0);
+  back->setBounds(10, 10, 40, 40);
+  front->setBounds(30, 30, 40, 40);
+  SnapToGrid snap;
+  EXPECT_EQ(snap.childAt(35, 35), nullptr);  // no window watched
+  snap.window = &s.form().screen();
+  EXPECT_EQ(snap.childAt(35, 35), front);
+  EXPECT_EQ(snap.childAt(15, 15), back);
+  EXPECT_EQ(snap.childAt(50, 10), nullptr);  // one past the right edge of the back one
+  EXPECT_EQ(snap.childAt(69, 69), front);
+  EXPECT_EQ(snap.childAt(70, 69), nullptr);
+  s.d.showProperties(s.form(), back);
+  s.d.bringToFront();
+  EXPECT_EQ(snap.childAt(35, 35), back);
+  back->visible = false;
+  EXPECT_EQ(snap.childAt(35, 35), front);
+
+  // Only direct children: a control in a dialog belongs to the dialog's own mover.
+  Control* dialog = s.place(Tool::Dialog, 0, 0);
+  Control* inner = s.place(Tool::Button, 10, 10, dialog);
+  int x = dialog->left() + inner->left() + 2, y = dialog->top() + inner->top() + 2;
+  EXPECT_EQ(snap.childAt(x, y), dialog);
+  SnapToGrid inDialog;
+  inDialog.window = dialog;
+  EXPECT_EQ(inDialog.childAt(inner->left() + 2, inner->top() + 2), inner);
+}
+
+TEST(SnapToGrid, MenuMarksGoWhenAnotherControlIsSelected) {
+  DesignSession s(kLibCControls);
+  s.d.newForm();
+  Control* button = s.place(Tool::Button, 10, 40);
+  Control* menu = s.place(Tool::Menu, 0, 0);
+  // The inspector's list selects the menu.
+  s.d.showProperties(s.form(), menu);
+  s.d.showSelection(false);
+  EXPECT_TRUE(menu->selected);
+  s.click(button);
+  EXPECT_FALSE(menu->selected);
+  EXPECT_TRUE(button->selected);
+}
+
+}  // namespace tw
