@@ -6,32 +6,20 @@
 #include <QVBoxLayout>
 
 #include "FormImage.h"
+#include "Surface.h"
 #include "app/MainWindow.h"
-#include "graphics/Fonts.h"
 #include "model/FormDocument.h"
 #include "model/Shell.h"
-#include "ptoolbox/PTDialog.h"
 
 namespace tw::ui {
-namespace {
-
-bool contains(const Control& c, int x, int y) {
-  return x >= c.left() && y >= c.top() && x < c.left() + c.width() && y < c.top() + c.height();
-}
-
-// The front-most shown control of a container under (x, y) of that container, or nullptr.
-Control* controlAt(const Control& container, int x, int y) {
-  const auto& kids = container.children();
-  for (auto it = kids.rbegin(); it != kids.rend(); ++it)
-    if ((*it)->visible && contains(**it, x, y)) return it->get();
-  return nullptr;
-}
-
-}  // namespace
 
 FormView::FormView(MainWindow& main, FormDocument& form) : main_(main), form_(form) {
   setFixedSize(kFormClientWidth, kFormClientHeight);
   setObjectName("imgPalm");
+  // The movers follow the pointer without a button held (edges and cursors); a click gives the focus
+  // that the Delete key needs.
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
 }
 
 QSize FormView::sizeHint() const { return {kFormClientWidth, kFormClientHeight}; }
@@ -46,48 +34,6 @@ void FormView::paintEvent(QPaintEvent*) {
   p.drawImage(QRect(0, 0, img.width(), img.height()), img);
 }
 
-// The control under a point of the screen: a control of the shown dialog, the dialog itself, or a
-// control of the screen; nullptr on the screen's background.
-static Control* hitTest(FormDocument& form, int x, int y) {
-  Control* hit = controlAt(form.screen(), x, y);
-  if (hit && hit == form.shownDialog)
-    if (Control* inner = controlAt(*hit, x - hit->left(), y - hit->top())) return inner;
-  return hit;
-}
-
-void FormView::mousePressEvent(QMouseEvent* e) {
-  main_.formActivated(form_);
-  int x = int(e->position().x()) - kScreenLeft, y = int(e->position().y()) - kScreenTop;
-  bool onScreen = x >= 0 && y >= 0 && x < form_.screen().width() && y < form_.screen().height();
-  if (!onScreen || main_.designer().tool != Tool::None) return;
-  Designer& d = main_.designer();
-  Control* hit = hitTest(form_, x, y);
-  if (hit && hit != form_.shownDialog)
-    d.pressControl(form_, *hit, e->button() == Qt::RightButton,
-                   e->button() == Qt::LeftButton && (e->modifiers() & Qt::ShiftModifier));
-  else if (!hit)
-    d.pressScreen(form_);
-  main_.changed();
-}
-
-void FormView::mouseReleaseEvent(QMouseEvent* e) {
-  int x = int(e->position().x()) - kScreenLeft, y = int(e->position().y()) - kScreenTop;
-  if (x < 0 || y < 0 || x >= form_.screen().width() || y >= form_.screen().height()) return;
-  Control* hit = hitTest(form_, x, y);
-  if (hit && hit != form_.shownDialog) {
-    // The control took the press.
-    main_.designer().releaseControl(form_, *hit, e->button() == Qt::RightButton, handheldFonts());
-    main_.changed();
-    return;
-  }
-  if (e->button() != Qt::LeftButton) return;
-  // On the screen, or on the shown dialog, which then receives the new control.
-  if (hit)
-    main_.place(form_, x - hit->left(), y - hit->top(), hit);
-  else
-    main_.place(form_, x, y, &form_.screen());
-}
-
 FormWindow::FormWindow(MainWindow& main, FormDocument& form) : main_(main), form_(form) {
   setObjectName("ChildFrm");
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -95,6 +41,9 @@ FormWindow::FormWindow(MainWindow& main, FormDocument& form) : main_(main), form
   view_ = new FormView(main, form);
   setWidget(view_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  surface_ = new Surface(main, *this);
+  view_->installEventFilter(surface_);
+  installEventFilter(surface_);
   refresh();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A form document's window: core's picture of the form (face, screen, controls) shown at one
-// device-independent pixel per handheld pixel, and the mouse on it turned into core calls.
+// device-independent pixel per handheld pixel; its design surface turns the mouse into core calls.
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QWidget>
@@ -13,6 +13,7 @@ class FormDocument;
 namespace tw::ui {
 
 class MainWindow;
+class Surface;
 
 // The client area: 167 x 226 handheld pixels.
 class FormView : public QWidget {
@@ -25,8 +26,6 @@ class FormView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent*) override;
-  void mouseReleaseEvent(QMouseEvent*) override;
 
  private:
   MainWindow& main_;
@@ -39,6 +38,8 @@ class FormWindow : public QMdiSubWindow {
   FormWindow(MainWindow& main, FormDocument& form);
   FormDocument& form() { return form_; }
   FormView* view() { return view_; }
+  // The design surface: the movers, the mouse and keys, the context menu.
+  Surface* surface() { return surface_; }
   void refresh();  // caption and picture again
 
  protected:
@@ -49,6 +50,7 @@ class FormWindow : public QMdiSubWindow {
   MainWindow& main_;
   FormDocument& form_;
   FormView* view_;
+  Surface* surface_;
 };
 
 }  // namespace tw::ui

@@ -1,0 +1,69 @@
+#pragma once
+// The design surface of a form window: the mouse and the keys on its picture turned into core's
+// surface calls. Two movers watch it, one over the screen's controls and one over the shown
+// dialog's; a press grabs the control it lands on until the button comes up. Menu bars and menus
+// lie on the form window itself: they take their presses, and a release on one inspects it. A right
+// release on a control opens the context menu.
+#include <QObject>
+#include <QPoint>
+
+#include "model/Design.h"
+#include "model/SnapToGrid.h"
+
+class QAction;
+class QMenu;
+class QMouseEvent;
+
+namespace tw {
+class Control;
+class FormDocument;
+}  // namespace tw
+
+namespace tw::ui {
+
+class MainWindow;
+class FormWindow;
+
+class Surface : public QObject {
+  Q_OBJECT
+ public:
+  Surface(MainWindow& main, FormWindow& window);
+
+  SnapToGrid snap;        // the screen's direct children
+  SnapToGrid snapDialog;  // the shown dialog's direct children
+  // The context menu, its items in order; the item of a name ("mnuALeft", "mnuDelete", ...).
+  QMenu* popMenu() const { return popMenu_; }
+  QAction* item(const char* name) const;
+
+  // What a point of the form window's client area is addressed to.
+  struct Target {
+    enum Kind { Face, Screen, Child, WindowChild } kind = Face;
+    Control* control = nullptr;   // the control under the point (Child, WindowChild)
+    SnapToGrid* mover = nullptr;  // the mover that watches it (Child)
+    int x = 0, y = 0;             // the point in the target's own pixels
+  };
+  Target addressed(QPoint p);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void buildPopMenu();
+  void press(QMouseEvent* e);
+  void move(QMouseEvent* e);
+  void release(QMouseEvent* e);
+  bool alive(const Control* c) const;
+  void deleteControl();
+  void aligned(AlignKind kind);
+  void forgetDrag();
+
+  MainWindow& main_;
+  FormWindow& window_;
+  FormDocument& form_;
+  QMenu* popMenu_ = nullptr;
+  bool grabbed_ = false;  // a button is held since a press on the surface
+  Qt::MouseButton grabButton_ = Qt::NoButton;
+  Target grab_;
+};
+
+}  // namespace tw::ui
