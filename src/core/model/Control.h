@@ -55,7 +55,6 @@ class Control {
  public:
   explicit Control(ClassId id);
   virtual ~Control();
-  Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
   ClassId classId() const { return id_; }
@@ -122,6 +121,13 @@ class Control {
 
  // The properties every panel publishes.
   static PropList baseProperties();
+
+ protected:
+  // The control alone, without parent or children: what cloneControl (model/History.h) builds on.
+  Control(const Control& o)
+      : font(o.font), color(o.color), tag(o.tag), visible(o.visible), alignment(o.alignment),
+        selected(o.selected), selectColor(o.selectColor), id_(o.id_), name_(o.name_), left_(o.left_),
+        top_(o.top_), width_(o.width_), height_(o.height_) {}
 
  private:
   ClassId id_;

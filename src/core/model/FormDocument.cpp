@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "History.h"
 #include "TextMetrics.h"
 #include "ini/IniFile.h"
 #include "ptoolbox/PTDialog.h"
@@ -30,7 +31,10 @@ bool isValidIdent(std::string_view name) {
 }
 
 FormDocument::FormDocument(int library, std::string name)
-    : formName(std::move(name)), library_(library), screen_(std::make_unique<TCCForm>()) {
+    : formName(std::move(name)),
+      library_(library),
+      screen_(std::make_unique<TCCForm>()),
+      history_(std::make_unique<History>()) {
   screen_->title = formName;
 }
 

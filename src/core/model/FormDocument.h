@@ -9,6 +9,7 @@
 
 namespace tw {
 
+class History;
 class TPTDialog;
 class TextMetrics;
 
@@ -58,6 +59,10 @@ class FormDocument {
   // Runs the paint-time rules of every shown control, as the designer's first paint of a form does.
   void applyPaintRules(const TextMetrics& m);
 
+  // The form's undo and redo steps (model/History.h); they live as long as the document.
+  History& history() { return *history_; }
+  const History& history() const { return *history_; }
+
  private:
   template <class F> static void visit(Control& c, F& f) {
     f(c);
@@ -67,6 +72,7 @@ class FormDocument {
   int library_;
   std::unique_ptr<TCCForm> screen_;
   std::vector<std::unique_ptr<Control>> window_;
+  std::unique_ptr<History> history_;
 };
 
 bool isValidIdent(std::string_view name);

@@ -1,0 +1,229 @@
+#include "History.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "ControlStream.h"
+#include "Designer.h"
+#include "FormDocument.h"
+#include "ccontrols/CCBitmap.h"
+#include "ccontrols/CCButton.h"
+#include "ccontrols/CCCheckbox.h"
+#include "ccontrols/CCEdit.h"
+#include "ccontrols/CCForm.h"
+#include "ccontrols/CCLabel.h"
+#include "ccontrols/CCListBox.h"
+#include "ccontrols/CCMenu.h"
+#include "ccontrols/CCMenuBar.h"
+#include "ccontrols/CCPopUp.h"
+#include "ccontrols/CCRadio.h"
+#include "ccontrols/CCSwitch.h"
+#include "ptoolbox/PTButton.h"
+#include "ptoolbox/PTCheckBox.h"
+#include "ptoolbox/PTDialog.h"
+#include "ptoolbox/PTEdit.h"
+#include "ptoolbox/PTGsi.h"
+#include "ptoolbox/PTLabel.h"
+#include "ptoolbox/PTList.h"
+#include "ptoolbox/PTPopTrigger.h"
+
+namespace tw {
+
+// The saved state of a form. Its pointers point into its own copies.
+struct FormState {
+  std::string formName, title;
+  int screenStyle = 0;
+  std::vector<std::unique_ptr<Control>> screen, window;
+  const Control* shownDialog = nullptr;
+  const Control* lastSelected = nullptr;
+  bool inspectedHere = false;         // the inspector showed this form or one of its controls
+  const Control* inspected = nullptr;  // nullptr: the form itself
+};
+
+namespace {
+
+using CopyMap = std::unordered_map<const Control*, Control*>;
+
+template <class T>
+std::unique_ptr<Control> copyOf(const Control& c) {
+  return std::make_unique<T>(static_cast<const T&>(c));
+}
+
+std::unique_ptr<Control> copyAlone(const Control& c) {
+  switch (c.classId()) {
+    case ClassId::CCButton: return copyOf<TCCButton>(c);
+    case ClassId::CCSwitch: return copyOf<TCCSwitch>(c);
+    case ClassId::CCEdit: return copyOf<TCCEdit>(c);
+    case ClassId::CCCheckbox: return copyOf<TCCCheckbox>(c);
+    case ClassId::CCLabel: return copyOf<TCCLabel>(c);
+    case ClassId::CCListBox: return copyOf<TCCListBox>(c);
+    case ClassId::CCRadio: return copyOf<TCCRadio>(c);
+    case ClassId::CCDropDown: return copyOf<TCCDropDown>(c);
+    case ClassId::CCPopUp: return copyOf<TCCPopUp>(c);
+    case ClassId::CCMenuBar: return copyOf<TCCMenuBar>(c);
+    case ClassId::CCMenu: return copyOf<TCCMenu>(c);
+    case ClassId::CCForm: return copyOf<TCCForm>(c);
+    case ClassId::CCBitmap: return copyOf<TCCBitmap>(c);
+    case ClassId::PTDialog: return copyOf<TPTDialog>(c);
+    case ClassId::PTButton: return copyOf<TPTButton>(c);
+    case ClassId::PTPopTrigger: return copyOf<TPTPopTrigger>(c);
+    case ClassId::PTEdit: return copyOf<TPTEdit>(c);
+    case ClassId::PTCheckbox: return copyOf<TPTCheckbox>(c);
+    case ClassId::PTLabel: return copyOf<TPTLabel>(c);
+    case ClassId::PTList: return copyOf<TPTList>(c);
+    case ClassId::PTGsi: return copyOf<TPTGsi>(c);
+  }
+  return nullptr;
+}
+
+std::unique_ptr<Control> copyTree(const Control& c, CopyMap& map) {
+  auto copy = copyAlone(c);
+  map[&c] = copy.get();
+  for (const auto& k : c.children()) copy->addChild(copyTree(*k, map));
+  return copy;
+}
+
+Control* lookup(const CopyMap& map, const Control* c) {
+  auto it = c ? map.find(c) : map.end();
+  return it == map.end() ? nullptr : it->second;
+}
+
+std::shared_ptr<const FormState> capture(const Designer& d, const FormDocument& form) {
+  auto s = std::make_shared<FormState>();
+  CopyMap map;
+  for (const auto& c : form.screen().children()) s->screen.push_back(copyTree(*c, map));
+  for (const auto& c : form.windowChildren()) s->window.push_back(copyTree(*c, map));
+  s->formName = form.formName;
+  s->title = form.screen().title;
+  s->screenStyle = form.screen().style;
+  s->shownDialog = lookup(map, form.shownDialog);
+  s->lastSelected = lookup(map, form.lastSelected);
+  s->inspectedHere = d.selectedForm() == &form;
+  if (s->inspectedHere) s->inspected = lookup(map, d.selectedControl());
+  return s;
+}
+
+void restore(Designer& d, FormDocument& form, const FormState& s) {
+  const bool inspectedHere = d.selectedForm() == &form;
+  while (!form.screen().children().empty()) form.remove(form.screen().children().back().get());
+  while (!form.windowChildren().empty()) form.remove(form.windowChildren().back().get());
+  CopyMap map;
+  for (const auto& c : s.screen) form.add(copyTree(*c, map), &form.screen());
+  for (const auto& c : s.window) form.add(copyTree(*c, map), nullptr);
+  form.formName = s.formName;
+  form.screen().title = s.title;
+  form.screen().style = s.screenStyle;
+  form.shownDialog = static_cast<TPTDialog*>(lookup(map, s.shownDialog));
+  form.lastSelected = lookup(map, s.lastSelected);
+  // The inspector follows the restored form: what it showed then, else the form itself. The
+  // designer's calls for that redraw the selection marks, so the saved marks are put back after.
+  if (Control* c = s.inspectedHere ? lookup(map, s.inspected) : nullptr)
+    d.showProperties(form, c);
+  else if (s.inspectedHere || inspectedHere)
+    d.presentForm(form);
+  for (const auto& [saved, live] : map) {
+    live->selected = saved->selected;
+    live->selectColor = saved->selectColor;
+  }
+}
+
+void stateOf(const Control& c, int depth, std::string& out) {
+  // Every stored value but the selection marks: selecting alone is no design change.
+  std::string payload = writeControlPayload(c, c.name());
+  out += std::to_string(depth) + '\n';
+  size_t start = 0;
+  while (start < payload.size()) {
+    size_t end = payload.find('\n', start);
+    if (end == std::string::npos) end = payload.size();
+    std::string_view line(payload.data() + start, end - start);
+    if (line.substr(0, 9) != "Selected=" && line.substr(0, 12) != "SelectColor=") (out += line) += '\n';
+    start = end + 1;
+  }
+  for (const auto& k : c.children()) stateOf(*k, depth + 1, out);
+}
+
+// What a step compares to see whether anything changed.
+std::string stateText(const FormDocument& form) {
+  std::string out = form.formName + '\n' + form.screen().title + '\n' + std::to_string(form.screen().style) + '\n';
+  out += "Shown=" + (form.shownDialog ? form.shownDialog->name() : std::string()) + '\n';
+  for (const auto& c : form.screen().children()) stateOf(*c, 1, out);
+  out += "Window\n";
+  for (const auto& c : form.windowChildren()) stateOf(*c, 1, out);
+  return out;
+}
+
+}  // namespace
+
+std::unique_ptr<Control> cloneControl(const Control& c) {
+  CopyMap map;
+  return copyTree(c, map);
+}
+
+History::History(size_t depth) : depth_(depth < 1 ? 1 : depth) {}
+History::~History() = default;
+
+void History::clear() {
+  undo_.clear();
+  redo_.clear();
+  openDepth_ = 0;
+  openBefore_.reset();
+  openText_.clear();
+}
+
+void beginStep(Designer& d, FormDocument& form, std::string name) {
+  History& h = form.history();
+  if (h.openDepth_++ > 0) return;
+  h.openName_ = std::move(name);
+  h.openBefore_ = capture(d, form);
+  h.openText_ = stateText(form);
+}
+
+bool commitStep(Designer& d, FormDocument& form) {
+  History& h = form.history();
+  if (h.openDepth_ == 0 || --h.openDepth_ > 0) return false;
+  auto before = std::move(h.openBefore_);
+  std::string text = std::move(h.openText_);
+  h.openText_.clear();
+  if (!before || stateText(form) == text) return false;
+  h.undo_.push_back({std::move(h.openName_), std::move(before), capture(d, form)});
+  h.redo_.clear();
+  while (h.undo_.size() > h.depth_) h.undo_.pop_front();
+  return true;
+}
+
+void cancelStep(FormDocument& form) {
+  History& h = form.history();
+  if (h.openDepth_ == 0 || --h.openDepth_ > 0) return;
+  h.openBefore_.reset();
+  h.openText_.clear();
+}
+
+bool undo(Designer& d, FormDocument& form) {
+  History& h = form.history();
+  if (h.openDepth_ > 0) {
+    h.openDepth_ = 1;
+    commitStep(d, form);
+  }
+  if (h.undo_.empty()) return false;
+  HistoryStep step = std::move(h.undo_.back());
+  h.undo_.pop_back();
+  restore(d, form, *step.before);
+  h.redo_.push_back(std::move(step));
+  return true;
+}
+
+bool redo(Designer& d, FormDocument& form) {
+  History& h = form.history();
+  if (h.openDepth_ > 0) {
+    h.openDepth_ = 1;
+    commitStep(d, form);
+  }
+  if (h.redo_.empty()) return false;
+  HistoryStep step = std::move(h.redo_.back());
+  h.redo_.pop_back();
+  restore(d, form, *step.after);
+  h.undo_.push_back(std::move(step));
+  return true;
+}
+
+}  // namespace tw
