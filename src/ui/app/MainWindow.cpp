@@ -22,6 +22,7 @@
 #include "SideWindows.h"
 #include "codegen/GenerateDialog.h"
 #include "documents/FormWindow.h"
+#include "documents/Surface.h"
 #include "graphics/Fonts.h"
 #include "ini/AtomicBatch.h"
 #include "ini/FileIO.h"
@@ -321,11 +322,10 @@ void MainWindow::buildToolBars() {
   for (const auto& al : aligns) {
     auto* action = new QAction(commandIcon(al.icon), al.hint, this);
     AlignKind kind = al.kind;
+    // The current form's context-menu item does the work.
     connect(action, &QAction::triggered, this, [this, kind] {
-      if (FormDocument* f = designer_.currentForm()) {
-        designer_.align(*f, kind);
-        changed();
-      }
+      if (FormDocument* f = designer_.currentForm())
+        if (FormWindow* w = windowOf(f)) w->surface()->alignItem(kind)->trigger();
     });
     button(alignBar, action, al.name, al.hint);
   }

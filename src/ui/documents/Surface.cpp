@@ -61,6 +61,7 @@ void Surface::buildPopMenu() {
     QAction* a = popMenu_->addAction(it.text);
     a->setObjectName(it.name);
     AlignKind kind = AlignKind(it.kind);
+    alignItems_[size_t(kind)] = a;
     connect(a, &QAction::triggered, this, [this, kind] { aligned(kind); });
   }
   popMenu_->addSeparator();

@@ -6,6 +6,7 @@
 // release on a control opens the context menu.
 #include <QObject>
 #include <QPoint>
+#include <array>
 
 #include "model/Design.h"
 #include "model/SnapToGrid.h"
@@ -34,6 +35,8 @@ class Surface : public QObject {
   // The context menu, its items in order; the item of a name ("mnuALeft", "mnuDelete", ...).
   QMenu* popMenu() const { return popMenu_; }
   QAction* item(const char* name) const;
+  // The align or same-size item of a kind, which the main window's tool buttons run.
+  QAction* alignItem(AlignKind kind) const { return alignItems_[size_t(kind)]; }
 
   // What a point of the form window's client area is addressed to.
   struct Target {
@@ -61,6 +64,7 @@ class Surface : public QObject {
   FormWindow& window_;
   FormDocument& form_;
   QMenu* popMenu_ = nullptr;
+  std::array<QAction*, 6> alignItems_{};
   bool grabbed_ = false;  // a button is held since a press on the surface
   Qt::MouseButton grabButton_ = Qt::NoButton;
   Target grab_;
