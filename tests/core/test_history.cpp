@@ -232,6 +232,34 @@ TEST(History, OnlyChangesMakeStepsAndOneStepMayHoldMany) {
     a2->setTop(5);
   }
   EXPECT_FALSE(h.canRedo());
+
+  // Keystrokes into one cell, one step each as the inspector applies them, join under the cell's key.
+  s.click(a2);
+  const std::string leftBefore = s.d.valueText("Left");
+  auto type = [&](const std::string& key, const char* text) {
+    beginStep(s.d, s.form(), "Change Left", key);
+    s.d.applyTyped("Left", text);
+    commitStep(s.d, s.form());
+  };
+  const size_t steps = h.undoCount();
+  for (const char* t : {"1", "12", "", "120"}) type("cell 1", t);
+  EXPECT_EQ(h.undoCount(), steps + 1);
+  type("cell 2", "121");  // another visit to the cell is another step
+  EXPECT_EQ(h.undoCount(), steps + 2);
+  EXPECT_TRUE(undo(s.d, s.form()));
+  EXPECT_TRUE(undo(s.d, s.form()));
+  EXPECT_EQ(s.d.valueText("Left"), leftBefore);
+  type("cell 3", "7");
+  {
+    HistoryStepScope scope(s.d, s.form(), "Move");
+    s.find("Button2")->setTop(60);
+  }
+  type("cell 3", "77");  // a step between them keeps them apart
+  EXPECT_EQ(h.undoCount(), steps + 3);
+  type("cell 4", "9");
+  type("cell 4", "77");  // typed back to what it was: the step is gone
+  EXPECT_EQ(h.undoCount(), steps + 3);
+  EXPECT_EQ(h.undoName(), "Change Left");
 }
 
 TEST(History, DepthIsBoundedAndCountersNeverGoBack) {

@@ -38,6 +38,7 @@ struct FormState {
   const Control* lastSelected = nullptr;
   bool inspectedHere = false;         // the inspector showed this form or one of its controls
   const Control* inspected = nullptr;  // nullptr: the form itself
+  std::string text;                    // stateText: what tells two states apart
 };
 
 namespace {
@@ -88,8 +89,11 @@ Control* lookup(const CopyMap& map, const Control* c) {
   return it == map.end() ? nullptr : it->second;
 }
 
+std::string stateText(const FormDocument& form);
+
 std::shared_ptr<const FormState> capture(const Designer& d, const FormDocument& form) {
   auto s = std::make_shared<FormState>();
+  s->text = stateText(form);
   CopyMap map;
   for (const auto& c : form.screen().children()) s->screen.push_back(copyTree(*c, map));
   for (const auto& c : form.windowChildren()) s->window.push_back(copyTree(*c, map));
@@ -167,25 +171,32 @@ void History::clear() {
   redo_.clear();
   openDepth_ = 0;
   openBefore_.reset();
-  openText_.clear();
 }
 
-void beginStep(Designer& d, FormDocument& form, std::string name) {
+void beginStep(Designer& d, FormDocument& form, std::string name, std::string mergeKey) {
   History& h = form.history();
   if (h.openDepth_++ > 0) return;
   h.openName_ = std::move(name);
+  h.openKey_ = std::move(mergeKey);
   h.openBefore_ = capture(d, form);
-  h.openText_ = stateText(form);
 }
 
 bool commitStep(Designer& d, FormDocument& form) {
   History& h = form.history();
   if (h.openDepth_ == 0 || --h.openDepth_ > 0) return false;
   auto before = std::move(h.openBefore_);
-  std::string text = std::move(h.openText_);
-  h.openText_.clear();
-  if (!before || stateText(form) == text) return false;
-  h.undo_.push_back({std::move(h.openName_), std::move(before), capture(d, form)});
+  if (!before || stateText(form) == before->text) return false;
+  auto after = capture(d, form);
+  if (!h.openKey_.empty() && h.redo_.empty() && !h.undo_.empty()) {
+    HistoryStep& last = h.undo_.back();
+    if (last.mergeKey == h.openKey_ && last.after->text == before->text) {
+      last.after = std::move(after);
+      // Typed back to what it was: no step is left.
+      if (last.after->text == last.before->text) h.undo_.pop_back();
+      return true;
+    }
+  }
+  h.undo_.push_back({std::move(h.openName_), std::move(h.openKey_), std::move(before), std::move(after)});
   h.redo_.clear();
   while (h.undo_.size() > h.depth_) h.undo_.pop_front();
   return true;
@@ -195,7 +206,6 @@ void cancelStep(FormDocument& form) {
   History& h = form.history();
   if (h.openDepth_ == 0 || --h.openDepth_ > 0) return;
   h.openBefore_.reset();
-  h.openText_.clear();
 }
 
 bool undo(Designer& d, FormDocument& form) {

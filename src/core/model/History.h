@@ -24,6 +24,7 @@ struct FormState;
 
 struct HistoryStep {
   std::string name;  // "Move", "Align Left", "Paste", ...
+  std::string mergeKey;
   std::shared_ptr<const FormState> before, after;
 };
 
@@ -48,7 +49,7 @@ class History {
   void clear();
 
  private:
-  friend void beginStep(Designer&, FormDocument&, std::string);
+  friend void beginStep(Designer&, FormDocument&, std::string, std::string);
   friend bool commitStep(Designer&, FormDocument&);
   friend void cancelStep(FormDocument&);
   friend bool undo(Designer&, FormDocument&);
@@ -57,14 +58,15 @@ class History {
   size_t depth_;
   std::deque<HistoryStep> undo_, redo_;
   int openDepth_ = 0;
-  std::string openName_;
+  std::string openName_, openKey_;
   std::shared_ptr<const FormState> openBefore_;
-  std::string openText_;  // the state text at begin, to see whether anything changed
 };
 
 // Opens a step on the form: its state now is the state before the change. Steps nest; only the
-// outermost one records, under its own name, so one drag or one typed cell is one step.
-void beginStep(Designer& d, FormDocument& form, std::string name);
+// outermost one records, under its own name, so one drag is one step. A step with a merge key joins
+// the last one when that has the same key, nothing was undone since and nothing changed between
+// them: every keystroke typed into one inspector cell, under the cell's key, makes one step.
+void beginStep(Designer& d, FormDocument& form, std::string name, std::string mergeKey = {});
 // Closes the step. It is recorded (and the redo list dropped) only when the form changed; true then.
 bool commitStep(Designer& d, FormDocument& form);
 // Closes the step without recording it (the change was refused and nothing happened).
