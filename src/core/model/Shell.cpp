@@ -68,8 +68,13 @@ bool paletteFor(int library, std::array<PaletteButton, kPaletteSize>& out) {
   return true;
 }
 
+namespace {
+// options.ini holds one path a line: a path with a line break in it could not be read back as it is.
+bool storablePath(const std::string& path) { return !path.empty() && path.find_first_of("\r\n") == std::string::npos; }
+}  // namespace
+
 void RecentProjects::add(const std::string& path) {
-  if (path.empty()) return;
+  if (!storablePath(path)) return;
   remove(path);
   items_.insert(items_.begin(), path);
   if (items_.size() > kMax) items_.resize(kMax);
@@ -88,7 +93,7 @@ void RecentProjects::load(const IniFile& ini) {
   for (const auto& key : ini.keys(kSection)) {
     if (key.size() < 2 || (key[0] != 'F' && key[0] != 'f')) continue;
     std::string path = ini.readString(kSection, key, "");
-    if (path.empty() || std::find(items_.begin(), items_.end(), path) != items_.end()) continue;
+    if (!storablePath(path) || std::find(items_.begin(), items_.end(), path) != items_.end()) continue;
     items_.push_back(path);
     if (items_.size() == kMax) break;
   }
