@@ -1,0 +1,225 @@
+// Saving when the disk says no: a read-only folder, a full disk and a folder where the file goes
+// leave the old file as it was, say why, and change nothing in memory; a program killed in the
+// middle of a save leaves the old file or the new one, whole. Form files, project files (written
+// together as one batch) and options.ini are each saved through their own writer.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include "TestFiles.h"
+#include "ini/IniFile.h"
+#include "model/FormDocument.h"
+#include "model/FormFile.h"
+#include "model/Project.h"
+#include "model/Shell.h"
+
+using namespace tw;
+
+namespace {
+
+// A small memory file system mounted on a scratch folder; mounting needs privileges a test may not
+// have, and then the test is skipped.
+struct SmallDisk {
+  TempDir dir;
+  bool mounted = false;
+  std::string error;
+  explicit SmallDisk(const char* size) {
+    std::string opts = std::string("size=") + size + ",mode=0755";
+    mounted = ::mount("tmpfs", dir.path.c_str(), "tmpfs", 0, opts.c_str()) == 0;
+    if (!mounted) error = std::strerror(errno);
+  }
+  bool makeReadOnly() {
+    return ::mount(nullptr, dir.path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+  }
+  // Fills what is left with one file, until the file system refuses another byte.
+  void fill() {
+    FILE* f = std::fopen((dir.path + "/filler").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::string block(4096, 'x');
+    while (std::fwrite(block.data(), 1, block.size(), f) == block.size() && std::fflush(f) == 0) {
+    }
+    std::fclose(f);
+  }
+  ~SmallDisk() {
+    if (mounted) ::umount2(dir.path.c_str(), MNT_DETACH);
+  }
+};
+
+#define NEED_MOUNT(disk)                                                         \
+  if (!(disk).mounted) GTEST_SKIP() << "cannot mount a file system: " << (disk).error
+
+std::unique_ptr<FormDocument> openForm(const std::string& path) {
+  IniFile ini;
+  EXPECT_TRUE(ini.load(path));
+  auto f = std::make_unique<FormDocument>(ini.readInteger("FORM", "Lib", 1), ini.readString("FORM", "Name", "F"));
+  loadForm(*f, ini, kWhite, nullptr);
+  return f;
+}
+
+std::string fileText(const std::string& path) { return readWholeFile(path).value_or("<missing>"); }
+
+// The three writers over one target each in a folder: the old files' bytes, and what a failed save
+// must leave in memory.
+struct Saves {
+  std::string folder;
+  std::string formPath, projectPath, optionsPath;
+  std::unique_ptr<FormDocument> form;
+  Project project;
+  IniFile options;
+  std::string oldForm, oldProject, oldOptions;
+
+  explicit Saves(const std::string& dir) : folder(dir) {
+    formPath = dir + "/Main.twk";
+    projectPath = dir + "/Demo.twp";
+    optionsPath = dir + "/options.ini";
+    form = openForm(TW_EXAMPLES_DIR "/ccontrols/Main.twk");
+    form->fileName = formPath;
+    EXPECT_TRUE(saveForm(*form, formPath, nullptr));
+    oldForm = fileText(formPath);
+    project.library = form->library();
+    project.forms.push_back({openForm(TW_EXAMPLES_DIR "/ccontrols/Settings.twk"), true});
+    project.forms[0].form->fileName = dir + "/Settings.twk";
+    EXPECT_TRUE(writeProjectFile(project, projectPath, {}, saveFormsToTheirFiles(), nullptr));
+    oldProject = fileText(projectPath);
+    writeOptionsLibrary(options, 1);
+    RecentProjects mru;
+    mru.add(projectPath);
+    mru.save(options);
+    EXPECT_TRUE(options.save(optionsPath));
+    oldOptions = fileText(optionsPath);
+  }
+
+  // Changes each document so that saving would write something new, then saves all three; each must
+  // fail with a reason that names the file and holds want, and leave the file and memory alone.
+  void saveAllAndExpectFailure(const std::string& want) {
+    form->screen().title = "Changed title that makes the file longer than it was";
+    project.forms[0].form->screen().title = "Another long changed title";
+    project.library = 1;
+    writeOptionsLibrary(options, 2);
+    const std::string formBefore = formToIni(*form).serialize();
+    const std::string settingsBefore = formToIni(*project.forms[0].form).serialize();
+    const std::string optionsBefore = options.serialize();
+    const std::string oldSettings = fileText(folder + "/Settings.twk");
+
+    std::string why;
+    EXPECT_FALSE(saveForm(*form, formPath, &why));
+    EXPECT_NE(why.find(formPath), std::string::npos) << why;
+    EXPECT_NE(why.find(want), std::string::npos) << why;
+
+    why.clear();
+    EXPECT_FALSE(writeProjectFile(project, projectPath, {}, saveFormsToTheirFiles(), &why));
+    EXPECT_NE(why.find(projectPath), std::string::npos) << why;
+    EXPECT_NE(why.find(folder + "/Settings.twk"), std::string::npos) << why;
+    EXPECT_NE(why.find(want), std::string::npos) << why;
+
+    why.clear();
+    EXPECT_FALSE(options.save(optionsPath, &why));
+    EXPECT_NE(why.find(optionsPath), std::string::npos) << why;
+    EXPECT_NE(why.find(want), std::string::npos) << why;
+
+    EXPECT_EQ(fileText(formPath), oldForm);
+    EXPECT_EQ(fileText(projectPath), oldProject);
+    EXPECT_EQ(fileText(folder + "/Settings.twk"), oldSettings);
+    EXPECT_EQ(fileText(optionsPath), oldOptions);
+    EXPECT_EQ(formToIni(*form).serialize(), formBefore);
+    EXPECT_EQ(form->fileName, formPath);
+    EXPECT_EQ(formToIni(*project.forms[0].form).serialize(), settingsBefore);
+    EXPECT_EQ(project.forms[0].form->fileName, folder + "/Settings.twk");
+    EXPECT_EQ(options.serialize(), optionsBefore);
+  }
+};
+
+}  // namespace
+
+TEST(SaveFaults, ReadOnlyFolder) {
+  SmallDisk disk("256k");
+  NEED_MOUNT(disk);
+  Saves s(disk.dir.path);
+  ASSERT_TRUE(disk.makeReadOnly()) << std::strerror(errno);
+  s.saveAllAndExpectFailure("Read-only file system");
+}
+
+TEST(SaveFaults, FullDisk) {
+  SmallDisk disk("64k");
+  NEED_MOUNT(disk);
+  Saves s(disk.dir.path);
+  disk.fill();
+  s.saveAllAndExpectFailure("No space left on device");
+  // No temporary is left behind to use up the space.
+  EXPECT_EQ(disk.dir.list(), (std::vector<std::string>{"Demo.twp", "Main.twk", "Settings.twk", "filler", "options.ini"}));
+}
+
+TEST(SaveFaults, FolderWhereTheFileGoes) {
+  TempDir dir;
+  Saves s(dir.path);
+  for (const std::string& p : {s.formPath, s.projectPath, s.optionsPath, dir.path + "/Settings.twk"}) {
+    ::unlink(p.c_str());
+    makeDir(p);
+  }
+  // A project file that is a folder cannot be read either: that is the reason given.
+  std::string why;
+  EXPECT_FALSE(writeProjectFile(s.project, s.projectPath, {}, saveFormsToTheirFiles(), &why));
+  EXPECT_NE(why.find(s.projectPath), std::string::npos) << why;
+  ::rmdir(s.projectPath.c_str());
+  why.clear();
+  EXPECT_FALSE(writeProjectFile(s.project, s.projectPath, {}, saveFormsToTheirFiles(), &why));
+  EXPECT_NE(why.find(dir.path + "/Settings.twk: it is a folder"), std::string::npos) << why;
+  EXPECT_TRUE(isDirectory(dir.path + "/Settings.twk"));
+
+  why.clear();
+  EXPECT_FALSE(saveForm(*s.form, s.formPath, &why));
+  EXPECT_NE(why.find("it is a folder"), std::string::npos) << why;
+  why.clear();
+  EXPECT_FALSE(s.options.save(s.optionsPath, &why));
+  EXPECT_NE(why.find("it is a folder"), std::string::npos) << why;
+  EXPECT_TRUE(isDirectory(s.formPath));
+  EXPECT_TRUE(isDirectory(s.optionsPath));
+}
+
+// A child saves two versions in turn as fast as it can and is killed at a moment of our choosing:
+// the file is always one of the two versions, whole.
+TEST(SaveFaults, KilledInTheMiddleOfASave) {
+  TempDir dir;
+  auto big = openForm(TW_EXAMPLES_DIR "/ccontrols/Main.twk");
+  const std::string a = formToIni(*big).serialize();
+  big->screen().title = std::string(4000, 'T');  // a longer file, that takes longer to write
+  const std::string b = formToIni(*big).serialize();
+  const std::string formPath = dir.path + "/Main.twk", projectPath = dir.path + "/P.twp";
+  ASSERT_TRUE(writeFileAtomic(formPath, a));
+
+  Project p;
+  p.library = big->library();
+  p.forms.push_back({openForm(TW_EXAMPLES_DIR "/ccontrols/Settings.twk"), true});
+  p.forms[0].form->fileName = dir.path + "/Settings.twk";
+  ASSERT_TRUE(writeProjectFile(p, projectPath, {}, saveFormsToTheirFiles(), nullptr));
+  const std::string projectA = fileText(projectPath);
+
+  for (int round = 0; round < 12; ++round) {
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int i = 0;; ++i) {
+        (void)writeFileAtomic(formPath, i % 2 ? b : a);
+        p.forms[0].form->screen().title = i % 2 ? std::string(3000, 'x') : "Settings";
+        (void)writeProjectFile(p, projectPath, {}, saveFormsToTheirFiles(), nullptr);
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(3 + round * 7));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::string now = fileText(formPath);
+    EXPECT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
+    OpenedProject opened = readProjectFile(projectPath, kWhite);
+    EXPECT_TRUE(opened.error.empty()) << opened.error;
+    ASSERT_EQ(opened.project.forms.size(), 1u) << "round " << round;
+    const std::string title = opened.project.forms[0].form->screen().title;
+    EXPECT_TRUE(title == "Settings" || title == std::string(3000, 'x')) << title.size();
+  }
+}
