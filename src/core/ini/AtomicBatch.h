@@ -1,7 +1,8 @@
 #pragma once
-// Several whole-file writes made safe together: each file is written to a temporary beside it, the
-// file systems are flushed once for all of them, then each temporary is renamed over its target.
-// Saving a project of fifty forms costs one flush instead of fifty.
+// Several whole-file writes made safe together: each file is written to a temporary beside it, all of
+// them are sent to the disk at once, each is renamed over its target once its data is on the disk,
+// and each folder is flushed once at the end. Saving a project of fifty forms waits for the disk
+// about as long as one large file would, and never for other programs' unwritten data.
 #include <string>
 #include <string_view>
 #include <vector>
