@@ -221,6 +221,19 @@ QIcon commandIcon(const char* name) {
       p.drawLine(4, 7, 10, 7);
       p.drawLine(4, 10, 10, 10);
     });
+  // A hooked arrow pointing back (undo) or, mirrored, forward (redo).
+  auto hook = [](QPainter& p, bool forward) {
+    if (forward) {
+      p.translate(15, 0);
+      p.scale(-1, 1);
+    }
+    p.drawArc(2, 3, 12, 10, 90 * 16, -200 * 16);
+    p.drawLine(8, 3, 2, 3);
+    p.drawLine(2, 3, 5, 0);
+    p.drawLine(2, 3, 5, 6);
+  };
+  if (is("undo")) return draw([&](QPainter& p) { hook(p, false); });
+  if (is("redo")) return draw([&](QPainter& p) { hook(p, true); });
   if (is("aleft")) return draw([&](QPainter& p) { bars(p, false, 0, 0, 10, 0, 6, false); });
   if (is("aright")) return draw([&](QPainter& p) { bars(p, false, 15, 0, 10, 0, 6, true); });
   if (is("atop")) return draw([&](QPainter& p) { bars(p, true, 0, 0, 10, 0, 6, false); });

@@ -26,6 +26,7 @@
 #include "graphics/Fonts.h"
 #include "ini/AtomicBatch.h"
 #include "ini/FileIO.h"
+#include "model/History.h"
 #include "model/FormFile.h"
 
 namespace tw::ui {
@@ -203,16 +204,32 @@ void MainWindow::buildActions() {
 
   connect(copy, &QAction::triggered, this, [this] { toClipboard(designer_.copy()); });
   connect(cut, &QAction::triggered, this, [this] {
-    toClipboard(designer_.cut());
+    if (FormDocument* f = designer_.selectedForm()) {
+      if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
+      HistoryStepScope step(designer_, *f, "Cut");
+      toClipboard(designer_.cut());
+    }
     changed();
   });
   connect(paste, &QAction::triggered, this, [this] {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasFormat(kClipboardType)) return;
     QByteArray bytes = data->data(kClipboardType);
-    designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (FormDocument* f = designer_.currentForm()) {
+      HistoryStepScope step(designer_, *f, "Paste");
+      designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
+    }
     changed();
   });
+  undoAct_ = new QAction(commandIcon("undo"), "&Undo", this);
+  undoAct_->setObjectName("mnuEditUndo");
+  undoAct_->setShortcut(QKeySequence("Ctrl+Z"));
+  connect(undoAct_, &QAction::triggered, this, &MainWindow::undoCommand);
+  redoAct_ = new QAction(commandIcon("redo"), "&Redo", this);
+  redoAct_->setObjectName("mnuEditRedo");
+  redoAct_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  connect(redoAct_, &QAction::triggered, this, &MainWindow::redoCommand);
+  updateUndo();
 
   zoomAct_ = act("mnuViewZoom", "&Zoom", &MainWindow::toggleZoom);
   zoomAct_->setCheckable(true);
@@ -259,6 +276,9 @@ void MainWindow::buildMenus() {
   file->addAction(a("mnuFileExit"));
   QMenu* edit = menuBar()->addMenu("&Edit");
   edit->setObjectName("mnuEdit");
+  edit->addAction(undoAct_);
+  edit->addAction(redoAct_);
+  edit->addSeparator();
   edit->addAction(a("mnuEditCut"));
   edit->addAction(a("mnuEditCopy"));
   edit->addAction(a("mnuEditPaste"));
@@ -302,6 +322,8 @@ void MainWindow::buildToolBars() {
 
   QToolBar* editBar = new QToolBar("Edit", this);
   editBar->setObjectName("tbEdit");
+  button(editBar, undoAct_, "spbUndo", "Undo");
+  button(editBar, redoAct_, "spbRedo", "Redo");
   button(editBar, a("mnuEditCut"), "spbCut", "Cut");
   button(editBar, a("mnuEditCopy"), "spbCopy", "Copy");
   button(editBar, a("mnuEditPaste"), "spbPaste", "Paste");
@@ -465,6 +487,7 @@ void MainWindow::closeAll() {
   projectName_.clear();
   projectFile_.clear();
   if (inspector_) inspector_->refresh();
+  updateUndo();
 }
 
 void MainWindow::newProject() {
@@ -666,6 +689,7 @@ void MainWindow::openForm() {
         w->show();
         mdi_->setActiveSubWindow(w);
       }
+      updateUndo();
       holdZoom(false);
       return;
     }
@@ -731,7 +755,12 @@ void MainWindow::formActivated(FormDocument& form) {
 }
 
 void MainWindow::place(FormDocument& form, int x, int y, Control* target) {
-  designer_.place(form, x, y, target);
+  const Family* fam = designer_.family();
+  const KindRow* kind = fam ? fam->kindFor(designer_.tool) : nullptr;
+  {
+    HistoryStepScope step(designer_, form, std::string("Place ") + (kind ? kind->word : ""));
+    designer_.place(form, x, y, target);
+  }
   syncPalette();
   changed();
 }
@@ -741,6 +770,34 @@ void MainWindow::changed() {
     if (FormWindow* w = windowOf(f)) w->refresh();
   if (inspector_) inspector_->refresh();
   if (zoom_) zoom_->refresh();
+  updateUndo();
+}
+
+void MainWindow::undoCommand() {
+  FormDocument* f = designer_.currentForm();
+  if (!f || !f->visible) return;
+  // The restored form is made of new controls: the surface lets go of the old ones first.
+  if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
+  if (undo(designer_, *f)) changed();
+}
+
+void MainWindow::redoCommand() {
+  FormDocument* f = designer_.currentForm();
+  if (!f || !f->visible) return;
+  if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
+  if (redo(designer_, *f)) changed();
+}
+
+void MainWindow::updateUndo() {
+  if (!undoAct_) return;
+  FormDocument* f = designer_.currentForm();
+  const bool live = f && f->visible;
+  const std::string undoName = live ? f->history().undoName() : std::string();
+  const std::string redoName = live ? f->history().redoName() : std::string();
+  undoAct_->setText(qs(undoName.empty() ? "&Undo" : "&Undo " + undoName));
+  undoAct_->setEnabled(!undoName.empty());
+  redoAct_->setText(qs(redoName.empty() ? "&Redo" : "&Redo " + redoName));
+  redoAct_->setEnabled(!redoName.empty());
 }
 
 void MainWindow::holdZoom(bool held) {

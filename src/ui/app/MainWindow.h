@@ -89,6 +89,11 @@ class MainWindow : public QMainWindow {
   void changed();
   // The magnifier's refresh is held while a modal dialog is open.
   void holdZoom(bool held);
+  // Undo and redo of the current form's design changes; Edit's items name the step they act on
+  // and are off when there is none.
+  void undoCommand();
+  void redoCommand();
+  void updateUndo();
 
   // Dock height in the sense of the form files: the work area's offset below the menu bar.
   int dockHeight() const;
@@ -147,6 +152,8 @@ class MainWindow : public QMainWindow {
   QAction* generateAct_ = nullptr;
   QAction* zoomAct_ = nullptr;
   QAction* inspectorAct_ = nullptr;
+  QAction* undoAct_ = nullptr;
+  QAction* redoAct_ = nullptr;
 };
 
 // Starts the designer: the application object, the main window, an optional project or form file.

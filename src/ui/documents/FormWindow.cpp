@@ -62,6 +62,7 @@ void FormWindow::closeEvent(QCloseEvent* e) {
   // Closing only hides the document: it stays in memory with its file name and controls.
   form_.visible = false;
   hide();
+  main_.updateUndo();  // a closed form keeps its history, but offers it only when shown again
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* e) {

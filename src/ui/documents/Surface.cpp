@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "graphics/Fonts.h"
 #include "model/FormDocument.h"
+#include "model/History.h"
 #include "ptoolbox/PTDialog.h"
 
 namespace tw::ui {
@@ -68,13 +69,19 @@ void Surface::buildPopMenu() {
   QAction* front = popMenu_->addAction("Bring to &Front");
   front->setObjectName("mnuBringtoFront");
   connect(front, &QAction::triggered, this, [this] {
-    main_.designer().bringToFront();
+    if (FormDocument* f = main_.designer().selectedForm()) {
+      HistoryStepScope step(main_.designer(), *f, "Bring to Front");
+      main_.designer().bringToFront();
+    }
     main_.changed();
   });
   QAction* back = popMenu_->addAction("Send to &Back");
   back->setObjectName("mnuSendtoBack");
   connect(back, &QAction::triggered, this, [this] {
-    main_.designer().sendToBack();
+    if (FormDocument* f = main_.designer().selectedForm()) {
+      HistoryStepScope step(main_.designer(), *f, "Send to Back");
+      main_.designer().sendToBack();
+    }
     main_.changed();
   });
   popMenu_->addSeparator();
@@ -95,17 +102,31 @@ void Surface::buildPopMenu() {
 QAction* Surface::item(const char* name) const { return popMenu_->findChild<QAction*>(name); }
 
 void Surface::aligned(AlignKind kind) {
-  if (FormDocument* f = main_.designer().currentForm()) main_.designer().align(*f, kind);
+  if (FormDocument* f = main_.designer().currentForm()) {
+    const bool size = kind == AlignKind::Width || kind == AlignKind::Height;
+    HistoryStepScope step(main_.designer(), *f, std::string(size ? "Same " : "Align ") + alignKindName(kind));
+    main_.designer().align(*f, kind);
+  }
   main_.changed();
 }
 
 void Surface::deleteControl() {
   forgetDrag();
-  main_.designer().deleteSelected();
+  if (FormDocument* f = main_.designer().selectedForm()) {
+    HistoryStepScope step(main_.designer(), *f, "Delete");
+    main_.designer().deleteSelected();
+  }
   main_.changed();
 }
 
+void Surface::endDragStep() {
+  if (!dragStep_) return;
+  dragStep_ = false;
+  commitStep(main_.designer(), form_);
+}
+
 void Surface::forgetDrag() {
+  endDragStep();
   snap.reset();
   snapDialog.reset();
   grabbed_ = false;
@@ -196,6 +217,9 @@ void Surface::press(QMouseEvent* e) {
       const bool shiftLeft = e->buttons() == Qt::LeftButton && mods == Qt::ShiftModifier;
       d.pressControl(form_, *grab_.control, rightOnly, shiftLeft);
       grab_.mover->press(*grab_.control, grab_.x, grab_.y, p.x(), p.y(), mods & Qt::ShiftModifier);
+      // The drag, until the release, is one step: a move, or a size when an edge was taken.
+      beginStep(d, form_, grab_.mover->edges() == kEdgeNone ? "Move" : "Size");
+      dragStep_ = true;
       main_.changed();
       break;
     }
@@ -241,6 +265,7 @@ void Surface::release(QMouseEvent* e) {
     case Target::Child:
       d.releaseControl(form_, *t.control, rightOnly, handheldFonts());
       t.mover->release();
+      endDragStep();
       // The shown dialog's own release is the screen's: a control is placed in it, or it is selected.
       if (!right && t.mover == &snap && t.control == form_.shownDialog) {
         const TCCForm& screen = form_.screen();

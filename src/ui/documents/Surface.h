@@ -46,6 +46,9 @@ class Surface : public QObject {
     int x = 0, y = 0;             // the point in the target's own pixels
   };
   Target addressed(QPoint p);
+  // Lets go of the pressed and hovered controls (before they are destroyed or replaced); a drag in
+  // progress ends as a step of the form's history.
+  void forgetDrag();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -58,7 +61,7 @@ class Surface : public QObject {
   bool alive(const Control* c) const;
   void deleteControl();
   void aligned(AlignKind kind);
-  void forgetDrag();
+  void endDragStep();
 
   MainWindow& main_;
   FormWindow& window_;
@@ -68,6 +71,7 @@ class Surface : public QObject {
   bool grabbed_ = false;  // a button is held since a press on the surface
   Qt::MouseButton grabButton_ = Qt::NoButton;
   Target grab_;
+  bool dragStep_ = false;  // a press on a control opened a step that its release closes
 };
 
 }  // namespace tw::ui

@@ -19,6 +19,7 @@
 #include "app/UiHooks.h"
 #include "ccontrols/CCBitmap.h"
 #include "documents/FormWindow.h"
+#include "model/History.h"
 #include "model/Sheet.h"
 
 namespace tw::ui {
@@ -33,6 +34,7 @@ class ValueDelegate : public QStyledItemDelegate {
     e->setObjectName("cellEditor");
     e->setFrame(false);
     TfrmProp* owner = &owner_;
+    owner->newCellVisit();
     const int row = index.row();
     QObject::connect(e, &QLineEdit::textEdited, owner, [owner, row](const QString& t) { owner->setEditText(row, t); });
     return e;
@@ -150,6 +152,7 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
     if (row < 0 || index < 0) return;
     const QString text = cmbBoolean->itemText(index);
     if (QTableWidgetItem* item = stgProperties->item(row, 1)) item->setText(text);
+    newCellVisit();
     setEditText(row, text);
   });
   for (EllipsisEdit* ed : {cmbItems, cmbBitmap})
@@ -291,8 +294,14 @@ void TfrmProp::setEditText(int row, const QString& text) {
   const std::string name = rowName(row);
   const std::string typed = ss(text);
   if (name.empty()) return;
-  if (!main_.designer().applyTyped(name, typed)) return;
-  afterChange(name, typed);
+  Designer& d = main_.designer();
+  FormDocument* form = d.selectedForm();
+  if (!form) return;
+  beginStep(d, *form, "Change " + name, "cell " + std::to_string(cellVisit_) + " " + name);
+  const bool applied = d.applyTyped(name, typed);
+  commitStep(d, *form);
+  main_.updateUndo();
+  if (applied) afterChange(name, typed);
 }
 
 void TfrmProp::afterChange(const std::string& row, const std::string& typed) {
@@ -316,7 +325,13 @@ void TfrmProp::editItems() {
   main_.holdZoom(true);
   const bool ok = itemsEditor()->edit(*items);
   main_.holdZoom(false);
-  if (ok && d.setItems(*items)) main_.changed();
+  if (!ok || !d.selectedForm()) return;
+  bool set = false;
+  {
+    HistoryStepScope step(d, *d.selectedForm(), "Edit Items");
+    set = d.setItems(*items);
+  }
+  if (set) main_.changed();
 }
 
 void TfrmProp::editBitmap() {
@@ -328,8 +343,11 @@ void TfrmProp::editBitmap() {
   main_.holdZoom(true);
   const bool ok = bitmapEditor()->edit(bits, std::min(c->width(), kMaxBitmapSide), std::min(c->height(), kMaxBitmapSide));
   main_.holdZoom(false);
-  if (!ok) return;
-  p->set(*c, PropValue(bits));
+  if (!ok || !d.selectedForm()) return;
+  {
+    HistoryStepScope step(d, *d.selectedForm(), "Edit Bitmap");
+    p->set(*c, PropValue(bits));
+  }
   main_.changed();
 }
 

@@ -47,7 +47,10 @@ class TfrmProp : public QWidget {
   // The row whose value cell is entered (the grid's current row), -1 when none.
   int currentRow() const { return stgProperties->currentRow(); }
   // What the grid does while a value cell's text is typed: applies it when the guard lets it through.
+  // What one visit to a cell types is one step of the form's history.
   void setEditText(int row, const QString& text);
+  // A new visit to a cell begins (its editor is opened, or a choice is picked).
+  void newCellVisit() { ++cellVisit_; }
 
   QComboBox* cmbForms;
   QTableWidget* stgProperties;
@@ -75,6 +78,7 @@ class TfrmProp : public QWidget {
   TfrmBmpEd* bmpEd_ = nullptr;
   bool filling_ = false;
   int entered_ = -1;  // the row whose editor was last chosen
+  int cellVisit_ = 0;
 };
 
 }  // namespace tw::ui
