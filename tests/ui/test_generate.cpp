@@ -1,9 +1,7 @@
 // The generate-code window driven as a user drives it, offscreen, opened from the main window's
 // Project > Generate Code. Questions and file dialogs are answered through the ui's hooks.
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,72 +10,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <deque>
-#include <functional>
 #include <sstream>
 
-#include "app/MainWindow.h"
+#include "UiTest.h"
 #include "app/SideWindows.h"
 #include "codegen/CodePanes.h"
 #include "codegen/GenerateDialog.h"
 #include "codegen/Icons.h"
-#include "documents/FormWindow.h"
 #include "ini/IniFile.h"
-#include "model/FormDocument.h"
 #include "Commands.h"
 
 using namespace tw;
 using namespace tw::ui;
+using namespace tw::ui::test;
 
 namespace {
-
-// The user's side: every question recorded and answered from a queue; file dialogs from a queue;
-// the generate-code window handed to the test in place of its modal loop.
-struct User {
-  std::vector<Message> asked;
-  std::deque<MsgButton> answers;
-  std::vector<std::string> fileTitles;
-  std::deque<std::optional<std::string>> files;
-  std::function<void(GenerateDialog&)> inDialog;
-
-  User() {
-    UiHooks::message = [this](const Message& m) {
-      asked.push_back(m);
-      if (answers.empty()) return m.defaultButton;
-      MsgButton b = answers.front();
-      answers.pop_front();
-      return b;
-    };
-    UiHooks::fileDialog = [this](const FileDialogInfo& d, bool, const std::string&) {
-      fileTitles.push_back(d.title);
-      if (files.empty()) return std::optional<std::string>();
-      auto f = files.front();
-      files.pop_front();
-      return f;
-    };
-    UiHooks::modal = [this](QDialog& d) {
-      if (auto* g = qobject_cast<GenerateDialog*>(&d); g && inDialog) {
-        g->show();
-        (void)QTest::qWaitForWindowExposed(g);  // laid out and polished, as a user sees it
-        inDialog(*g);
-        g->hide();
-      }
-      return int(QDialog::Rejected);
-    };
-  }
-  ~User() {
-    UiHooks::message = nullptr;
-    UiHooks::fileDialog = nullptr;
-    UiHooks::modal = nullptr;
-  }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> out;
-    for (const auto& m : asked) out.push_back(m.text);
-    return out;
-  }
-};
 
 QByteArray bytesOf(const QString& path) {
   QFile f(path);
@@ -101,7 +48,7 @@ class GenerateTest : public QObject {
 
   QTemporaryDir dir_;
   QString path(const QString& name) const { return dir_.path() + "/" + name; }
-  StartOptions start() const { return {(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR}; }
+  StartOptions start() const { return startIn(dir_); }
 
   // A copy of an example project's folder (ccontrols or ptoolbox); returns the project file.
   QString copyExample(const QString& library, const QString& into) {
@@ -115,15 +62,21 @@ class GenerateTest : public QObject {
     return path(into) + "/Demo.twp";
   }
 
-  // Opens the project, then the generate-code window through its menu command, running step in it.
+  // The generate-code window opened through its menu command, shown as a user sees it, running step.
   static void inDialog(MainWindow& w, User& u, const std::function<void(GenerateDialog&)>& step) {
     bool ran = false;
-    u.inDialog = [&](GenerateDialog& d) {
-      ran = true;
-      step(d);
+    u.dialog = [&](QDialog& d) {
+      if (auto* g = qobject_cast<GenerateDialog*>(&d)) {
+        g->show();
+        (void)QTest::qWaitForWindowExposed(g);  // laid out and polished
+        ran = true;
+        step(*g);
+        g->hide();
+      }
+      return int(QDialog::Rejected);
     };
-    w.findChild<QAction*>("mnuProjectGenerate")->trigger();
-    u.inDialog = nullptr;
+    trigger(w, "mnuProjectGenerate");
+    u.dialog = nullptr;
     QVERIFY(ran);
   }
 
@@ -149,10 +102,9 @@ class GenerateTest : public QObject {
       QCOMPARE(d.cmbForms->itemText(1), QString("Settings"));
       QVERIFY(d.rbtPDE->isChecked());
       QVERIFY(!d.grpPrcProp->isHidden());
-      QCOMPARE(d.edtCID->text(), QString("TKWX"));
-      QCOMPARE(d.edtAppName->text(), QString("Application"));
-      QCOMPARE(d.edtAppDB->text(), QString("ApplicationDB"));
-      QCOMPARE(d.edtVersion->text(), QString("1.0"));
+      for (auto [field, value] : {std::pair{d.edtCID, "TKWX"}, {d.edtAppName, "Application"},
+                                  {d.edtAppDB, "ApplicationDB"}, {d.edtVersion, "1.0"}})
+        QCOMPARE(field->text(), QString(value));
       QCOMPARE(d.edtCID->maxLength(), 4);
       QCOMPARE(d.edtAppDB->maxLength(), 31);
       QVERIFY(!d.butSave->isEnabled() && !d.butSave->isHidden());
@@ -169,12 +121,10 @@ class GenerateTest : public QObject {
           if (l->text() == caption) found = l;
         QVERIFY2(found && found->buddy() == field, caption);
       }
-      QCOMPARE(d.rbtPDE->text(), QString("&PDE"));
-      QCOMPARE(d.rbtMemos->text(), QString("Palm &memos"));
-      QCOMPARE(d.grpPrcProp->title(), QString("PRC properties"));
-      QCOMPARE(d.butGenerar->text(), QString("&Generate"));
-      QCOMPARE(d.butSave->text(), QString("&Save"));
-      QCOMPARE(d.butSalir->text(), QString("E&xit"));
+      for (auto [shown, caption] : {std::pair{d.rbtPDE->text(), "&PDE"}, {d.rbtMemos->text(), "Palm &memos"},
+                                    {d.grpPrcProp->title(), "PRC properties"}, {d.butGenerar->text(), "&Generate"},
+                                    {d.butSave->text(), "&Save"}, {d.butSalir->text(), "E&xit"}})
+        QCOMPARE(shown, QString(caption));
       for (int i = 0; i < 4; ++i) {
         QCOMPARE(d.pagGenerate->tabText(i), QString(std::array{"Main", "Forms", "Events", "Header"}[size_t(i)]));
         QCOMPARE(d.copyButtons[size_t(i)]->text(), QString("&Copy"));
@@ -269,7 +219,7 @@ class GenerateTest : public QObject {
       // Choosing a picture stores it in the project file at once.
       u.files = {chosen.toStdString()};
       QTest::mouseClick(d.icons[2], Qt::LeftButton);  // 2 bit large
-      QCOMPARE(u.fileTitles.back(), std::string("Open 2 bit large icon"));
+      QCOMPARE(u.dialogs.back().first, std::string("Open 2 bit large icon"));
       IniFile stored;
       QVERIFY(stored.load(project.toStdString()));
       QCOMPARE(text(stored.readString("Icons", "Large2", "")), chosen);

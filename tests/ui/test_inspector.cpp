@@ -1,62 +1,25 @@
 // The Properties Editor driven as a user drives it, offscreen: typing into value cells, the choice
 // editor and its keys, the control list, the items and bitmap editors. Message boxes and modal
 // dialogs are answered through the ui's hooks.
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <deque>
 
-#include "app/Dialogs.h"
-#include "app/MainWindow.h"
+#include "UiTest.h"
 #include "app/SideWindows.h"
-#include "documents/FormWindow.h"
 #include "editors/BitmapEditor.h"
 #include "editors/ItemsEditor.h"
 #include "editors/PropertiesEditor.h"
-#include "model/FormDocument.h"
 
 using namespace tw;
 using namespace tw::ui;
+using namespace tw::ui::test;
 
 namespace {
-
-// The user's side: message boxes recorded and answered, a modal dialog handed to the test.
-struct User {
-  std::vector<Message> asked;
-  std::deque<MsgButton> answers;
-  std::function<int(QDialog&)> dialog;
-
-  User() {
-    UiHooks::message = [this](const Message& m) {
-      asked.push_back(m);
-      if (answers.empty()) return m.defaultButton;
-      MsgButton b = answers.front();
-      answers.pop_front();
-      return b;
-    };
-    UiHooks::modal = [this](QDialog& d) {
-      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) {
-        np->cmbLib->setCurrentIndex(library - 1);
-        return int(QDialog::Accepted);
-      }
-      return dialog ? dialog(d) : int(QDialog::Rejected);
-    };
-  }
-  ~User() {
-    UiHooks::message = nullptr;
-    UiHooks::modal = nullptr;
-  }
-  int library = 1;
-};
 
 // Presses a dialog's button and gives the result it closed with.
 int press(QDialog& d, QPushButton* b) {
@@ -70,17 +33,13 @@ class InspectorTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir_;
-  StartOptions start() { return {(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR}; }
+  StartOptions start() { return startIn(dir_); }
 
   static void show(MainWindow& w) {
     w.resize(1000, 760);
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-  }
-  static void newProject(MainWindow& w, User& u, int lib) {
-    u.library = lib;
-    w.findChild<QAction*>("mnuFileNewProject")->trigger();
   }
   static FormView* view(MainWindow& w, int form = -1) {
     FormDocument* f = form < 0 ? w.designer().currentForm() : w.designer().forms().at(size_t(form)).get();

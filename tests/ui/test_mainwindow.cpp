@@ -1,8 +1,5 @@
 // The designer's windows driven as a user drives them, offscreen. Message boxes, file dialogs and
 // modal dialogs are answered through the ui's hooks.
-#include <QAction>
-#include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,92 +8,26 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QToolButton>
-#include <deque>
 
-#include "app/Dialogs.h"
-#include "app/MainWindow.h"
+#include "UiTest.h"
 #include "app/SideWindows.h"
-#include "documents/FormWindow.h"
 #include "ini/IniFile.h"
-#include "model/FormDocument.h"
 #include "model/FormFile.h"
 #include "ptoolbox/PTDialog.h"
 
 using namespace tw;
 using namespace tw::ui;
-
-namespace {
-
-// The user's side of every question: answers queued by the test, everything asked recorded.
-struct User {
-  std::vector<Message> asked;
-  std::deque<MsgButton> answers;
-  std::vector<std::pair<std::string, std::string>> dialogs;  // title, proposed name
-  std::deque<std::optional<std::string>> files;
-  int library = 0;  // the new-project dialog's choice (1 or 2); 0 cancels it
-  bool dialogShownWithCurrent = true;
-
-  User() {
-    UiHooks::message = [this](const Message& m) {
-      asked.push_back(m);
-      if (answers.empty()) return m.defaultButton;
-      MsgButton b = answers.front();
-      answers.pop_front();
-      return b;
-    };
-    UiHooks::fileDialog = [this](const FileDialogInfo& dialog, bool, const std::string& initial) {
-      dialogs.emplace_back(dialog.title, initial);
-      if (files.empty()) return std::optional<std::string>();
-      auto f = files.front();
-      files.pop_front();
-      return f;
-    };
-    UiHooks::modal = [this](QDialog& d) {
-      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) {
-        if (library == 0) return int(QDialog::Rejected);
-        np->cmbLib->setCurrentIndex(library - 1);
-      }
-      return int(QDialog::Accepted);
-    };
-  }
-  ~User() {
-    UiHooks::message = nullptr;
-    UiHooks::fileDialog = nullptr;
-    UiHooks::modal = nullptr;
-  }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> out;
-    for (const auto& m : asked) out.push_back(m.text);
-    return out;
-  }
-};
-
-}  // namespace
+using namespace tw::ui::test;
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir_;
   std::string path(const char* name) { return (dir_.path() + "/" + name).toStdString(); }
-  StartOptions start() { return {path("options.ini"), TW_DATA_DIR}; }
-  static void trigger(MainWindow& w, const char* action) {
-    auto* a = w.findChild<QAction*>(action);
-    QVERIFY2(a, action);
-    a->trigger();
-  }
+  StartOptions start() { return startIn(dir_); }
   // Whether the library's column shows a palette button (the tool bar may fold it away when narrow).
   static bool shown(MainWindow& w, Tool t) { return w.paletteButton(t)->defaultAction()->isVisible(); }
-  static FormWindow* formWindow(MainWindow& w, int i = 0) {
-    return w.windowOf(w.designer().forms().at(size_t(i)).get());
-  }
-  void newProject(MainWindow& w, User& u, int lib) {
-    u.library = lib;
-    trigger(w, "mnuFileNewProject");
-  }
 
  private slots:
   void init() { QFile::remove(dir_.path() + "/options.ini"); }
@@ -113,13 +44,14 @@ class MainWindowTest : public QObject {
     QVERIFY(shown(w, Tool::GSI));
     QVERIFY(!shown(w, Tool::EditLine));
     QVERIFY(!shown(w, Tool::Menu));
-    QCOMPARE(w.paletteButton(Tool::Edit)->toolTip(), QString("Field"));
-    QCOMPARE(w.paletteButton(Tool::ListBox)->toolTip(), QString("List"));
+    for (auto [shown, text] : {std::pair{w.paletteButton(Tool::Edit)->toolTip(), "Field"},
+                               {w.paletteButton(Tool::ListBox)->toolTip(), "List"},
+                               {w.findChild<QAction*>("mnuFileSaveProjectAs")->shortcut().toString(), "Ctrl+A"},
+                               {w.findChild<QAction*>("mnuFileOpenProject")->shortcut().toString(), "Ctrl+O"},
+                               {w.findChild<QToolButton*>("spbOpenProject")->toolTip(), "Open Project"}})
+      QCOMPARE(shown, QString(text));
     QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
     QVERIFY(w.designer().forms().empty());
-    QCOMPARE(w.findChild<QAction*>("mnuFileSaveProjectAs")->shortcut(), QKeySequence("Ctrl+A"));
-    QCOMPARE(w.findChild<QAction*>("mnuFileOpenProject")->shortcut(), QKeySequence("Ctrl+O"));
-    QCOMPARE(w.findChild<QToolButton*>("spbOpenProject")->toolTip(), QString("Open Project"));
     QVERIFY(!w.findChild<QMenu*>("mnuTools")->menuAction()->isVisible());
     // Commands that need a project or a form do nothing without one.
     trigger(w, "mnuFileSaveProject");
@@ -380,11 +312,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(w.designer().forms().size()), 1);
   }
 
-  void exitWithCancelKeepsTheProject() {
+  void generateNeedsASavedProjectAndExitWithCancelKeepsIt() {
     User u;
     MainWindow w(start());
     w.show();
     newProject(w, u, 2);
+    trigger(w, "mnuProjectGenerate");
+    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("You must save the project before code generation"));
+    QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("Information"));
+    QCOMPARE(QString::fromStdString(u.dialogs.at(0).first), QString("Save project"));
+
     u.answers = {kCancel};
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
@@ -396,17 +333,6 @@ class MainWindowTest : public QObject {
     QVERIFY(w.designer().forms().empty());
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0"));
     QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
-  }
-
-  void generateCodeNeedsASavedProject() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 2);
-    trigger(w, "mnuProjectGenerate");
-    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("You must save the project before code generation"));
-    QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("Information"));
-    QCOMPARE(QString::fromStdString(u.dialogs.at(0).first), QString("Save project"));
   }
 
   void examplesMagnifierAndHelp() {

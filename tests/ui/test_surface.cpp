@@ -1,52 +1,23 @@
 // The design surface driven with the mouse and the keys on real form windows, offscreen: selecting,
 // moving and sizing, the context menu and the alignment tools, Delete, and the clipboard.
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDialog>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
 
-#include "app/Dialogs.h"
-#include "app/MainWindow.h"
+#include "UiTest.h"
 #include "app/SideWindows.h"
-#include "app/UiHooks.h"
-#include "documents/FormWindow.h"
 #include "documents/Surface.h"
-#include "model/FormDocument.h"
 #include "ptoolbox/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
 using namespace tw;
 using namespace tw::ui;
+using namespace tw::ui::test;
 
 namespace {
-
-// Every question answered with its default button, every dialog accepted with the library asked for.
-struct User {
-  std::vector<Message> asked;
-  int library = 2;
-  User() {
-    UiHooks::message = [this](const Message& m) {
-      asked.push_back(m);
-      return m.defaultButton;
-    };
-    UiHooks::modal = [this](QDialog& d) {
-      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) np->cmbLib->setCurrentIndex(library - 1);
-      return int(QDialog::Accepted);
-    };
-  }
-  ~User() {
-    UiHooks::message = nullptr;
-    UiHooks::modal = nullptr;
-  }
-};
 
 // Where a point of a control lies in its form window's client area.
 QPoint at(const Control* c, int x = 1, int y = 1) {
@@ -60,19 +31,9 @@ class SurfaceTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir_;
-  StartOptions start() { return {(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR}; }
-
-  static void trigger(MainWindow& w, const char* action) {
-    auto* a = w.findChild<QAction*>(action);
-    QVERIFY2(a, action);
-    a->trigger();
-  }
-  static void newProject(MainWindow& w, User& u, int lib) {
-    u.library = lib;
-    trigger(w, "mnuFileNewProject");
-  }
-  static FormWindow* window(MainWindow& w, int i = 0) { return w.windowOf(w.designer().forms().at(size_t(i)).get()); }
-  static FormView* view(MainWindow& w, int i = 0) { return window(w, i)->view(); }
+  StartOptions start() { return startIn(dir_); }
+  static FormWindow* window(MainWindow& w, int i = 0) { return formWindow(w, i); }
+  static FormView* view(MainWindow& w, int i = 0) { return formWindow(w, i)->view(); }
 
   // The mouse as the window system delivers it: the buttons held and the keys down with each event.
   static void mouse(QWidget* v, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held,
