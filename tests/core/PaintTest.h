@@ -1,5 +1,8 @@
 #pragma once
 // Painting single widgets in tests, and reading their pixels back as text pictures.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 
 #include "graphics/Canvas.h"
@@ -41,6 +44,16 @@ inline std::string art(const Canvas& cv, int x0, int y0, int x1, int y1) {
   return s;
 }
 inline std::string art(const Canvas& cv) { return art(cv, 0, 0, cv.width(), cv.height()); }
+
+// Single pixels as a table: {x, y, '#'} black, {x, y, '.'} white, {x, y, 'o'} any other colour.
+struct Px {
+  int x, y;
+  char is;
+};
+inline void expectPixels(const Canvas& cv, std::initializer_list<Px> pixels) {
+  for (const Px& p : pixels)
+    EXPECT_EQ(art(cv, p.x, p.y, p.x + 1, p.y + 1), std::string(1, p.is) + "\n") << "at " << p.x << "," << p.y;
+}
 
 inline bool isBlack(const Canvas& cv, int x, int y) { return cv.at(x, y) == 0; }
 inline bool isWhite(const Canvas& cv, int x, int y) { return cv.at(x, y) == 0xFFFFFF; }

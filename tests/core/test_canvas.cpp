@@ -4,27 +4,14 @@
 #include <random>
 #include <string>
 
-#include "graphics/Canvas.h"
-#include "graphics/Fonts.h"
+#include "PaintTest.h"
 
 using namespace tw;
+using testpaint::art;
 
 namespace {
 
 constexpr Colour kGray = 0x808080;
-
-// The canvas as text, one character per pixel: '#' black, '.' white, 'o' anything else.
-std::string picture(const Canvas& c, int x0, int y0, int x1, int y1) {
-  std::string s;
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
-      uint32_t p = c.at(x, y);
-      s += p == 0 ? '#' : p == 0xFFFFFF ? '.' : 'o';
-    }
-    s += '\n';
-  }
-  return s;
-}
 
 int countInk(const Canvas& c) {
   int n = 0;
@@ -41,7 +28,7 @@ TEST(Canvas, LineCoversStartAndStopsShortOfEnd) {
   c.line(6, 4, 1, 4);  // right to left
   c.line(0, 0, 0, 3);  // vertical
   c.line(3, 3, 3, 3);  // empty: nothing
-  EXPECT_EQ(picture(c, 0, 0, 8, 6),
+  EXPECT_EQ(art(c, 0, 0, 8, 6),
             "#.......\n"
             "######..\n"
             "#.......\n"
@@ -53,7 +40,7 @@ TEST(Canvas, LineCoversStartAndStopsShortOfEnd) {
   // A tick as the check boxes draw it: each segment stops short, the next one covers the joint.
   Canvas t(14, 10);
   t.polyline({{4, 6}, {6, 8}, {12, 2}});
-  EXPECT_EQ(picture(t, 0, 0, 14, 10),
+  EXPECT_EQ(art(t, 0, 0, 14, 10),
             "..............\n"
             "..............\n"
             "..............\n"
@@ -106,7 +93,7 @@ TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {
       for (int x = window.left; x < window.right; ++x)
         ASSERT_EQ(small.at(x, y), big.at(x + 300, y + 300))
             << "line " << x0 << "," << y0 << " - " << x1 << "," << y1 << " at " << x << "," << y;
-    EXPECT_EQ(picture(small, 0, 0, 100, 80).find('#'), std::string::npos);  // nothing outside the clip
+    EXPECT_EQ(art(small, 0, 0, 100, 80).find('#'), std::string::npos);  // nothing outside the clip
   }
 }
 
@@ -114,7 +101,7 @@ TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
   Canvas c(8, 7);
   c.brush.color = kGray;
   c.polygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}});
-  EXPECT_EQ(picture(c, 0, 0, 8, 7),
+  EXPECT_EQ(art(c, 0, 0, 8, 7),
             "........\n"
             ".#####..\n"
             ".#ooo#..\n"
@@ -128,7 +115,7 @@ TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
   n.pen.style = PenStyle::Clear;
   n.brush.color = kGray;
   n.polygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}});
-  EXPECT_EQ(picture(n, 0, 0, 8, 7),
+  EXPECT_EQ(art(n, 0, 0, 8, 7),
             "........\n"
             ".oooo...\n"
             ".oooo...\n"
@@ -141,7 +128,7 @@ TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
   Canvas a(10, 10);
   a.brush.color = kBlack;
   a.polygon({{1, 5}, {8, 5}, {5, 8}, {4, 8}});
-  EXPECT_EQ(picture(a, 0, 4, 10, 10),
+  EXPECT_EQ(art(a, 0, 4, 10, 10),
             "..........\n"
             ".########.\n"
             "..######..\n"
@@ -155,7 +142,7 @@ TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
   t.polygon({{1, 1}, {6, 1}, {6, 1}, {1, 1}});
   t.polygon({{0, 3}, {0, 3}, {0, 6}, {0, 6}});
   t.polygon({{2, 3}, {4, 3}, {4, 6}, {2, 6}});
-  EXPECT_EQ(picture(t, 0, 0, 8, 8),
+  EXPECT_EQ(art(t, 0, 0, 8, 8),
             "oooooooo\n"
             "o######o\n"
             "oooooooo\n"
@@ -196,7 +183,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom) {
   Canvas c(7, 6);
   c.brush.color = kGray;
   c.rectangle(1, 1, 6, 5);
-  EXPECT_EQ(picture(c, 0, 0, 7, 6),
+  EXPECT_EQ(art(c, 0, 0, 7, 6),
             ".......\n"
             ".#####.\n"
             ".#ooo#.\n"
@@ -208,7 +195,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom) {
   n.brush.color = kGray;
   n.rectangle(1, 1, 6, 5);  // one pixel smaller without a pen
   n.fillRect({0, 5, 2, 6}, kBlack);  // exactly the rectangle
-  EXPECT_EQ(picture(n, 0, 0, 7, 6),
+  EXPECT_EQ(art(n, 0, 0, 7, 6),
             ".......\n"
             ".oooo..\n"
             ".oooo..\n"
@@ -219,7 +206,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom) {
   h.brush.style = BrushStyle::Clear;
   h.pen.style = PenStyle::Dot;
   h.rectangle(0, 0, 7, 3);
-  EXPECT_EQ(picture(h, 0, 0, 7, 3),
+  EXPECT_EQ(art(h, 0, 0, 7, 3),
             "#o#o#o#\n"
             "ooooooo\n"
             "#o#o#o#\n");
@@ -239,7 +226,7 @@ TEST(Canvas, OriginAndClipConfineAControl) {
   c.restore(outer);
   EXPECT_EQ(c.origin(), (Point{0, 0}));
   EXPECT_EQ(c.clipRect(), (Rect{0, 0, 20, 20}));
-  EXPECT_EQ(picture(c, 4, 5, 10, 10),
+  EXPECT_EQ(art(c, 4, 5, 10, 10),
             "......\n"
             ".o###.\n"
             ".##oo.\n"

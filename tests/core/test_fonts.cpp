@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
+#include "TestFiles.h"
 #include "graphics/BitmapFont.h"
 #include "graphics/Canvas.h"
 #include "graphics/Fonts.h"
@@ -14,49 +12,7 @@ using namespace tw;
 
 namespace {
 
-// The handheld's advances of codes 32..255, one base-36 digit per code.
-const char* const kAdvances[3] = {
-    "22486872446634255555555555236665"
-    "85556446624658675755666866635364"
-    "35545545523528555544455666442475"
-    "553856664b548aaaa33554477a448556"
-    "22668625485664865644356242568885"
-    "55555575444432337677777586666666"
-    "55555584555522335555555675555656",
-    "236a6d93556635366666666666336666"
-    "a776755883576a787886778b77746465"
-    "46656656634639666655666966553575"
-    "653956554h65aaaaa33554467a55a557"
-    "23678736486865865644467242689996"
-    "77777796555533338788888687777778"
-    "66666695666633336666666786666666",
-    "42496b82446834257777777777237775"
-    "b967766873475a786865677b76535366"
-    "3676774763362a777745476a67642475"
-    "75375a664d549aaaa335556c7b54c558"
-    "426688264a5774a45654366243578885"
-    "99999997666632338788888687777666"
-    "666666b6777732336777777677777767",
-};
-
 const char* const kFaces[3] = {"PilotStandard", "PilotBold", "PilotLarge"};
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-struct TempDir {
-  std::filesystem::path path;
-  TempDir() {
-    path = std::filesystem::temp_directory_path() /
-           ("tw-fonts-" + std::to_string(std::random_device{}()) + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(path);
-  }
-  ~TempDir() { std::filesystem::remove_all(path); }
-};
 
 int inkRows(const BitmapFont& f, unsigned char code) {
   const auto& g = f.glyph(code);
@@ -68,8 +24,10 @@ int inkRows(const BitmapFont& f, unsigned char code) {
 }  // namespace
 
 TEST(Fonts, ShippedFacesHaveTheHandheldMetrics) {
-  FontSet fonts;
+  FontSet fonts, boxes;
   ASSERT_TRUE(fonts.load(TW_DATA_DIR).empty());
+  TempDir none;
+  boxes.load(none.path);  // the substitutes, which must measure as the shipped faces do
   const int lineHeight[3] = {11, 11, 14}, ascent[3] = {9, 9, 11}, capHeight[3] = {7, 7, 9}, xHeight[3] = {5, 5, 7};
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(kFaces[i]);
@@ -89,8 +47,7 @@ TEST(Fonts, ShippedFacesHaveTheHandheldMetrics) {
     // every code has its advance, and its ink stays inside its cell
     for (int code = 32; code < 256; ++code) {
       const auto& g = f.glyph(static_cast<unsigned char>(code));
-      char digit = kAdvances[i][code - 32];
-      int adv = digit <= '9' ? digit - '0' : digit - 'a' + 10;
+      const int adv = boxes.face(kFaces[i]).glyph(static_cast<unsigned char>(code)).advance;
       ASSERT_TRUE(g.present) << code;
       EXPECT_EQ(g.advance, adv) << code;
       EXPECT_GE(g.left, 0) << code;
@@ -132,13 +89,13 @@ TEST(Fonts, TextWidthIsTheSumOfTheAdvances) {
 
 TEST(Fonts, MissingOrDamagedFilesGiveMessagesAndBoxSubstitutes) {
   TempDir dir;
-  std::string good = readFile(std::string(TW_DATA_DIR) + "/PilotBold.fon");
+  std::string good = readWholeFile(std::string(TW_DATA_DIR) + "/PilotBold.fon").value_or("");
   ASSERT_FALSE(good.empty());
   // Bold is fine, Large is damaged, Standard is missing.
-  std::ofstream(dir.path / "PilotBold.fon", std::ios::binary) << good;
-  std::ofstream(dir.path / "PilotLarge.fon", std::ios::binary) << good.substr(0, good.size() / 2);
+  writeText(dir.path + "/PilotBold.fon", good);
+  writeText(dir.path + "/PilotLarge.fon", good.substr(0, good.size() / 2));
   FontSet fonts;
-  auto problems = fonts.load(dir.path.string());
+  auto problems = fonts.load(dir.path);
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_EQ(problems[0].message, "Error: PilotStandard.fon not found");
   EXPECT_EQ(problems[1].file, "PilotLarge.fon");
@@ -194,7 +151,7 @@ TEST(Fonts, DamagedBdfIsRefusedWithoutCrashing) {
   EXPECT_EQ(skipped->glyphCount(), 1);
 
   // Random damage to a real file: every outcome is a font or a refusal, and drawing with what loads is safe.
-  std::string real = readFile(std::string(TW_DATA_DIR) + "/PilotLarge.fon");
+  std::string real = readWholeFile(std::string(TW_DATA_DIR) + "/PilotLarge.fon").value_or("");
   ASSERT_FALSE(real.empty());
   std::mt19937 rng(7);
   Canvas c(40, 20);

@@ -121,8 +121,7 @@ TEST(PaintCC, SwitchOnIsInvertedWithPaperText) {
 
   s.state = 1;
   Canvas on = paintAlone(s);
-  EXPECT_TRUE(isBlack(on, 1, 1));
-  EXPECT_TRUE(isBlack(on, 5, 2));
+  expectPixels(on, {{1, 1, '#'}, {5, 2, '#'}});
   int paperInside = 0;
   for (int y = 1; y < 13; ++y)
     for (int x = 1; x < 31; ++x) paperInside += isWhite(on, x, y);
@@ -174,20 +173,15 @@ TEST(PaintCC, CheckBoxTickAndHeight) {
   c.content = "Go";
   Canvas off = paintAlone(c);
   EXPECT_EQ(c.height(), 13);
-  EXPECT_TRUE(isBlack(off, 2, 3));
-  EXPECT_TRUE(isBlack(off, 8, 3));
-  EXPECT_TRUE(isWhite(off, 6, 8));  // no tick
-  EXPECT_TRUE(isWhite(off, 10, 4));
+  // (6, 8): no tick
+  expectPixels(off, {{2, 3, '#'}, {8, 3, '#'}, {6, 8, '.'}, {10, 4, '.'}});
   EXPECT_GT(blackIn(off, 13, 1, 58, 12), 0);  // the text at x = 13
 
   c.state = 1;
   Canvas on = paintAlone(c);
-  EXPECT_TRUE(isBlack(on, 6, 8));
-  EXPECT_TRUE(isBlack(on, 10, 4));
-  EXPECT_TRUE(isBlack(on, 11, 2));
-  EXPECT_TRUE(isWhite(on, 12, 1));  // polylines stop short of their last point
-  EXPECT_TRUE(isWhite(on, 8, 3));  // the tick breaks the box outline
-  EXPECT_TRUE(isWhite(on, 9, 6));
+  // (12, 1): polylines stop short of their last point
+  // (8, 3): the tick breaks the box outline
+  expectPixels(on, {{6, 8, '#'}, {10, 4, '#'}, {11, 2, '#'}, {12, 1, '.'}, {8, 3, '.'}, {9, 6, '.'}});
 }
 
 TEST(PaintCC, ListBoxRowsAndMoreItemsArrow) {
@@ -196,20 +190,18 @@ TEST(PaintCC, ListBoxRowsAndMoreItemsArrow) {
   l.items = {"A", "B", "C", "D"};
   l.selectedItem = 0;
   Canvas first = paintAlone(l);
-  EXPECT_TRUE(isBlack(first, 1, 1));    // row 0 inverted
-  EXPECT_TRUE(isBlack(first, 38, 11));
-  EXPECT_TRUE(isWhite(first, 30, 12));  // row 1 paper
+  // (1, 1): row 0 inverted
+  // (30, 12): row 1 paper
+  expectPixels(first, {{1, 1, '#'}, {38, 11, '#'}, {30, 12, '.'}});
   EXPECT_EQ(blackIn(first, 0, 34, 40, 35), 40);  // the frame's bottom stays whole under the rows
   const int x0 = 40 - 7, y0 = 35 - 9;
-  EXPECT_TRUE(isBlack(first, x0 + 1, y0 + 4));  // the arrow, black on a paper row
-  EXPECT_TRUE(isBlack(first, x0 + 1, y0 + 1));
+  // (x0 + 1, y0 + 4): the arrow, black on a paper row
+  expectPixels(first, {{x0 + 1, y0 + 4, '#'}, {x0 + 1, y0 + 1, '#'}});
 
   // The selected row is the last visible one: the arrow is drawn in the paper colour on it.
   l.selectedItem = 2;
   Canvas last = paintAlone(l);
-  EXPECT_TRUE(isWhite(last, x0 + 1, y0 + 4));
-  EXPECT_TRUE(isWhite(last, x0 + 1, y0 + 1));
-  EXPECT_TRUE(isBlack(last, x0 + 4, y0 + 1));
+  expectPixels(last, {{x0 + 1, y0 + 4, '.'}, {x0 + 1, y0 + 1, '.'}, {x0 + 4, y0 + 1, '#'}});
 
   l.items.resize(3);  // no more items than rows: no arrow
   Canvas fits = paintAlone(l);
@@ -224,15 +216,13 @@ TEST(PaintCC, RadioCellsAndAnEmptyGroup) {
   Canvas cv = paintAlone(r);
   // cells of 10 pixels sharing their borders: 0..10, 10..20, 20..30
   for (int x : {0, 10, 20, 30}) EXPECT_TRUE(isBlack(cv, x, 7)) << x;
-  EXPECT_TRUE(isWhite(cv, 31, 7));
-  EXPECT_TRUE(isBlack(cv, 11, 1));  // the selected cell is filled
-  EXPECT_TRUE(isWhite(cv, 1, 1));
+  // (11, 1): the selected cell is filled
+  expectPixels(cv, {{31, 7, '.'}, {11, 1, '#'}, {1, 1, '.'}});
   EXPECT_GT(blackIn(cv, 1, 1, 10, 13), 0);  // black text in a paper cell
 
   TCCRadio none;  // no items: the frame, and no division by zero
   Canvas empty = paintAlone(none);
-  EXPECT_TRUE(isBlack(empty, 0, 0));
-  EXPECT_TRUE(isBlack(empty, 30, 13));
+  expectPixels(empty, {{0, 0, '#'}, {30, 13, '#'}});
 }
 
 TEST(PaintCC, DropDownClosedAndOpenAndPopUp) {
@@ -255,30 +245,24 @@ TEST(PaintCC, DropDownClosedAndOpenAndPopUp) {
   d.setVisibleItems(2);
   d.selectedItem = 0;
   Canvas open = paintAlone(d);
-  EXPECT_TRUE(isWhite(open, 0, 0));  // cut corner
-  EXPECT_TRUE(isBlack(open, 1, 0));
-  EXPECT_TRUE(isBlack(open, 34, 2));  // shadow
-  EXPECT_TRUE(isBlack(open, 5, 1));   // row 0 inverted
-  EXPECT_TRUE(isWhite(open, 30, 14));
+  // (0, 0): cut corner
+  // (34, 2): shadow
+  // (5, 1): row 0 inverted
+  expectPixels(open, {{0, 0, '.'}, {1, 0, '#'}, {34, 2, '#'}, {5, 1, '#'}, {30, 14, '.'}});
 
   TCCPopUp p;  // always drawn open
   p.items = {"x"};
   Canvas pop = paintAlone(p);
-  EXPECT_TRUE(isBlack(pop, 1, 0));
-  EXPECT_TRUE(isWhite(pop, 0, 0));
+  expectPixels(pop, {{1, 0, '#'}, {0, 0, '.'}});
 }
 
 TEST(PaintCC, MenuBarMenuAndScreen) {
   TCCMenuBar bar;
   bar.color = kWhite;
   Canvas b = paintAlone(bar);
-  EXPECT_TRUE(isWhite(b, 0, 0));
-  EXPECT_TRUE(isBlack(b, 1, 0));
-  EXPECT_TRUE(isBlack(b, 158, 1));
-  EXPECT_TRUE(isBlack(b, 159, 2));
-  EXPECT_TRUE(isWhite(b, 159, 11));  // lines stop one pixel short
-  EXPECT_TRUE(isBlack(b, 2, 14));
-  EXPECT_TRUE(isWhite(b, 156, 14));
+  // (159, 11): lines stop one pixel short
+  expectPixels(b, {{0, 0, '.'}, {1, 0, '#'}, {158, 1, '#'}, {159, 2, '#'}, {159, 11, '.'}, {2, 14, '#'},
+                {156, 14, '.'}});
 
   TCCMenu m;  // Test 1: shown open
   m.items = {"New", "Open"};
@@ -286,15 +270,12 @@ TEST(PaintCC, MenuBarMenuAndScreen) {
   Canvas open = paintAlone(m);
   EXPECT_EQ(m.height(), 2 * 11 + 15);
   const int t = m.topicWidth(), u = m.userWidth(), h = m.height();
-  EXPECT_TRUE(isBlack(open, 1, 0));
-  EXPECT_TRUE(isBlack(open, t, 13));
-  EXPECT_TRUE(isWhite(open, t + 1, 5));
+  expectPixels(open, {{1, 0, '#'}, {t, 13, '#'}, {t + 1, 5, '.'}});
   EXPECT_GT(blackIn(open, 1, 14, u - 2, 25), 0);  // the first item
-  EXPECT_TRUE(isBlack(open, 0, 20));
-  EXPECT_TRUE(isBlack(open, u - 2, h - 3));
-  EXPECT_TRUE(isWhite(open, u - 2, h - 2));  // cut corner
-  EXPECT_TRUE(isBlack(open, u - 1, 20));     // shadow
-  EXPECT_TRUE(isBlack(open, 5, h - 1));
+  // (u - 2, h - 2): cut corner
+  // (u - 1, 20): shadow
+  expectPixels(open, {{0, 20, '#'}, {u - 2, h - 3, '#'}, {u - 2, h - 2, '.'}, {u - 1, 20, '#'},
+                {5, h - 1, '#'}});
 
   m.setTest(0);  // the topic on paper, two lines, no items
   Canvas shut = paintAlone(m);
@@ -309,9 +290,7 @@ TEST(PaintCC, MenuBarMenuAndScreen) {
   EXPECT_EQ(blackIn(s, 0, 13, 160, 15), 320);  // the rule
   EXPECT_EQ(blackIn(s, 0, 15, 160, 160), 0);
   const int right = fonts().face(kFontBold).textWidth("Main") + 4;
-  EXPECT_TRUE(isBlack(s, 0, 12));
-  EXPECT_TRUE(isBlack(s, right, 12));
-  EXPECT_TRUE(isWhite(s, right + 1, 5));
+  expectPixels(s, {{0, 12, '#'}, {right, 12, '#'}, {right + 1, 5, '.'}});
   int paper = 0;
   for (int y = 2; y < 12; ++y)
     for (int x = 3; x < right; ++x) paper += isWhite(s, x, y);

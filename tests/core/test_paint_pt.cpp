@@ -35,13 +35,8 @@ Canvas fieldPicture(int w, int h, const std::vector<std::string>& lines, bool ri
 TEST(PaintPT, ButtonFrames) {
   TPTButton b;  // 40 x 14, Frame 0
   Canvas round = paintAlone(b);
-  EXPECT_TRUE(isBlack(round, 2, 2));
-  EXPECT_TRUE(isBlack(round, 37, 11));
-  EXPECT_TRUE(isBlack(round, 37, 2));
-  EXPECT_TRUE(isBlack(round, 2, 11));
-  EXPECT_TRUE(isWhite(round, 1, 1));
-  EXPECT_TRUE(isBlack(round, 4, 1));
-  EXPECT_TRUE(isBlack(round, 1, 4));
+  expectPixels(round, {{2, 2, '#'}, {37, 11, '#'}, {37, 2, '#'}, {2, 11, '#'}, {1, 1, '.'}, {4, 1, '#'},
+                {1, 4, '#'}});
   EXPECT_EQ(blackIn(round, 0, 0, 40, 1), 0);  // the 2-pixel margin: row 0 is left to the bold frame
   // the text, centred
   const int textW = standard().textWidth("Button");
@@ -53,10 +48,7 @@ TEST(PaintPT, ButtonFrames) {
   b.frame = 2;  // a plain rectangle from (1, 1) to (38, 12)
   Canvas square = paintAlone(b);
   EXPECT_EQ(blackIn(square, 0, 1, 40, 2), 38);
-  EXPECT_TRUE(isBlack(square, 1, 1));
-  EXPECT_TRUE(isBlack(square, 38, 12));
-  EXPECT_TRUE(isWhite(square, 2, 2));
-  EXPECT_TRUE(isWhite(square, 39, 12));
+  expectPixels(square, {{1, 1, '#'}, {38, 12, '#'}, {2, 2, '.'}, {39, 12, '.'}});
   EXPECT_EQ(blackIn(square, 1, 1, 2, 13), 12);
 
   b.frame = 3;  // only the text
@@ -67,15 +59,9 @@ TEST(PaintPT, ButtonFrames) {
 
   b.frame = 1;  // bold: two pixels, larger corners
   Canvas bold = paintAlone(b);
-  EXPECT_TRUE(isBlack(bold, 5, 0));
-  EXPECT_TRUE(isBlack(bold, 33, 0));
-  EXPECT_TRUE(isWhite(bold, 34, 0));
-  EXPECT_TRUE(isBlack(bold, 0, 6));
-  EXPECT_TRUE(isBlack(bold, 1, 7));
-  EXPECT_TRUE(isBlack(bold, 38, 5));
-  EXPECT_TRUE(isWhite(bold, 39, 5));  // lines stop one pixel short
-  EXPECT_TRUE(isBlack(bold, 5, 13));
-  EXPECT_TRUE(isWhite(bold, 0, 0));
+  // (39, 5): lines stop one pixel short
+  expectPixels(bold, {{5, 0, '#'}, {33, 0, '#'}, {34, 0, '.'}, {0, 6, '#'}, {1, 7, '#'}, {38, 5, '#'},
+                {39, 5, '.'}, {5, 13, '#'}, {0, 0, '.'}});
 }
 
 TEST(PaintPT, DialogFrameOnlyWhenShown) {
@@ -87,21 +73,11 @@ TEST(PaintPT, DialogFrameOnlyWhenShown) {
 
   d.tag = 1;
   Canvas cv = paintAlone(d);
-  EXPECT_TRUE(isWhite(cv, 1, 0));
-  EXPECT_TRUE(isBlack(cv, 2, 0));
-  EXPECT_TRUE(isBlack(cv, 57, 0));
-  EXPECT_TRUE(isWhite(cv, 58, 0));
-  EXPECT_TRUE(isBlack(cv, 0, 2));
-  EXPECT_TRUE(isBlack(cv, 1, 37));
-  EXPECT_TRUE(isWhite(cv, 0, 38));
-  EXPECT_TRUE(isBlack(cv, 2, 37));  // the inner corners
-  EXPECT_TRUE(isBlack(cv, 57, 37));
-  EXPECT_TRUE(isBlack(cv, 2, 39));
-  EXPECT_TRUE(isWhite(cv, 3, 20));
+  // (2, 37): the inner corners
+  expectPixels(cv, {{1, 0, '.'}, {2, 0, '#'}, {57, 0, '#'}, {58, 0, '.'}, {0, 2, '#'}, {1, 37, '#'},
+                {0, 38, '.'}, {2, 37, '#'}, {57, 37, '#'}, {2, 39, '#'}, {3, 20, '.'}});
   // the title bar, the title in the paper colour inside it, centred + 1
-  EXPECT_TRUE(isBlack(cv, 2, 2));
-  EXPECT_TRUE(isBlack(cv, 57, 13));
-  EXPECT_TRUE(isWhite(cv, 2, 14));
+  expectPixels(cv, {{2, 2, '#'}, {57, 13, '#'}, {2, 14, '.'}});
   const int tw = fonts().face(kFontBold).textWidth("Hi"), x = (60 - tw) / 2 + 1;
   int paper = 0;
   for (int y = 2; y < 13; ++y)
@@ -146,19 +122,13 @@ TEST(PaintPT, CheckBoxAndPopTrigger) {
   TPTCheckbox c;  // 58 x 13: t = 1
   c.content = "Go";
   Canvas off = paintAlone(c);
-  EXPECT_TRUE(isBlack(off, 3, 4));
-  EXPECT_TRUE(isBlack(off, 10, 11));
-  EXPECT_TRUE(isBlack(off, 9, 4));
-  EXPECT_TRUE(isWhite(off, 7, 9));
+  expectPixels(off, {{3, 4, '#'}, {10, 11, '#'}, {9, 4, '#'}, {7, 9, '.'}});
   EXPECT_GT(blackIn(off, 18, 2, 58, 13), 0);
   EXPECT_EQ(blackIn(off, 11, 0, 18, 13), 0);
 
   c.state = 1;
   Canvas on = paintAlone(c);
-  EXPECT_TRUE(isBlack(on, 7, 9));
-  EXPECT_TRUE(isBlack(on, 12, 3));
-  EXPECT_TRUE(isWhite(on, 9, 4));
-  EXPECT_TRUE(isWhite(on, 10, 7));
+  expectPixels(on, {{7, 9, '#'}, {12, 3, '#'}, {9, 4, '.'}, {10, 7, '.'}});
 
   TPTPopTrigger p;  // 35 x 15: t = 2
   Canvas pop = paintAlone(p);
@@ -193,35 +163,25 @@ TEST(PaintPT, ListRowsArrowAndFrames) {
   l.selectedItem = 1;
   Canvas cv = paintAlone(l);
   EXPECT_EQ(l.height(), 25);
-  EXPECT_TRUE(isWhite(cv, 1, 1));  // row 0 paper
-  EXPECT_TRUE(isBlack(cv, 1, 12));  // row 1 inverted
-  EXPECT_TRUE(isBlack(cv, 32, 22));
-  EXPECT_TRUE(isWhite(cv, 33 - 1, 11));
+  // (1, 1): row 0 paper
+  // (1, 12): row 1 inverted
+  expectPixels(cv, {{1, 1, '.'}, {1, 12, '#'}, {32, 22, '#'}, {33 - 1, 11, '.'}});
   // the arrow of more items, in the paper colour on the selected last row
   const int x0 = 35 - 8, y0 = 25 - 10;
-  EXPECT_TRUE(isWhite(cv, x0 + 1, y0 + 1));
-  EXPECT_TRUE(isWhite(cv, x0 + 1, y0 + 5));
-  EXPECT_TRUE(isWhite(cv, x0 + 3, y0 + 3));
+  expectPixels(cv, {{x0 + 1, y0 + 1, '.'}, {x0 + 1, y0 + 5, '.'}, {x0 + 3, y0 + 3, '.'}});
   // stand-alone frame and the paper line under it
-  EXPECT_TRUE(isBlack(cv, 0, 0));
-  EXPECT_TRUE(isBlack(cv, 33, 0));
-  EXPECT_TRUE(isWhite(cv, 34, 0));
+  expectPixels(cv, {{0, 0, '#'}, {33, 0, '#'}, {34, 0, '.'}});
   EXPECT_EQ(blackIn(cv, 0, 23, 35, 24), 34);
   EXPECT_EQ(blackIn(cv, 0, 24, 35, 25), 0);
 
   l.selectedItem = 0;  // the arrow in black on a paper row
   Canvas black = paintAlone(l);
-  EXPECT_TRUE(isBlack(black, x0 + 1, y0 + 1));
-  EXPECT_TRUE(isBlack(black, x0 + 1, y0 + 5));
+  expectPixels(black, {{x0 + 1, y0 + 1, '#'}, {x0 + 1, y0 + 5, '#'}});
 
   l.setTrigger("popTrigger1");  // opened by a trigger: cut corners and a shadow
   EXPECT_EQ(l.style, 1);
   Canvas pop = paintAlone(l);
-  EXPECT_TRUE(isWhite(pop, 0, 0));
-  EXPECT_TRUE(isBlack(pop, 1, 0));
-  EXPECT_TRUE(isBlack(pop, 34, 2));
-  EXPECT_TRUE(isBlack(pop, 34, 21));
-  EXPECT_TRUE(isWhite(pop, 34, 22));
+  expectPixels(pop, {{0, 0, '.'}, {1, 0, '#'}, {34, 2, '#'}, {34, 21, '#'}, {34, 22, '.'}});
   EXPECT_EQ(blackIn(pop, 0, 24, 35, 25), 30);  // x = 2 .. 31
   EXPECT_TRUE(isWhite(pop, 33, 23));
 

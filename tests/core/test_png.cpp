@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
 #include "graphics/Canvas.h"
 #include "PngDecode.h"
+#include "TestFiles.h"
 #include "graphics/Png.h"
 
 using namespace tw;
@@ -51,20 +49,17 @@ TEST(Png, EncodedPicturesDecodeToTheirPixels) {
 }
 
 TEST(Png, WritesAFileOrReportsWhyNot) {
-  auto dir = std::filesystem::temp_directory_path() / ("tw-png-" + std::to_string(std::random_device{}()));
-  std::filesystem::create_directories(dir);
+  TempDir dir;
   Canvas c(160, 160);
   c.line(0, 0, 160, 160);
-  std::string path = (dir / "screen.png").string(), error;
+  std::string path = dir.path + "/screen.png", error;
   ASSERT_TRUE(writePng(path, c, &error)) << error;
-  std::ifstream in(path, std::ios::binary);
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(bytes, encodePng(c));
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  std::string bytes = readWholeFile(path).value_or("");
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), encodePng(c));
+  EXPECT_FALSE(fileExists(path + ".tmp"));
 
-  EXPECT_FALSE(writePng((dir / "no" / "such" / "x.png").string(), c, &error));
+  EXPECT_FALSE(writePng(dir.path + "/no/such/x.png", c, &error));
   EXPECT_NE(error.find("x.png"), std::string::npos);
   EXPECT_FALSE(writePng(path, Canvas(), &error));  // an empty picture is refused, the old file stays
-  EXPECT_EQ(std::filesystem::file_size(path), bytes.size());
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(readWholeFile(path), bytes);
 }
