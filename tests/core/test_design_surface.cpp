@@ -48,14 +48,6 @@ TEST(DesignSurface, MousePressesAndReleases) {
   // A press on the background inspects the form.
   s.d.pressScreen(s.form());
   EXPECT_TRUE(s.d.formInspected());
-
-  DesignSession p(kLibPToolbox);
-  p.d.newForm();
-  auto* ptList = static_cast<TPTList*>(p.place(Tool::ListBox, 0, 0));
-  ptList->setHeight(40);
-  p.d.releaseControl(p.form(), *ptList, true, metrics);
-  EXPECT_EQ(ptList->maxItems(), 3);
-  EXPECT_EQ(ptList->height(), 36);
 }
 
 TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
