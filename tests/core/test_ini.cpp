@@ -58,6 +58,18 @@ TEST(Ini, WritesInFileOrderWithCrLfAndKeepsUntouchedSections) {
   EXPECT_EQ(back.readString("Code", "Evil", ""), "a  [Inject] b=c");
 }
 
+TEST(Ini, ValuesWithOuterBlanksOrQuotesComeBackAsWritten) {
+  IniFile ini;
+  const std::vector<std::string> values = {"\"OK\"", "'x'", " lead", "trail ", " both ", "\"", "a\"b\"", "\"mixed'"};
+  for (size_t i = 0; i < values.size(); ++i) ini.writeString("S", "K" + std::to_string(i), values[i]);
+  ini.writeList("L", values);
+  IniFile back;
+  back.parse(ini.serialize());
+  for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(back.readString("S", "K" + std::to_string(i), "?"), values[i]);
+  EXPECT_EQ(*back.readList("L", true), values);
+  EXPECT_NE(ini.serialize().find("K5=\"\r\n"), std::string::npos);  // plain values stay plain
+}
+
 TEST(Ini, ListsRoundTripAndReadOnlyWhatExists) {
   IniFile ini;
   ini.writeString("L", "Stale", "x");

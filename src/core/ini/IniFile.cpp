@@ -31,6 +31,16 @@ std::string oneLine(std::string_view s) {
   return out;
 }
 
+// Reading trims blanks and drops one pair of matching quotes; a value that would lose either is
+// written inside one more pair of quotes, which reading then drops (as any INI reader does).
+std::string storedValue(std::string_view v) {
+  std::string out = oneLine(v);
+  if (out.empty()) return out;
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  bool quoted = out.size() >= 2 && (out.front() == '"' || out.front() == '\'') && out.back() == out.front();
+  return blank(out.front()) || blank(out.back()) || quoted ? '"' + out + '"' : out;
+}
+
 }  // namespace
 
 std::string lowerAscii(std::string_view s) {
@@ -199,10 +209,10 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
   Section& s = findOrAdd(section);
   for (auto& e : s.entries)
     if (sameText(e.key, key)) {
-      e.value = oneLine(value);
+      e.value = storedValue(value);
       return;
     }
-  s.entries.push_back(Entry{oneLine(key), oneLine(value)});
+  s.entries.push_back(Entry{oneLine(key), storedValue(value)});
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, long long value) {
@@ -224,7 +234,7 @@ void IniFile::writeList(std::string_view section, const std::vector<std::string>
   Section& s = findOrAdd(section);
   s.entries.push_back(Entry{"Count", std::to_string(items.size())});
   for (size_t i = 0; i < items.size(); ++i)
-    s.entries.push_back(Entry{"Item" + std::to_string(i), oneLine(items[i])});
+    s.entries.push_back(Entry{"Item" + std::to_string(i), storedValue(items[i])});
 }
 
 std::optional<std::vector<std::string>> IniFile::readList(std::string_view section, bool keepEmpty) const {

@@ -26,6 +26,7 @@
 #include "graphics/Fonts.h"
 #include "ini/AtomicBatch.h"
 #include "ini/FileIO.h"
+#include "model/DataDir.h"
 #include "model/History.h"
 #include "model/FormFile.h"
 
@@ -74,11 +75,7 @@ MainWindow::MainWindow(const StartOptions& start)
                                ss(QDir::homePath()));
   }
   QDir().mkpath(QFileInfo(qs(optionsPath_)).absolutePath());
-  if (dataDir_.empty()) {
-    dataDir_ = ss(exeDir);
-    if (!QFileInfo::exists(exeDir + "/PilotStandard.fon") && QFileInfo::exists("/usr/share/tarnowick"))
-      dataDir_ = "/usr/share/tarnowick";
-  }
+  if (dataDir_.empty()) dataDir_ = tw::dataDir();
 
   // The library the last run ended with, and the three handheld fonts.
   options_.load(optionsPath_);
@@ -118,6 +115,8 @@ MainWindow::MainWindow(const StartOptions& start)
 }
 
 MainWindow::~MainWindow() {
+  // The work area signals activations while its windows are destroyed; this window is half gone by then.
+  disconnect(mdi_, nullptr, this, nullptr);
   for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_})
     if (sub) sub->removeEventFilter(this);
   writeOptions();

@@ -58,7 +58,7 @@ int runDesigner(int argc, char** argv) {
     QTimer::singleShot(0, &app, [&] {
       std::fprintf(stderr, "started in %lld ms (%lld ms since the process began)\n",
                    static_cast<long long>(clock.elapsed()), msSinceProcessStart());
-      QApplication::quit();
+      QCoreApplication::exit(0);  // not quit(): closing would ask the project's save question
     });
   }
   return QApplication::exec();
