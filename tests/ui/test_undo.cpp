@@ -234,6 +234,7 @@ class UndoTest : public QObject {
     QAction* undo = action(w, "mnuEditUndo");
     Control* dialog = place(w, Tool::Dialog, 0, 0);
     QCOMPARE(form.shownDialog, dialog);
+    const std::string dialogName = dialog->name();  // undo rebuilds the controls: keep names, not pointers
 
     // The dialog's Test switch, picked from its choices, is a step: undone, the dialog shows again.
     enter(p, "Test");
@@ -244,11 +245,11 @@ class UndoTest : public QObject {
     QVERIFY(!form.shownDialog);
     QCOMPARE(undo->text(), QString("&Undo Change Test"));
     undo->trigger();
-    QCOMPARE(form.shownDialog, form.findComponent(dialog->name()));
+    QCOMPARE(form.shownDialog, form.findComponent(dialogName));
     QVERIFY(form.shownDialog->visible);
 
     // The items editor's OK is one step.
-    Control* list = place(w, Tool::ListBox, 20, 20);
+    const std::string listName = place(w, Tool::ListBox, 20, 20)->name();
     const std::string listed = fileText(form);
     enter(p, "Items");
     QVERIFY(p.cmbItems->isVisible());
@@ -259,7 +260,7 @@ class UndoTest : public QObject {
     QVERIFY(edited != listed);
     undo->trigger();
     QCOMPARE(fileText(form), listed);
-    QCOMPARE(w.designer().selectedControl(), form.findComponent(list->name()));
+    QCOMPARE(w.designer().selectedControl(), form.findComponent(listName));
     action(w, "mnuEditRedo")->trigger();
     QCOMPARE(fileText(form), edited);
     QVERIFY(u.asked.empty());
