@@ -363,9 +363,7 @@ void CControlsFamily::readRecord(const IniFile& ini, const std::string& section,
   } else {
     return;  // an unknown kind creates nothing
   }
-  c->color = ctx.designColour;
-  std::string name = r.str("Name", kind.c_str());
-  placeRead(ctx, std::move(c), form.findParent(r.str("Parent", "")), name);
+  finishRead(r, ctx, std::move(c), kind);
 }
 
 }  // namespace tw

@@ -19,14 +19,6 @@
 namespace tw::cccode {
 namespace {
 
-const std::string Q = "\"";
-
-template <class T>
-const T& as(const Control& c) {
-  return static_cast<const T&>(c);
-}
-
-std::string quoted(const std::string& s) { return Q + s + Q; }
 
 // A container: its name, its children, and the form whose window holds menus (screens only).
 struct Container {

@@ -25,6 +25,9 @@ std::string bitmapLiteral(int width, const std::string& stringBits);
 // The dialogs on a form's screen, in child order.
 std::vector<const Control*> dialogsOf(const FormDocument& form);
 
+// A text as a string literal of the generated code, verbatim between double quotes.
+inline std::string quoted(const std::string& s) { return '"' + s + '"'; }
+
 // A line list as file bytes: Windows-1252, each line followed by CR LF.
 std::string linesToFile(const Lines& lines);
 

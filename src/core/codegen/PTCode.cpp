@@ -19,14 +19,6 @@
 namespace tw::ptcode {
 namespace {
 
-const std::string Q = "\"";
-
-template <class T>
-const T& as(const Control& c) {
-  return static_cast<const T&>(c);
-}
-
-std::string quoted(const std::string& s) { return Q + s + Q; }
 
 struct Container {
   std::string name;

@@ -137,6 +137,12 @@ class Control {
   std::vector<std::unique_ptr<Control>> children_;
 };
 
+// The control as its exact class, where the caller has checked classId().
+template <class T>
+const T& as(const Control& c) {
+  return static_cast<const T&>(c);
+}
+
 // Creates a control of a class with the constructor's values (the class registry of the clipboard).
 std::unique_ptr<Control> createControl(ClassId id);
 

@@ -5,6 +5,7 @@
 #include "Control.h"
 #include "Family.h"
 #include "FormDocument.h"
+#include "Records.h"
 #include "ini/IniFile.h"
 
 namespace tw {
@@ -18,6 +19,12 @@ Control* placeRead(LoadContext& ctx, std::unique_ptr<Control> c, Control* parent
   Control* placed = ctx.form.add(std::move(c), parent);
   ctx.lastRead = placed;
   return placed;
+}
+
+void finishRead(const RecordReader& r, LoadContext& ctx, std::unique_ptr<Control> c, const std::string& kind) {
+  c->color = ctx.designColour;
+  std::string name = r.str("Name", kind.c_str());
+  placeRead(ctx, std::move(c), ctx.form.findParent(r.str("Parent", "")), name);
 }
 
 IniFile formToIni(const FormDocument& form) {

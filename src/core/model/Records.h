@@ -29,15 +29,13 @@ struct RecordReader {
   std::optional<std::vector<std::string>> list(bool keepEmpty) const { return ini.readList(section, keepEmpty); }
 };
 
-template <class T>
-const T& as(const Control& c) {
-  return static_cast<const T&>(c);
-}
-
 // The name a record gives as `Parent`: the screen's ("panScreen") or a dialog's.
 inline std::string parentName(const Control& c) { return c.parent() ? c.parent()->name() : std::string(); }
 
 struct LoadContext;
+// The last steps of every reader but the dialog's: the design colour, the record's name (the kind word
+// when it has none) and the parent it names.
+void finishRead(const RecordReader& r, LoadContext& ctx, std::unique_ptr<Control> c, const std::string& kind);
 // The dialog record of both libraries, whose title key differs ("Content" or "Title"). A dialog with
 // Test 1 becomes the form's shown dialog; any other Test hides it.
 void readDialogRecord(const RecordReader& r, LoadContext& ctx, const char* titleKey);

@@ -173,8 +173,6 @@ void PToolboxFamily::writeRecord(IniFile& ini, const Control& c) const {
 void PToolboxFamily::readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const {
   RecordReader r{ini, section};
   const std::string kind = r.str("Control", "");
-  FormDocument& form = ctx.form;
-
   if (kind == "Dialog") return readDialogRecord(r, ctx, "Title");
 
   // Most kinds read Top, Left, Height and Width in that order, with their own defaults.
@@ -273,9 +271,7 @@ void PToolboxFamily::readRecord(const IniFile& ini, const std::string& section, 
   } else {
     return;  // an unknown kind creates nothing
   }
-  c->color = ctx.designColour;
-  std::string name = r.str("Name", kind.c_str());
-  placeRead(ctx, std::move(c), form.findParent(r.str("Parent", "")), name);
+  finishRead(r, ctx, std::move(c), kind);
 }
 
 }  // namespace tw
