@@ -857,7 +857,7 @@ void MainWindow::showHelp(int topic) { help()->showTopic(topic); }
 void MainWindow::about() {
   holdZoom(true);
   AboutBox box(this);
-  runModal(box);
+  box.exec();
   holdZoom(false);
 }
 

@@ -175,6 +175,7 @@ Surface::Target Surface::addressed(QPoint p) {
 }
 
 bool Surface::eventFilter(QObject* watched, QEvent* e) {
+  UiMessages::InputScope input(main_.messages());
   switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -258,7 +259,9 @@ void Surface::release(QMouseEvent* e) {
   grab_ = {};
   const QPoint p = e->position().toPoint();
   const bool right = e->button() == Qt::RightButton;
-  const bool rightOnly = right && e->buttons() == Qt::NoButton && !(e->modifiers() & kShiftCtrl);
+  // The state after the release: a right release alone is no longer "the right button alone", so it
+  // inspects the control under the pointer, which the context menu then acts on.
+  const bool rightOnly = e->buttons() == Qt::RightButton && !(e->modifiers() & kShiftCtrl);
   Designer& d = main_.designer();
   if (t.kind != Target::Face && t.kind != Target::Screen && !alive(t.control)) return forgetDrag();
   switch (t.kind) {
