@@ -53,7 +53,10 @@ struct User {
   bool answered(F&& action) {
     const int before = dialogsAnswered;
     action();
-    return QTest::qWaitFor([&] { return dialogsAnswered > before; });
+    return QTest::qWaitFor([&] {
+      QWidget* active = QApplication::activeWindow();
+      return dialogsAnswered > before && active && active->isVisible() && !QApplication::activeModalWidget();
+    });
   }
   std::vector<std::string> texts() const {
     std::vector<std::string> out;

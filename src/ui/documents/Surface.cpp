@@ -206,6 +206,7 @@ void Surface::press(QMouseEvent* e) {
   const Qt::MouseButton button = e->button();
   if (grabbed_ || (button != Qt::LeftButton && button != Qt::RightButton)) return;
   Designer& d = main_.designer();
+  if (main_.inspector()) main_.inspector()->commitOpenEditor();  // a name typed in the inspector goes to its control first
   if (d.currentForm() != &form_) main_.formActivated(form_);
   const QPoint p = e->position().toPoint();
   grab_ = addressed(p);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -37,7 +38,7 @@ class ValueDelegate : public QStyledItemDelegate {
     e->setFrame(false);
     TfrmProp* owner = &owner_;
     const int row = index.row();
-    owner->beginCellVisit(row);
+    owner->beginCellVisit(row, e);
     QObject::connect(e, &QLineEdit::textEdited, owner, [owner, row](const QString& t) { owner->setEditText(row, t); });
     return e;
   }
@@ -119,7 +120,11 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
   stgProperties->setSelectionBehavior(QAbstractItemView::SelectItems);
   stgProperties->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                                  QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
-  stgProperties->setItemDelegateForColumn(1, new ValueDelegate(*this));
+  auto* delegate = new ValueDelegate(*this);
+  stgProperties->setItemDelegateForColumn(1, delegate);
+  connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this](QWidget* e) {
+    if (e == openEditor_) openEditor_ = nullptr;
+  });
   lay->addWidget(stgProperties, 1);
 
   // The overlay editors belong to the window and are laid over the value cell.
@@ -221,6 +226,7 @@ void TfrmProp::fillForms() {
 }
 
 void TfrmProp::refresh() {
+  commitOpenEditor();  // its rows are about to be replaced
   filling_ = true;
   hideEditors();
   fillForms();
@@ -304,11 +310,36 @@ void TfrmProp::enterCell(int row) {
   cmbBoolean->setFocus();
 }
 
-void TfrmProp::beginCellVisit(int row) {
+void TfrmProp::beginCellVisit(int row, QLineEdit* editor) {
   newCellVisit();
+  Designer& d = main_.designer();
+  openEditor_ = editor;
+  visitForm_ = d.selectedForm();
+  visitControl_ = d.selectedControl();
   visitRow_ = row;
   lastApplied_ = true;
-  visitStart_ = main_.designer().selectedForm() ? main_.designer().valueText(rowName(row)) : std::string();
+  visitStart_ = visitForm_ ? d.valueText(rowName(row)) : std::string();
+}
+
+void TfrmProp::discardOpenEditor() {
+  visitForm_ = nullptr;  // what the editor still reports is for no one
+  if (QPointer<QLineEdit> ed = openEditor_)
+    emit stgProperties->itemDelegateForColumn(1)->closeEditor(ed, QAbstractItemDelegate::NoHint);
+  openEditor_ = nullptr;
+}
+
+bool TfrmProp::visitCurrent() const {
+  const Designer& d = main_.designer();
+  return visitForm_ && d.selectedForm() == visitForm_ && d.selectedControl() == visitControl_;
+}
+
+void TfrmProp::commitOpenEditor() {
+  if (!openEditor_) return;
+  QAbstractItemDelegate* delegate = stgProperties->itemDelegateForColumn(1);
+  QPointer<QLineEdit> ed = openEditor_;
+  emit delegate->commitData(ed);
+  if (ed) emit delegate->closeEditor(ed, QAbstractItemDelegate::NoHint);
+  openEditor_ = nullptr;
 }
 
 void TfrmProp::setEditText(int row, const QString& text) {
@@ -331,7 +362,7 @@ void TfrmProp::apply(const std::string& name, const std::string& typed) {
 
 void TfrmProp::commitCell(int row, const QString& text) {
   const std::string name = rowName(row);
-  if (name.empty() || !main_.designer().selectedForm()) return;
+  if (name.empty() || !visitCurrent()) return;  // the cell's object is no longer inspected
   const bool isName = name == "Name";
   if (isName && ss(text) != main_.designer().valueText(name)) apply(name, ss(text));
   // The committed cell shows what the object holds (a refused name shows the old one); a text that
@@ -342,7 +373,7 @@ void TfrmProp::commitCell(int row, const QString& text) {
 
 void TfrmProp::revertCell() {
   const std::string name = rowName(visitRow_);
-  if (name.empty() || name == "Name" || !main_.designer().selectedForm()) return;
+  if (name.empty() || name == "Name" || !visitCurrent()) return;
   // Typed back to where the visit began, the visit's step holds no change and leaves the history.
   if (main_.designer().valueText(name) != visitStart_) apply(name, visitStart_);
 }

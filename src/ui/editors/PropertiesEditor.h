@@ -3,12 +3,18 @@
 // rows in a grid whose value cells are edited in place, by a choice list laid over the cell, or in
 // the items and bitmap editors.
 #include <QComboBox>
+#include <QPointer>
 #include <QTableWidget>
 #include <QWidget>
 #include <string>
 
 class QLineEdit;
 class QToolButton;
+
+namespace tw {
+class Control;
+class FormDocument;
+}  // namespace tw
 
 namespace tw::ui {
 
@@ -50,7 +56,12 @@ class TfrmProp : public QWidget {
   // (a name waits for the commit). What one visit to a cell types is one step of the form's history.
   void setEditText(int row, const QString& text);
   // A visit to a value cell begins: its editor is opened.
-  void beginCellVisit(int row);
+  void beginCellVisit(int row, QLineEdit* editor);
+  // Commits and closes the cell editor that is open, if any, while its object is still inspected
+  // (before a click elsewhere changes the selection).
+  void commitOpenEditor();
+  // Closes the open cell editor, if any, and applies nothing more from it.
+  void discardOpenEditor();
   // The cell's editor is committed: a name is applied now; the cell then shows what is stored.
   void commitCell(int row, const QString& text);
   // Escape in the cell's editor: the object gets back the value the visit began with.
@@ -86,6 +97,10 @@ class TfrmProp : public QWidget {
   bool filling_ = false;
   int entered_ = -1;  // the row whose editor was last chosen
   int cellVisit_ = 0;
+  bool visitCurrent() const;  // the visit's object is still the inspected one
+  QPointer<QLineEdit> openEditor_;
+  const FormDocument* visitForm_ = nullptr;
+  const Control* visitControl_ = nullptr;
   int visitRow_ = -1;        // the row whose editor is open
   std::string visitStart_;   // its value when the editor opened
   bool lastApplied_ = true;  // the visit's last text was applied
