@@ -23,6 +23,7 @@ class FormDocument {
   std::string fileName;  // full path of the form file; empty until first saved or loaded
   int windowTop = 0, windowLeft = 0;
   bool visible = true;   // false once its window was closed (hidden); it stays in memory
+  bool inProject = true;  // a closed form with a file stays listed in its project until removed from it
 
   TCCForm& screen() { return *screen_; }
   const TCCForm& screen() const { return *screen_; }

@@ -54,8 +54,10 @@ bool writeProjectFile(const Project& project, const std::string& path, const Win
   AtomicBatch batch;
   for (size_t n = 0; n < project.forms.size(); ++n) {
     const ProjectForm& pf = project.forms[n];
-    if (!pf.visible || !pf.form) continue;
-    if (saveForm) saveForm(*pf.form, batch);
+    if (!pf.form) continue;
+    // A closed form is not saved, but its file stays in the project: it opens again with it.
+    if (!pf.visible && (!pf.inProject || pf.form->fileName.empty())) continue;
+    if (pf.visible && saveForm) saveForm(*pf.form, batch);
     ini.writeString("ActiveForms", "Form" + std::to_string(n), pf.form->fileName);
   }
   batch.add(path, ini.serialize());

@@ -28,6 +28,7 @@ struct WindowSettings {
 struct ProjectForm {
   std::unique_ptr<FormDocument> form;
   bool visible = true;
+  bool inProject = true;  // listed in the project file even while closed, when it has a file
 };
 
 struct Project {

@@ -169,6 +169,7 @@ void MainWindow::buildActions() {
       {"mnuFileCloseForm", "&Close Form", &MainWindow::closeForm, nullptr, nullptr},
       {"mnuFileCloseAll", "C&lose All", &MainWindow::closeAllCommand, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
+      {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
       {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
       {"mnuHelpAbout", "A&bout Tarnowick...", &MainWindow::about, nullptr, nullptr},
   };
@@ -290,6 +291,7 @@ void MainWindow::buildMenus() {
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);
+  project->addAction(a("mnuProjectRemoveForm"));
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("mnuTools");
   tools->addAction(a("mnuToolsOptions"));
@@ -685,7 +687,7 @@ void MainWindow::openForm() {
     // A file already open is only shown again.
     for (auto it = designer_.forms().rbegin(); it != designer_.forms().rend(); ++it) {
       if ((*it)->fileName != *path) continue;
-      (*it)->visible = true;
+      (*it)->visible = (*it)->inProject = true;
       if (FormWindow* w = windowOf(it->get())) {
         w->show();
         mdi_->setActiveSubWindow(w);
@@ -709,6 +711,26 @@ void MainWindow::openForm() {
 
 void MainWindow::closeForm() {
   if (auto* w = qobject_cast<FormWindow*>(mdi_->activeSubWindow())) w->close();
+}
+
+void MainWindow::formHidden(FormDocument& form) {
+  designer_.hideForm(form);
+  if (inspector_) inspector_->refresh();
+  if (zoom_) zoom_->refresh();
+  updateUndo();  // a closed form keeps its history, but offers it only when shown again
+}
+
+void MainWindow::removeFormFromProject() {
+  FormDocument* f = designer_.currentForm();
+  FormWindow* w = windowOf(f);
+  if (!f || !w || !f->visible) return;
+  const Message ask{MsgIcon::Question, "Remove form",
+                    "Remove form " + f->formName + " from the project? Its file stays where it is, and this cannot be undone.",
+                    kYes | kNo, kNo};
+  if (messages_.show(ask) != kYes) return;
+  f->inProject = false;
+  w->hide();
+  formHidden(*f);
 }
 
 bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {

@@ -69,6 +69,7 @@ class MainWindow : public QMainWindow {
   void newForm();
   void openForm();
   void closeForm();
+  void removeFormFromProject();
   bool saveForm(FormDocument& form, bool saveAs);
   // The save dialog (when saveAs or the form has no file) and the replace question; false: write nothing.
   bool prepareFormSave(FormDocument& form, bool saveAs);
@@ -83,6 +84,9 @@ class MainWindow : public QMainWindow {
 
   // ---- What the form windows tell.
   void formActivated(FormDocument& form);
+  // A form's window was closed or the form removed from the project: it is hidden, and the
+  // inspector shows nothing of it.
+  void formHidden(FormDocument& form);
   // A left release on the screen (target the screen or the shown dialog, x and y on it).
   void place(FormDocument& form, int x, int y, Control* target);
   // Something of the current form changed: its picture, the inspector and the magnifier follow.
