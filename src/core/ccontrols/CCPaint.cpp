@@ -321,7 +321,7 @@ void paintCControl(Canvas& cv, const Control& c, const FontSet& fonts) {
     case ClassId::CCBitmap: paintBitmap(cv, static_cast<const TCCBitmap&>(c)); break;
     default: marks = false; break;
   }
-  if (marks && c.selected) paintSelectionMarks(cv, c.width(), c.height(), c.selectColor);
+  if (marks && c.selected) paintSelectionMarks(cv, c.width(), c.paintedHeight(), c.selectColor);
 }
 
 }  // namespace tw
