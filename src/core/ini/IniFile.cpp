@@ -82,8 +82,10 @@ std::optional<int> parseInteger(std::string_view text) {
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
   if (base == 16) {
     if (v > 0xFFFFFFFFull) return std::nullopt;
-    auto wrapped = static_cast<int>(static_cast<unsigned>(v));  // hex text covers the 32-bit pattern
-    return negative ? -wrapped : wrapped;
+    // Hex text covers the 32-bit pattern; a sign negates it modulo 2^32, so "-0x80000000" is the
+    // lowest integer rather than an overflow.
+    const auto bits = static_cast<unsigned>(v);
+    return static_cast<int>(negative ? 0u - bits : bits);
   }
   if (negative) {
     if (v > 2147483648ull) return std::nullopt;
