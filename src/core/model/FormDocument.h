@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ccontrols/CCForm.h"
+#include "ini/FileStamp.h"
 
 namespace tw {
 
@@ -23,6 +24,10 @@ class FormDocument {
   std::string fileName;  // full path of the form file; empty until first saved or loaded
   int windowTop = 0, windowLeft = 0;
   bool visible = true;   // false once its window was closed (hidden); it stays in memory
+  // The form file as last read or written here, and the form's file text then (empty: unsaved
+  // work, whatever the form holds): see model/DiskState.h.
+  FileStamp diskStamp;
+  std::string savedText;
 
   TCCForm& screen() { return *screen_; }
   const TCCForm& screen() const { return *screen_; }
