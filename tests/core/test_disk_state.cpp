@@ -191,6 +191,14 @@ TEST(Recovery, ASaveRemovesTheCopiesAndABrokenNoteIsNeitherTrustedNorKept) {
   ASSERT_TRUE(s.d.setValue("Top", "90"));
   ASSERT_TRUE(writer.update(work, nullptr));
   EXPECT_TRUE(fileExists(writer.folder() + "/form0.twk"));
+  // A link put in place of a copy is replaced, never written through.
+  std::string outside = dir.path + "/outside.txt";
+  writeText(outside, "mine");
+  ::unlink((writer.folder() + "/form0.twk").c_str());
+  ASSERT_EQ(::symlink(outside.c_str(), (writer.folder() + "/form0.twk").c_str()), 0);
+  ASSERT_TRUE(s.d.setValue("Top", "91"));
+  ASSERT_TRUE(writer.update(work, nullptr));
+  EXPECT_EQ(*readWholeFile(outside), "mine");
   ASSERT_TRUE(saveForm(form, form.fileName, nullptr));
   markSaved(form);
   ASSERT_TRUE(writer.update(work, nullptr));

@@ -42,6 +42,14 @@ bool makeFolders(const std::string& path, std::string* why) {
   return false;
 }
 
+// A copy is written only as a file of the recovery folder: a link put in its place is taken away
+// first, so that writing a copy never reaches a file elsewhere.
+bool writeCopy(const std::string& path, const std::string& bytes, std::string* why) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) ::unlink(path.c_str());
+  return writeFileAtomic(path, bytes, why);
+}
+
 std::string copyName(size_t k) { return "form" + std::to_string(k) + ".twk"; }
 
 // Only names this file writes are read back or removed: "form" digits ".twk".
@@ -175,11 +183,11 @@ bool RecoveryWriter::update(const WorkSnapshot& work, std::string* why) {
     note.writeString(sec, "Copy", copyName(k));
     std::string bytes = formText(f);
     if (bytes == lastCopies_[k] && fileExists(folder_ + "/" + copyName(k))) continue;
-    if (!writeFileAtomic(folder_ + "/" + copyName(k), bytes, why)) return false;
+    if (!writeCopy(folder_ + "/" + copyName(k), bytes, why)) return false;
     lastCopies_[k] = std::move(bytes);
   }
   // The note last: it never names a copy that is not there.
-  if (!writeFileAtomic(folder_ + "/" + kNote, note.serialize(), why)) return false;
+  if (!writeCopy(folder_ + "/" + kNote, note.serialize(), why)) return false;
   for (const auto& name : entries(folder_)) {
     if (!isCopyName(name)) continue;
     bool used = false;
