@@ -199,6 +199,16 @@ class RecoveryTest : public QObject {
     QVERIFY(!hasUnsavedChanges(*form));
     QCOMPARE(form->history().undoName(), std::string("Reload"));
 
+    // Removed and written anew, as a checkout does: the new file is watched and offered as well.
+    const std::string path = form->fileName;
+    std::string bytes = bytesOf(path);
+    QVERIFY(QFile::remove(qs(path)));
+    QTest::qWait(700);
+    bytes.replace(bytes.find("Title=Reloaded"), 14, "Title=Back");
+    QVERIFY(writeFileAtomic(path, bytes));
+    QTRY_COMPARE_WITH_TIMEOUT(form->screen().title, std::string("Back"), 8000);
+    QCOMPARE(user.count("Do you want to reload it?"), 2);
+
     // With unsaved changes the file is left alone: the next save asks.
     w.designer().activate(*form);
     w.undoCommand();
@@ -206,7 +216,7 @@ class RecoveryTest : public QObject {
     const std::string mine = form->screen().title;
     editElsewhere(form->fileName, 1, "Again");
     QTest::qWait(1000);
-    QCOMPARE(int(user.texts.size()), 1);
+    QCOMPARE(int(user.texts.size()), 2);
     QCOMPARE(form->screen().title, mine);
   }
 

@@ -16,6 +16,21 @@ FileWatch::FileWatch(MainWindow& main, Recovery& recovery) : QObject(&main), mai
   settle_.setSingleShot(true);
   settle_.setInterval(300);
   connect(&settle_, &QTimer::timeout, this, &FileWatch::check);
+  gone_.setInterval(2000);
+  connect(&gone_, &QTimer::timeout, this, [this] {
+    for (auto it = missing_.begin(); it != missing_.end();) {
+      if (!stillOpen(*it)) {
+        it = missing_.erase(it);
+      } else if (fileExists(*it)) {
+        pending_.insert(*it);
+        settle_.start();
+        it = missing_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    if (missing_.empty()) gone_.stop();
+  });
   // The question is never asked from inside the watcher's signal: it is queued behind the settle time.
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& path) {
     pending_.insert(ss(path));
@@ -64,6 +79,13 @@ void FileWatch::projectSaved(const std::string& path, const std::vector<FormDocu
   recovery_.touched();
 }
 
+bool FileWatch::stillOpen(const std::string& path) const {
+  if (path == main_.projectFile()) return true;
+  for (const auto& f : main_.designer().forms())
+    if (f->visible && f->fileName == path) return true;
+  return false;
+}
+
 bool FileWatch::declined(const std::string& path) const {
   auto it = declined_.find(path);
   return it != declined_.end() && it->second == stampOf(path);
@@ -78,7 +100,14 @@ void FileWatch::check() {
   std::set<std::string> paths;
   paths.swap(pending_);
   for (const auto& path : paths) {
-    if (fileExists(path)) watch(path);
+    if (!fileExists(path)) {
+      if (stillOpen(path)) {
+        missing_.insert(path);
+        if (!gone_.isActive()) gone_.start();
+      }
+      continue;
+    }
+    watch(path);
     if (path == main_.projectFile()) {
       checkProject(path);
       continue;  // reloading the project reads its forms again as well

@@ -48,6 +48,7 @@ class FileWatch : public QObject {
   void checkProject(const std::string& path);
   void checkForm(FormDocument& form);
   bool declined(const std::string& path) const;
+  bool stillOpen(const std::string& path) const;
 
   MainWindow& main_;
   Recovery& recovery_;
@@ -55,6 +56,10 @@ class FileWatch : public QObject {
   // Editors write a file in several steps: it is looked at once they are done.
   QTimer settle_;
   std::set<std::string> pending_;
+  // Files removed from under the designer (a version-control checkout removes and writes them
+  // anew): looked for now and then, and watched again once they are back.
+  QTimer gone_;
+  std::set<std::string> missing_;
   FileStamp project_;
   std::map<std::string, FileStamp> declined_;  // changes on disk that the user chose not to reload
 };
