@@ -220,6 +220,23 @@ class RecoveryTest : public QObject {
     QCOMPARE(form->screen().title, mine);
   }
 
+  void aProjectFileChangedElsewhereIsOfferedForReloading() {
+    QTemporaryDir dir;
+    std::string project = ss(copyExample(dir, "ccontrols"));
+    DesignerRun d(dir, recoveryIn(dir));
+    MainWindow& w = d.w;
+    w.openProjectFile(project);
+    QCOMPARE(int(w.designer().forms().size()), 2);
+    BoxAnswerer user([](const QString& t) { return yesTo(t, {"reload"}); });
+    // The other designer's project lists one form only.
+    std::string twp = bytesOf(project);
+    twp.erase(twp.find("Form4=Settings.twk"), 18);
+    QVERIFY(writeFileAtomic(project, twp));
+    QTRY_COMPARE_WITH_TIMEOUT(int(w.designer().forms().size()), 1, 5000);
+    QCOMPARE(user.count("Demo.twp was changed by another program. Do you want to reload it?"), 1);
+    QCOMPARE(w.projectFile(), project);
+  }
+
   void aDesignerKilledMidEditIsRestoredAtTheNextStart() {
     QTemporaryDir dir;
     std::string project = ss(copyExample(dir, "ptoolbox"));
