@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ccontrols/CCForm.h"
+#include "ini/FileStamp.h"
 
 namespace tw {
 
@@ -24,6 +25,10 @@ class FormDocument {
   int windowTop = 0, windowLeft = 0;
   bool visible = true;   // false once its window was closed (hidden); it stays in memory
   bool inProject = true;  // a closed form with a file stays listed in its project until removed from it
+  // The form file as last read or written here, and the form's file text then (empty: unsaved
+  // work, whatever the form holds): see model/DiskState.h.
+  FileStamp diskStamp;
+  std::string savedText;
 
   TCCForm& screen() { return *screen_; }
   const TCCForm& screen() const { return *screen_; }

@@ -66,6 +66,7 @@ OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour desi
   OpenedForm out;
   IniFile ini;
   std::string why;
+  FileStamp stamp = stampOf(path);  // before reading: a change made meanwhile is then seen as one
   if (!ini.load(path, &why)) {
     out.error = why;
     return out;
@@ -77,6 +78,7 @@ OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour desi
     return out;
   }
   out.form = std::make_unique<FormDocument>(currentLibrary, name);
+  out.form->diskStamp = stamp;
   loadForm(*out.form, ini, designColour, &out.messages);
   return out;
 }

@@ -103,6 +103,7 @@ OpenedProject readProject(const IniFile& ini, const std::string& path, Colour de
     }
     IniFile formIni;
     std::string why;
+    FileStamp stamp = stampOf(formPath);
     if (!formIni.load(formPath, &why)) {
       out.skipped.push_back(formPath);
       out.messages.push_back(why);
@@ -115,6 +116,7 @@ OpenedProject readProject(const IniFile& ini, const std::string& path, Colour de
     }
     // The form file's own Lib is not checked: the project's library reads it.
     auto form = std::make_unique<FormDocument>(p.library, name);
+    form->diskStamp = stamp;
     loadForm(*form, formIni, designColour, &out.messages);
     p.forms.push_back(ProjectForm{std::move(form), true});
   }
@@ -124,6 +126,7 @@ OpenedProject readProject(const IniFile& ini, const std::string& path, Colour de
 OpenedProject readProjectFile(const std::string& path, Colour designColour) {
   IniFile ini;
   std::string why;
+  FileStamp stamp = stampOf(path);
   if (!ini.load(path, &why)) {
     OpenedProject out;
     out.error = why;
@@ -131,7 +134,9 @@ OpenedProject readProjectFile(const std::string& path, Colour designColour) {
     out.project.name = projectNameFromFile(path);
     return out;
   }
-  return readProject(ini, path, designColour);
+  OpenedProject out = readProject(ini, path, designColour);
+  out.stamp = stamp;
+  return out;
 }
 
 }  // namespace tw

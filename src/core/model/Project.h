@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Font.h"
+#include "ini/FileStamp.h"
 
 namespace tw {
 
@@ -65,6 +66,7 @@ struct OpenedProject {
   std::vector<std::string> skipped;   // listed form files that do not exist or have no form name
   std::vector<std::string> messages;  // refusals met while reading the forms' controls
   std::string error;                  // the project file exists but cannot be read
+  FileStamp stamp;                    // the project file as it was read
 };
 
 // Reads a project file and opens its forms in the order of the ActiveForms keys, each with the

@@ -18,6 +18,8 @@
 #include <QToolButton>
 
 #include "Dialogs.h"
+#include "FileWatch.h"
+#include "Recovery.h"
 #include "Icons.h"
 #include "SideWindows.h"
 #include "codegen/GenerateDialog.h"
@@ -112,6 +114,8 @@ MainWindow::MainWindow(const StartOptions& start)
   rebuildRecentMenu();
 
   newProjectDialog_ = new NewProjectDialog(this);
+  recovery_ = new Recovery(*this);
+  files_ = new FileWatch(*this, *recovery_);
 }
 
 MainWindow::~MainWindow() {
@@ -491,6 +495,7 @@ void MainWindow::closeAll() {
   projectFile_.clear();
   if (inspector_) inspector_->refresh();
   updateUndo();
+  if (recovery_) recovery_->touched();
 }
 
 void MainWindow::newProject() {
@@ -552,10 +557,13 @@ void MainWindow::writeProject(const std::string& path) {
     w.magnifierTop = t;
   }
   std::string why;
+  if (!files_->mayWriteProject(path)) return;
+  std::vector<FormDocument*> saved;
   bool ok = writeDesignerProject(designer_.library, designer_.forms(), path, w,
-                                 [this](FormDocument& f, AtomicBatch& batch) {
+                                 [this, &saved](FormDocument& f, AtomicBatch& batch) {
                                    if (!prepareFormSave(f, false)) return;
                                    batch.add(f.fileName, formToIni(f).serialize());
+                                   saved.push_back(&f);
                                    if (FormWindow* fw = windowOf(&f)) fw->refresh();
                                  },
                                  &why);
@@ -563,12 +571,14 @@ void MainWindow::writeProject(const std::string& path) {
     messages_.error(why);
     return;
   }
+  files_->projectSaved(path, saved);
   setCaption(fileNamePart(path));
 }
 
 void MainWindow::readProject(const std::string& path) {
   OpenedProject opened = readProjectFile(path, designer_.designColour);
   if (!opened.error.empty()) messages_.error(opened.error);
+  files_->projectRead(opened.stamp);
   projectName_ = projectNameFromFile(projectFile_);
   setCaption(projectName_);
   designer_.library = opened.project.library;
@@ -670,6 +680,7 @@ FormWindow* MainWindow::showNewForm(FormDocument& form, bool placeByShowRules) {
   w->show();
   mdi_->setActiveSubWindow(w);
   formActivated(form);
+  files_->shown(form);
   return w;
 }
 
@@ -742,8 +753,7 @@ bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {
     if (!path) return false;
     form.fileName = *path;
   }
-  return !fileExists(form.fileName) ||
-         messages_.show(replaceQuestion(form.fileName, kSaveFormReplaceCaption)) == kYes;
+  return files_->mayWriteForm(form);
 }
 
 bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
@@ -753,6 +763,7 @@ bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
     messages_.error(why);
     return false;
   }
+  files_->formSaved(form);
   if (FormWindow* w = windowOf(&form)) w->refresh();
   return true;
 }
@@ -794,6 +805,7 @@ void MainWindow::changed() {
   if (inspector_) inspector_->refresh();
   if (zoom_) zoom_->refresh();
   updateUndo();
+  if (recovery_) recovery_->touched();
 }
 
 void MainWindow::undoCommand() {

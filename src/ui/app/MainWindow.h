@@ -26,7 +26,9 @@ class QToolButton;
 
 namespace tw::ui {
 
+class FileWatch;
 class FormWindow;
+class Recovery;
 class ZoomWindow;
 class HelpWindow;
 class NewProjectDialog;
@@ -58,6 +60,8 @@ class MainWindow : public QMainWindow {
   HelpWindow* help();
   QMdiArea* workArea() const { return mdi_; }
   FormWindow* windowOf(const FormDocument* form) const;
+  FileWatch* fileWatch() const { return files_; }
+  Recovery* recovery() const { return recovery_; }
 
   // ---- Commands (the menus' and tool buttons' actions).
   void newProject();
@@ -106,6 +110,7 @@ class MainWindow : public QMainWindow {
   void windowPos(QMdiSubWindow* w, int& left, int& top) const;
 
  protected:
+  friend class Recovery;  // restoring a crashed run's work sets up the project as opening does
   bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent*) override;
   void showEvent(QShowEvent*) override;
@@ -158,6 +163,8 @@ class MainWindow : public QMainWindow {
   QAction* inspectorAct_ = nullptr;
   QAction* undoAct_ = nullptr;
   QAction* redoAct_ = nullptr;
+  Recovery* recovery_ = nullptr;
+  FileWatch* files_ = nullptr;
 };
 
 // Starts the designer: the application object, the main window, an optional project or form file.
