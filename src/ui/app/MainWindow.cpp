@@ -563,8 +563,9 @@ void MainWindow::writeProject(const std::string& path) {
 }
 
 void MainWindow::readProject(const std::string& path) {
-  OpenedProject opened = readProjectFile(path, designer_.designColour);
+  OpenedProject opened = readProjectFile(path, designer_.designColour, &designer_.controlCounter);
   if (!opened.error.empty()) messages_.error(opened.error);
+  if (opened.refused) return closeAll();
   projectName_ = projectNameFromFile(projectFile_);
   setCaption(projectName_);
   designer_.library = opened.project.library;
@@ -692,7 +693,7 @@ void MainWindow::openForm() {
       holdZoom(false);
       return;
     }
-    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour);
+    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour, &designer_.controlCounter);
     if (!opened.form) {
       if (!opened.error.empty()) messages_.error(opened.error);
     } else {
