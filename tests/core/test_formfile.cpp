@@ -362,7 +362,9 @@ TEST(FormFile, RecordsWithRefusedNamesAreKeptUnderFreshNames) {
             "Name=my button\n[B3]\nControl=Button\nName=panScreen\n[B4]\nControl=Button\nName=b4\n"
             "[B1]\nControl=Label\n[Self]\nControl=Dialog\nName=Self\nParent=Self\n[Kid]\nControl=Button\n"
             "Name=Kid\nParent=Self\n[B5]\nControl=Label\nName=B1\nContent=kept\n[form]\nControl=Edit\n"
-            "Name=Form\n[Dup]\nControl=Dialog\nName=Self\n[Kid2]\nControl=Button\nName=Kid2\nParent=Self\n");
+            "Name=Form\n[Dup]\nControl=Dialog\nName=Self\n[Kid2]\nControl=Button\nName=Kid2\nParent=Self\n"
+            "[E]\nControl=Dialog\nName=\n[P]\nControl=Dialog\nName=panScreen\n[G1]\nControl=Button\nName=G1\n"
+            "[G2]\nControl=Button\nName=G2\nParent=panScreen\n");
   FormDocument f(kLibCControls, "F");
   std::vector<std::string> messages;
   int counter = 6;  // the designer's ControlCounter goes on from where it is
@@ -373,9 +375,13 @@ TEST(FormFile, RecordsWithRefusedNamesAreKeptUnderFreshNames) {
                           "A component named Label already exists: the control was renamed Label9",
                           "A component named B1 already exists: the control was renamed Label10",
                           "'Form' is not a valid component name: the control was renamed Edit11",
-                          "A component named Self already exists: the control was renamed Dialog12"}));
-  EXPECT_EQ(counter, 12);
-  EXPECT_EQ(f.controlCount(), 12);
+                          "A component named Self already exists: the control was renamed Dialog12",
+                          "'' is not a valid component name: the control was renamed Dialog13",
+                          "A component named panScreen already exists: the control was renamed Dialog14"}));
+  EXPECT_EQ(counter, 14);
+  EXPECT_EQ(f.controlCount(), 16);
+  EXPECT_EQ(f.findComponent("G1")->parent(), &f.screen());
+  EXPECT_EQ(f.findComponent("G2")->parent(), &f.screen());
   EXPECT_EQ(f.findComponent("Kid")->parent(), f.findComponent("Self"));
   EXPECT_EQ(f.findComponent("Kid2")->parent(), f.findComponent("Dialog12"));  // follows the dialog read before it
   EXPECT_EQ(f.findComponent("Self")->parent(), &f.screen());

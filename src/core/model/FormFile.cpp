@@ -32,7 +32,8 @@ Control* placeRead(LoadContext& ctx, std::unique_ptr<Control> c, Control* parent
   c->setNameUnchecked(given);
   ctx.taken.insert(lowerAscii(given));
   Control* placed = ctx.form.add(std::move(c), parent);
-  if (placed->isContainer()) ctx.dialogs[name] = placed;
+  // The screen's own name, and none, keep meaning the screen.
+  if (placed->isContainer() && !name.empty() && name != "panScreen") ctx.dialogs[name] = placed;
   ctx.lastRead = placed;
   return placed;
 }
