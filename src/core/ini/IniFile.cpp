@@ -175,6 +175,16 @@ std::vector<std::string> IniFile::sections() const {
   return out;
 }
 
+IniFile IniFile::sectionAt(size_t index) const {
+  IniFile out;
+  out.path_ = path_;
+  if (index < sections_.size()) {
+    out.sections_.push_back(sections_[index]);
+    out.reindex();
+  }
+  return out;
+}
+
 std::vector<std::string> IniFile::keys(std::string_view section) const {
   std::vector<std::string> out;
   if (const Section* s = find(section))

@@ -576,8 +576,9 @@ void MainWindow::writeProject(const std::string& path) {
 }
 
 void MainWindow::readProject(const std::string& path) {
-  OpenedProject opened = readProjectFile(path, designer_.designColour);
+  OpenedProject opened = readProjectFile(path, designer_.designColour, &designer_.controlCounter);
   if (!opened.error.empty()) messages_.error(opened.error);
+  if (opened.refused) return closeAll();
   files_->projectRead(opened.stamp);
   projectName_ = projectNameFromFile(projectFile_);
   setCaption(projectName_);
@@ -707,7 +708,7 @@ void MainWindow::openForm() {
       holdZoom(false);
       return;
     }
-    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour);
+    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour, &designer_.controlCounter);
     if (!opened.form) {
       if (!opened.error.empty()) messages_.error(opened.error);
     } else {
