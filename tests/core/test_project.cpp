@@ -39,20 +39,21 @@ TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
   p.forms.push_back({formWithButton(1, "First", dir.path + "/First.twk"), true});
   p.forms.push_back({formWithButton(1, "Second", dir.path + "/Second.twk"), false});
   p.forms.push_back({formWithButton(1, "Third", dir.path + "/Third.twk"), true});
+  p.forms.push_back({formWithButton(1, "Gone", dir.path + "/Gone.twk"), false, false});
   WindowSettings w;
   w.inspectorShown = true, w.inspectorTop = 12, w.inspectorLeft = 34;
   std::string why;
   ASSERT_TRUE(writeProjectFile(p, path, w, saveFormsToTheirFiles(), &why)) << why;
   EXPECT_TRUE(fileExists(dir.path + "/First.twk"));
-  EXPECT_FALSE(fileExists(dir.path + "/Second.twk"));  // a closed form is neither saved nor listed
+  EXPECT_FALSE(fileExists(dir.path + "/Second.twk"));  // a closed form is not saved, but stays listed
   EXPECT_TRUE(fileExists(dir.path + "/Third.twk"));
 
   IniFile ini;
   ASSERT_TRUE(ini.load(path));
   EXPECT_EQ(ini.readString("Project", "Name", ""), path);
   EXPECT_EQ(ini.readInteger("Project", "Lib", 0), 1);
-  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form2"}));
-  EXPECT_EQ(ini.readString("ActiveForms", "Form2", ""), dir.path + "/Third.twk");
+  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form1", "Form2"}));  // not the removed one
+  EXPECT_EQ(ini.readString("ActiveForms", "Form1", ""), dir.path + "/Second.twk");
   EXPECT_EQ(ini.readString("Code", "CreatorID", ""), "ABCD");
   EXPECT_EQ(ini.readString("Code", "FirstForm", ""), "Third");
   EXPECT_EQ(ini.readString("Icons", "Large1", ""), "/x/l1.bmp");

@@ -99,15 +99,16 @@ TEST(Shell, OptionsFile) {
   EXPECT_EQ(optionsPath("/opt/tw", false, "/x", "/home/u"), "/x/tarnowick/options.ini");
 }
 
-TEST(Shell, ProjectListsOnlyVisibleFormsAndKeepsThem) {
+TEST(Shell, ProjectSavesOnlyVisibleFormsListsClosedOnesAndKeepsThem) {
   auto dir = std::filesystem::temp_directory_path() / "tw_shell_project";
   std::filesystem::create_directories(dir);
   std::vector<std::unique_ptr<FormDocument>> forms;
-  for (const char* n : {"A", "B", "C"}) {
+  for (const char* n : {"A", "B", "C", "D"}) {
     forms.push_back(std::make_unique<FormDocument>(2, n));
     forms.back()->fileName = (dir / (std::string(n) + ".twk")).string();
   }
-  forms[1]->visible = false;
+  forms[1]->visible = false;  // closed
+  forms[3]->visible = forms[3]->inProject = false;  // removed from the project
   int saved = 0;
   std::string why;
   ASSERT_TRUE(writeDesignerProject(2, forms, (dir / "P.twp").string(), WindowSettings{},
@@ -117,7 +118,7 @@ TEST(Shell, ProjectListsOnlyVisibleFormsAndKeepsThem) {
   EXPECT_EQ(forms[1]->formName, "B");  // still owned here
   IniFile ini;
   ASSERT_TRUE(ini.load((dir / "P.twp").string()));
-  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form2"}));
+  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form1", "Form2"}));
   EXPECT_EQ(ini.readInteger("Project", "Lib", 0), 2);
   std::filesystem::remove_all(dir);
 }
