@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cerrno>
@@ -183,6 +184,20 @@ TEST(SaveFaults, FolderWhereTheFileGoes) {
   EXPECT_NE(why.find("it is a folder"), std::string::npos) << why;
   EXPECT_TRUE(isDirectory(s.formPath));
   EXPECT_TRUE(isDirectory(s.optionsPath));
+
+  // Nor is a pipe replaced by a regular file, alone or in a batch.
+  ::rmdir(s.formPath.c_str());
+  ASSERT_EQ(::mkfifo(s.formPath.c_str(), 0600), 0);
+  why.clear();
+  EXPECT_FALSE(saveForm(*s.form, s.formPath, &why));
+  EXPECT_NE(why.find("it is not a regular file"), std::string::npos) << why;
+  AtomicBatch batch;
+  batch.add(s.formPath, "x");
+  std::vector<std::string> errors;
+  EXPECT_FALSE(batch.commit(&errors));
+  struct stat st;
+  ASSERT_EQ(::stat(s.formPath.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 // A child saves two versions in turn as fast as it can and is killed at a moment of our choosing:

@@ -41,9 +41,9 @@ bool AtomicBatch::commit(std::vector<std::string>* errors) {
       if (errors) errors->push_back(why);
       continue;
     }
-    if (isDirectory(*target)) {
+    if (std::string refusal = replaceRefusal(*target, f.path); !refusal.empty()) {
       ok = false;
-      if (errors) errors->push_back("Cannot write " + f.path + ": it is a folder");
+      if (errors) errors->push_back(refusal);
       continue;
     }
     if (cleaned.insert(folderOf(*target)).second) removeSaveLeftovers(folderOf(*target));

@@ -109,6 +109,12 @@ bool isDirectory(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::string replaceRefusal(const std::string& target, const std::string& path) {
+  struct stat st;
+  if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  return "Cannot write " + path + (S_ISDIR(st.st_mode) ? ": it is a folder" : ": it is not a regular file");
+}
+
 bool sameFile(const std::string& a, const std::string& b) {
   struct stat sa, sb;
   if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
@@ -158,8 +164,8 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
 bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
   const auto target = saveTarget(path, why);
   if (!target) return false;
-  if (isDirectory(*target)) {
-    if (why) *why = "Cannot write " + path + ": it is a folder";
+  if (std::string refusal = replaceRefusal(*target, path); !refusal.empty()) {
+    if (why) *why = refusal;
     return false;
   }
   removeSaveLeftovers(folderOf(*target));

@@ -11,6 +11,9 @@ inline constexpr size_t kMaxInputFile = 64u << 20;
 
 bool fileExists(const std::string& path);
 bool isDirectory(const std::string& path);
+// Why a save must not replace the file at target (a folder, a device, a pipe: anything but a
+// regular file); empty when it may. path is the name the user knows it by.
+std::string replaceRefusal(const std::string& target, const std::string& path);
 // Whether two paths name one file, also through links; when either is missing the texts are compared.
 bool sameFile(const std::string& a, const std::string& b);
 // nullopt with why set when the file cannot be read (or is too large).
