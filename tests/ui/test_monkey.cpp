@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -59,11 +60,12 @@ struct Replay {
   const char* what;
 };
 const Replay kRegressions[] = {
-    // A value the inspector refuses ("fjj" in Width, an emoji in Text, a name taken): the error box
-    // ran inside the cell editor's own textEdited, and the key press went on in a deleted editor.
-    {"ccontrols", 2, 200, "a refused value typed into a cell (event 5)"},
-    {"ptoolbox", 4, 200, "a refused value typed into a cell (event 24)"},
-    {"new", 3, 200, "a refused value typed into a cell of a new project (event 72)"},
+    // A value the inspector refuses: the error box ran inside the cell editor's own textEdited, the
+    // editor was deleted while the box was open, and its key press went on in freed memory.
+    {"ccontrols", 2, 300, "letters in a number cell (\"8b\" in Width, event 79)"},
+    {"ptoolbox", 6, 300, "a name that another control has (event 33)"},
+    {"new", 6, 300, "an emoji in a number cell of a new project (event 42)"},
+    {"ccontrols", 4, 300, "a name emptied with Backspace (event 43)"},
 };
 
 // ---- Where the run is, for the report of a crash or a hang (written from a signal handler).
@@ -140,13 +142,9 @@ class Watchdog {
 
 class Dice {
  public:
-  explicit Dice(unsigned long long seed) : s_(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
-  unsigned long long next() {
-    unsigned long long z = (s_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
+  // The seed is scrambled first: neighbouring seeds would otherwise give one stream shifted by a step.
+  explicit Dice(unsigned long long seed) : s_(mix(seed ^ 0x632BE59BD9B4E019ull)) {}
+  unsigned long long next() { return mix(s_ += 0x9E3779B97F4A7C15ull); }
   int below(int n) { return n <= 0 ? 0 : int(next() % unsigned(n)); }
   int between(int lo, int hi) { return lo + below(hi - lo + 1); }
   bool chance(int percent) { return below(100) < percent; }
@@ -165,6 +163,11 @@ class Dice {
   }
 
  private:
+  static unsigned long long mix(unsigned long long z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
   unsigned long long s_;
 };
 
@@ -180,7 +183,6 @@ QPoint inWindow(QWidget* w, QPoint p) { return w->isWindow() ? p : w->mapTo(w->w
 bool usable(QWidget* w) { return w && w->isVisible() && w->isEnabled() && windowOf(w); }
 
 void click(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}, bool twice = false) {
-  QPointer<QWidget> alive(w);
   if (!usable(w)) return;
   QWindow* win = windowOf(w);
   if (twice)
@@ -192,7 +194,11 @@ void click(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::Keyboar
 void drag(QWidget* w, QPoint from, QPoint to, int steps, Qt::MouseButton b, Qt::KeyboardModifiers m) {
   if (!usable(w)) return;
   QPointer<QWindow> win = windowOf(w);
-  const QPoint a = inWindow(w, from), z = inWindow(w, to);
+  // The pointer stays on the window it pressed, as a drag beyond the screen's edge does.
+  const QRect inside = w->window()->rect().adjusted(0, 0, -1, -1);
+  const QPoint a = inWindow(w, from);
+  const QPoint z(std::clamp(inWindow(w, to).x(), inside.left(), inside.right()),
+                 std::clamp(inWindow(w, to).y(), inside.top(), inside.bottom()));
   QTest::mousePress(win, b, m, a);
   for (int i = 1; i <= steps && win; ++i) QTest::mouseMove(win, a + (z - a) * i / steps);
   if (win) QTest::mouseRelease(win, b, m, z);
