@@ -482,9 +482,33 @@ class Monkey {
     click(b, b->rect().center());
   }
 
+  // Clicks a menu bar item and then one of its items, by the items' names.
+  void menuCommand(const char* menuName, const char* itemName) {
+    QMenuBar* bar = w_.menuBar();
+    auto* menu = w_.findChild<QMenu*>(menuName);
+    auto* item = w_.findChild<QAction*>(itemName);
+    if (!menu || !item) return;
+    if (verbose_) std::fprintf(stderr, "  command %s\n", itemName);
+    click(bar, bar->actionGeometry(menu->menuAction()).center());
+    if (QApplication::activePopupWidget() == menu && item->isEnabled())
+      click(menu, menu->actionGeometry(item).center());
+    else if (QWidget* popup = QApplication::activePopupWidget())
+      key(windowOf(popup), Qt::Key_Escape);
+  }
+
   void clickCell() {
     TfrmProp* p = w_.inspector();
-    if (!p || !p->isVisible() || p->grid()->rowCount() == 0) return;
+    // With nothing to inspect, the person brings a form or the inspector back first.
+    if (shownForms().empty()) return menuCommand("mnuFile", dice_.chance(70) ? "mnuFileNewForm" : "mnuFileOpenForm");
+    if (!p) return;
+    // Minimized or shaded from its system menu: a double click on the title bar brings it back.
+    if (QWidget* sub = p->parentWidget(); sub->isVisible() && !p->isVisible()) {
+      log("restore the inspector");
+
+      return click(sub, QPoint(sub->width() / 2, 8), Qt::LeftButton, {}, true);
+    }
+    if (!p->isVisible()) return menuCommand("mnuView", "mnuViewProperties");
+    if (p->grid()->rowCount() == 0) return;
     QTableWidget* g = p->grid();
     const int row = dice_.below(g->rowCount()), col = dice_.chance(85) ? 1 : 0;
     QTableWidgetItem* item = g->item(row, col);
@@ -493,14 +517,16 @@ class Monkey {
     const QRect r = g->visualItemRect(item);
     if (verbose_) std::fprintf(stderr, "  cell %s\n", qPrintable(g->item(row, 0)->text()));
     click(g->viewport(), r.center(), Qt::LeftButton, {}, dice_.chance(12));
+    // A choice list or an ellipsis button laid over the cell is what the person goes for next.
+    if (dice_.chance(50)) clickInspectorTools(false);
   }
 
-  void clickInspectorTools() {
+  void clickInspectorTools(bool withList = true) {
     TfrmProp* p = w_.inspector();
     if (!p || !p->isVisible()) return;
     std::vector<QWidget*> tools;
-    for (QWidget* t : {static_cast<QWidget*>(p->list()), static_cast<QWidget*>(p->cmbBoolean),
-                       static_cast<QWidget*>(p->cmbItems->button), static_cast<QWidget*>(p->cmbBitmap->button)})
+    for (QWidget* t : {static_cast<QWidget*>(p->cmbBoolean), static_cast<QWidget*>(p->cmbItems->button),
+                       static_cast<QWidget*>(p->cmbBitmap->button), withList ? static_cast<QWidget*>(p->list()) : nullptr})
       if (usable(t)) tools.push_back(t);
     if (tools.empty()) return;
     QWidget* t = dice_.pick(tools);
@@ -577,6 +603,7 @@ class Monkey {
     QMdiSubWindow* s = dice_.pick(subs);
     const QPoint at(dice_.below(s->width()), dice_.below(std::min(s->height(), 20)));
     log("window frame");
+
     if (dice_.chance(70))
       click(s, at);
     else
