@@ -2,9 +2,13 @@
 // What the window tests share: the user's side of every question, and the main window's commands.
 #include <QAction>
 #include <QComboBox>
+#include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <deque>
 #include <functional>
@@ -18,9 +22,11 @@
 
 namespace tw::ui::test {
 
-// Every message box recorded and answered from a queue (else with its default button); file dialogs
-// recorded and answered from a queue; the new-project dialog given `library` (0 cancels it); any other
-// modal dialog handed to `dialog`, or accepted.
+// The user at the screen. Every real message box is recorded and answered from a queue (else with its
+// default button); file dialogs are recorded and answered from a queue; the new-project dialog is given
+// `library` (0 cancels it); any other modal dialog is handed to `dialog`, or accepted. Boxes and
+// dialogs are found as a person finds them, as the active modal window, a few milliseconds after
+// they open.
 struct User {
   std::vector<Message> asked;
   std::deque<MsgButton> answers;
@@ -28,15 +34,9 @@ struct User {
   std::deque<std::optional<std::string>> files;
   int library = 2;
   std::function<int(QDialog&)> dialog;
+  int dialogsAnswered = 0;  // modal dialogs other than message boxes
 
   User() {
-    UiHooks::message = [this](const Message& m) {
-      asked.push_back(m);
-      if (answers.empty()) return m.defaultButton;
-      MsgButton b = answers.front();
-      answers.pop_front();
-      return b;
-    };
     UiHooks::fileDialog = [this](const FileDialogInfo& d, bool, const std::string& initial) {
       dialogs.emplace_back(d.title, initial);
       if (files.empty()) return std::optional<std::string>();
@@ -44,24 +44,81 @@ struct User {
       files.pop_front();
       return f;
     };
-    UiHooks::modal = [this](QDialog& d) {
-      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) {
-        if (library == 0) return int(QDialog::Rejected);
-        np->cmbLib->setCurrentIndex(library - 1);
-        return int(QDialog::Accepted);
-      }
-      return dialog ? dialog(d) : int(QDialog::Accepted);
-    };
+    look();
   }
-  ~User() {
-    UiHooks::message = nullptr;
-    UiHooks::fileDialog = nullptr;
-    UiHooks::modal = nullptr;
+  ~User() { UiHooks::fileDialog = nullptr; }
+  // Runs an action that asks for a dialog and waits until it has been answered (a dialog asked for
+  // by a click or a key opens once that event has returned).
+  template <class F>
+  bool answered(F&& action) {
+    const int before = dialogsAnswered;
+    action();
+    return QTest::qWaitFor([&] {
+      QWidget* active = QApplication::activeWindow();
+      return dialogsAnswered > before && active && active->isVisible() && !QApplication::activeModalWidget();
+    });
   }
   std::vector<std::string> texts() const {
     std::vector<std::string> out;
     for (const auto& m : asked) out.push_back(m.text);
     return out;
+  }
+
+ private:
+  QObject alive_;  // the looks stop with the user
+
+  void look() {
+    // A new shot each time: a box opened while a dialog is being answered is seen by the next one.
+    QTimer::singleShot(5, &alive_, [this] { look(); });
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->isVisible()) return;
+    // As a window manager does, the window under the answered one becomes active again.
+    if (QWidget* under = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+      QTimer::singleShot(0, under, [under] { QApplication::setActiveWindow(under); });
+    if (auto* box = qobject_cast<QMessageBox*>(w)) return answerBox(*box);
+    auto* d = qobject_cast<QDialog*>(w);
+    if (!d) return;
+    int result = QDialog::Accepted;
+    if (auto* np = qobject_cast<NewProjectDialog*>(d)) {
+      if (library == 0) result = QDialog::Rejected;
+      else np->cmbLib->setCurrentIndex(library - 1);
+    } else if (dialog) {
+      result = dialog(*d);
+    }
+    if (d->isVisible()) d->done(result);
+    ++dialogsAnswered;
+  }
+
+  void answerBox(QMessageBox& box) {
+    struct Pair {
+      MsgButton ours;
+      QMessageBox::StandardButton qt;
+    };
+    const Pair pairs[] = {{kOk, QMessageBox::Ok}, {kYes, QMessageBox::Yes}, {kNo, QMessageBox::No},
+                          {kCancel, QMessageBox::Cancel}};
+    Message m;
+    m.caption = box.windowTitle().toStdString();
+    m.text = box.text().toStdString();
+    switch (box.icon()) {
+      case QMessageBox::Critical: m.icon = MsgIcon::Error; break;
+      case QMessageBox::Warning: m.icon = MsgIcon::Warning; break;
+      case QMessageBox::Information: m.icon = MsgIcon::Information; break;
+      default: m.icon = MsgIcon::Question; break;
+    }
+    m.buttons = 0;
+    for (const auto& p : pairs) {
+      if (box.standardButtons() & p.qt) m.buttons |= p.ours;
+      if (box.defaultButton() && box.standardButton(box.defaultButton()) == p.qt) m.defaultButton = p.ours;
+    }
+    asked.push_back(m);
+    MsgButton chosen = m.defaultButton;
+    if (!answers.empty()) {
+      chosen = answers.front();
+      answers.pop_front();
+    }
+    for (const auto& p : pairs)
+      if (p.ours == chosen && box.button(p.qt)) return box.button(p.qt)->click();
+    box.defaultButton()->click();
   }
 };
 
@@ -79,6 +136,7 @@ inline void trigger(MainWindow& w, const char* action) {
 inline void newProject(MainWindow& w, User& u, int lib) {
   u.library = lib;
   trigger(w, "mnuFileNewProject");
+  if (w.isVisible()) QTRY_COMPARE(QApplication::activeWindow(), &w);  // back from the dialog
 }
 
 inline FormWindow* formWindow(MainWindow& w, int i = 0) { return w.windowOf(w.designer().forms().at(size_t(i)).get()); }

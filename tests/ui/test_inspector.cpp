@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QMdiSubWindow>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "UiTest.h"
+#include "ccontrols/CCBitmap.h"
 #include "app/SideWindows.h"
 #include "editors/BitmapEditor.h"
 #include "editors/ItemsEditor.h"
@@ -75,6 +78,12 @@ class InspectorTest : public QObject {
     return out;
   }
   static std::string value(MainWindow& w, const char* row) { return w.designer().valueText(row); }
+  // What a row's value cell shows: its open editor's text, else the cell's.
+  static QString shownText(TfrmProp& p, const char* row) {
+    const int r = rowOf(p, row);
+    if (QLineEdit* e = cellEditor(p); e && p.grid()->currentRow() == r) return e->text();
+    return p.grid()->item(r, 1)->text();
+  }
 
  private slots:
   void typingAppliesEachChangeAsTyped() {
@@ -110,10 +119,11 @@ class InspectorTest : public QObject {
     ed->selectAll();
     QTest::keyClicks(ed, "12a");
     QCOMPARE(b->userLeft(), 12);
-    QCOMPARE(int(u.asked.size()), 1);
+    QTRY_COMPARE(int(u.asked.size()), 1);  // once the key has returned
     QCOMPARE(QString::fromStdString(u.asked[0].text), QString("'12a' is not a valid integer value"));
     QCOMPARE(u.asked[0].icon, MsgIcon::Error);
-    QCOMPARE(ed->text(), QString("12a"));  // the cell keeps the typed text
+    QCOMPARE(shownText(p, "Left"), QString("12a"));  // the cell keeps the typed text
+    QTRY_COMPARE(QApplication::activeWindow(), &w);
 
     // A text row takes the empty text; a new name shows in the control list at once.
     enter(p, "Content");
@@ -129,9 +139,92 @@ class InspectorTest : public QObject {
     ed = cellEditor(p);
     ed->selectAll();
     QTest::keyClicks(ed, "Ok");
-    QCOMPARE(QString::fromStdString(b->name()), QString("Ok"));
+    QTest::keyClick(ed, Qt::Key_Return);  // a name is applied when the cell is committed
+    QTRY_COMPARE(QString::fromStdString(b->name()), QString("Ok"));
     QVERIFY(p.list()->findText("Ok: Button") >= 0);
     QCOMPARE(p.list()->currentText(), QString("Ok: Button"));
+  }
+
+  // The mistakes a new user makes in the cells, typed into the real editors and answered in the
+  // real boxes: the designer lives on, the control keeps its value, and a name waits for the commit.
+  void refusedValuesLeaveTheDesignerAndTheControlAlone() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 1);
+    Control* other = place(w, Tool::Button, 10, 10);
+    Control* b = place(w, Tool::Button, 20, 60);
+    Control* image = place(w, Tool::Bitmap, 80, 100);
+    TfrmProp& p = *w.inspector();
+    auto type = [&](Control* c, const char* row, const QString& text, int key) {
+      w.designer().select(*w.designer().currentForm(), *c, false);
+      w.changed();
+      enter(p, row);
+      QPointer<QLineEdit> ed;
+      QTRY_VERIFY((ed = cellEditor(p)));  // a click on the cell already current opens it a moment later
+      ed->selectAll();
+      if (text.toLatin1() == text.toUtf8()) {
+        QTest::keyClicks(ed, text);
+      } else {  // as an input method types it: one key with the whole text
+        QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QApplication::sendEvent(ed, &k);
+      }
+      QTest::qWait(20);  // a box that the typing raised opens and is answered
+      if (ed) QTest::keyClick(ed, Qt::Key(key));
+      QTest::qWait(20);  // Enter commits a moment later, and a box that raises is answered
+      QTRY_COMPARE(QApplication::activeWindow(), &w);
+    };
+    const int width = b->width();
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+      u.asked.clear();
+      type(b, "Width", "x", key);
+      QCOMPARE(b->width(), width);
+      QCOMPARE(u.texts(), std::vector<std::string>{"'x' is not a valid integer value"});
+    }
+    u.asked.clear();
+    w.designer().select(*w.designer().currentForm(), *b, false);
+    const std::string content = value(w, "Content");
+    type(b, "Content", QString::fromUtf8("\xF0\x9F\x98\x80"), Qt::Key_Return);
+    QCOMPARE(int(u.asked.size()), 1);
+    QCOMPARE(value(w, "Content"), content);
+
+    // A name that is taken is refused when committed; the old name stays and shows.
+    const std::string name = b->name();
+    u.asked.clear();
+    type(b, "Name", QString::fromStdString(other->name()), Qt::Key_Return);
+    QCOMPARE(b->name(), name);
+    QCOMPARE(u.texts(), std::vector<std::string>{"A component named " + other->name() + " already exists"});
+    QCOMPARE(shownText(p, "Name"), QString::fromStdString(name));
+    // Typing a name whose beginning is taken passes through no other name on the way.
+    type(b, "Name", QString::fromStdString(other->name() + "2"), Qt::Key_Tab);
+    QCOMPARE(b->name(), other->name() + "2");
+
+    // A picture taller than the handheld allows keeps within it.
+    type(image, "Height", "50", Qt::Key_Return);
+    QVERIFY(image->height() <= kMaxBitmapSide);
+    QCOMPARE(shownText(p, "Height"), QString::fromStdString(std::to_string(image->height())));
+  }
+
+  // Escape puts the control back to the value the cell was entered with, and leaves no step.
+  void escapeTakesTheVisitBack() {
+    User u;
+    MainWindow w(start());
+    show(w);
+    newProject(w, u, 2);
+    Control* b = place(w, Tool::Button, 20, 30);
+    TfrmProp& p = *w.inspector();
+    const int left = b->userLeft();
+    QAction* undo = w.findChild<QAction*>("mnuEditUndo");
+    const QString before = undo->text();
+    enter(p, "Left");
+    QLineEdit* ed = cellEditor(p);
+    ed->selectAll();
+    QTest::keyClicks(ed, "47");
+    QCOMPARE(b->userLeft(), 47);
+    QTest::keyClick(ed, Qt::Key_Escape);
+    QCOMPARE(b->userLeft(), left);
+    QCOMPARE(shownText(p, "Left"), QString::number(left));
+    QCOMPARE(undo->text(), before);
   }
 
   void controlListIsSortedAndChoosesTheControl() {
@@ -168,6 +261,7 @@ class InspectorTest : public QObject {
     TfrmProp& p = *w.inspector();
     enter(p, "Name");
     QTest::keyClicks(cellEditor(p), "Dlg1");  // the whole text was selected on entering
+    QTest::keyClick(cellEditor(p), Qt::Key_Tab);
     QCOMPARE(QString::fromStdString(dialog->name()), QString("Dlg1"));
     Control* inDialog = place(w, Tool::Button, dialog->left() + 10, dialog->top() + 30);
     QCOMPARE(inDialog->parent(), dialog);
@@ -285,7 +379,7 @@ class InspectorTest : public QObject {
       }();
       return press(d, ed.BitBtn2);
     };
-    QTest::keyClick(p.cmbItems->text, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(u.answered([&] { QTest::keyClick(p.cmbItems->text, Qt::Key_Return, Qt::ControlModifier); }));
     QCOMPARE(held, 1);  // the magnifier waits while the editor is open
     QCOMPARE(w.zoom()->held, 0);
     QCOMPARE(items(), (std::vector<std::string>{"One", "", "Three"}));
@@ -297,7 +391,7 @@ class InspectorTest : public QObject {
       return press(d, ed.BitBtn1);
     };
     enter(p, "Items");
-    p.cmbItems->button->click();
+    QVERIFY(u.answered([&] { p.cmbItems->button->click(); }));
     QCOMPARE(items(), (std::vector<std::string>{"One", "", "Three"}));
     // Enter hands the focus back to the grid.
     enter(p, "Items");
@@ -324,7 +418,7 @@ class InspectorTest : public QObject {
       enter(p, "Bitmap");
       QVERIFY(p.cmbBitmap->isVisible());
       QCOMPARE(p.cmbBitmap->text->text(), QString("(Bitmap)"));
-      p.cmbBitmap->button->click();
+      QVERIFY(u.answered([&] { p.cmbBitmap->button->click(); }));
     };
     auto click = [](TfrmBmpEd& ed, int col, int row, Qt::MouseButton b = Qt::LeftButton) {
       QTest::mouseClick(ed.stgBits, b, {}, BitGrid::cellCentre(col, row));

@@ -227,7 +227,7 @@ class MainWindowTest : public QObject {
     User u;
     MainWindow w(start());
     w.show();
-    UiHooks::modal = [](QDialog& d) {
+    u.dialog = [](QDialog& d) {
       if (auto* o = qobject_cast<OptionsDialog*>(&d)) {
         if (o->rbtGreen->isChecked()) o->rbtWhite->setChecked(true);
         o->fedCControls->setText("/opt/cc/CControls.c");

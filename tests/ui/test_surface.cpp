@@ -86,10 +86,11 @@ class SurfaceTest : public QObject {
     click(v, at(c, 10, 5), Qt::ShiftModifier);
     QCOMPARE(w.designer().selectedControl(), c);
 
-    // A right press keeps the selection; the release opens the context menu and the magnifier waits.
+    // A right click keeps the marks and inspects the control under the pointer; the release opens
+    // the context menu and the magnifier waits.
     const int heldBefore = w.zoom()->held;
     click(v, at(b, 3, 3), {}, Qt::RightButton);
-    QCOMPARE(w.designer().selectedControl(), c);
+    QCOMPARE(w.designer().selectedControl(), b);
     QVERIFY(a->selected && b->selected && c->selected);
     QMenu* menu = window(w)->surface()->popMenu();
     QVERIFY(menu->isVisible());
@@ -132,6 +133,35 @@ class SurfaceTest : public QObject {
     QCOMPARE(w.designer().currentForm()->screen().children().front().get(), a);
     window(w)->surface()->item("mnuBringtoFront")->trigger();
     QCOMPARE(w.designer().currentForm()->screen().children().back().get(), a);
+  }
+
+  void contextMenuActsOnTheControlUnderThePointer() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    FormView* v = view(w);
+    FormDocument& form = *w.designer().currentForm();
+    Control* button = place(w, Tool::Button, 10, 10);
+    Control* label = place(w, Tool::Label, 10, 60);
+    Control* other = place(w, Tool::CheckBox, 10, 100);
+    const std::string buttonName = button->name();
+    QCOMPARE(w.designer().selectedControl(), other);
+    auto menuOn = [&](Control* c, const char* item) {
+      click(v, at(c, 3, 3), {}, Qt::RightButton);
+      QCOMPARE(w.designer().selectedControl(), c);
+      window(w)->surface()->item(item)->trigger();
+      window(w)->surface()->popMenu()->hide();
+    };
+    menuOn(button, "mnuBringtoFront");
+    QCOMPARE(form.screen().children().back().get(), button);
+    menuOn(other, "mnuSendtoBack");
+    QCOMPARE(form.screen().children().front().get(), other);
+    // The inspector shows the right-clicked control, and Delete removes it, not the one inspected before.
+    click(v, at(label, 2, 2));
+    menuOn(button, "mnuDelete");
+    QVERIFY(!form.findComponent(buttonName));
+    QCOMPARE(form.screen().children().size(), size_t(2));
   }
 
   void movingAndSizingWithTheMouse() {

@@ -18,7 +18,7 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-#include "app/UiHooks.h"
+#include "UiTest.h"
 #include "documents/FormWindow.h"
 #include "documents/Surface.h"
 #include "editors/ItemsEditor.h"
@@ -30,36 +30,9 @@
 
 using namespace tw;
 using namespace tw::ui;
+using namespace tw::ui::test;
 
 namespace {
-
-// Message boxes answered from a queue (else with their default button); the new-project dialog
-// given PToolboxLib.
-struct User {
-  std::vector<Message> asked;
-  std::deque<MsgButton> answers;
-  QString itemsTyped;  // what the items editor is given before its OK
-  User() {
-    UiHooks::message = [this](const Message& m) {
-      asked.push_back(m);
-      if (answers.empty()) return m.defaultButton;
-      MsgButton b = answers.front();
-      answers.pop_front();
-      return b;
-    };
-    UiHooks::modal = [this](QDialog& d) {
-      if (auto* np = qobject_cast<NewProjectDialog*>(&d)) np->cmbLib->setCurrentIndex(kLibPToolbox - 1);
-      if (auto* items = qobject_cast<TfrmItemsEd*>(&d)) items->memItems->setPlainText(itemsTyped);
-      return int(QDialog::Accepted);
-    };
-  }
-  ~User() {
-    UiHooks::message = nullptr;
-    UiHooks::modal = nullptr;
-  }
-};
-
-void trigger(MainWindow& w, const char* action) { w.findChild<QAction*>(action)->trigger(); }
 
 QPoint at(const Control* c, int x = 1, int y = 1) {
   for (const Control* p = c; p; p = p->parent()) x += p->left(), y += p->top();
@@ -136,7 +109,7 @@ class UndoTest : public QObject {
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
 
     // The items follow the current form's history.
-    trigger(w, "mnuFileNewProject");
+    newProject(w, u, 2);
     place(w, Tool::Button, 20, 20);
     QCOMPARE(undo->text(), QString("&Undo Place Button"));
     QVERIFY(undo->isEnabled() && undoButton->isEnabled());
@@ -166,7 +139,7 @@ class UndoTest : public QObject {
     User u;
     MainWindow w({(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR});
     show(w);
-    trigger(w, "mnuFileNewProject");
+    newProject(w, u, 2);
     FormDocument& form = *w.designer().currentForm();
     FormView* v = w.windowOf(&form)->view();
     QAction* undo = action(w, "mnuEditUndo");
@@ -228,7 +201,7 @@ class UndoTest : public QObject {
     User u;
     MainWindow w({(dir_.path() + "/options.ini").toStdString(), TW_DATA_DIR});
     show(w);
-    trigger(w, "mnuFileNewProject");
+    newProject(w, u, 2);
     FormDocument& form = *w.designer().currentForm();
     TfrmProp& p = *w.inspector();
     QAction* undo = action(w, "mnuEditUndo");
@@ -253,8 +226,11 @@ class UndoTest : public QObject {
     const std::string listed = fileText(form);
     enter(p, "Items");
     QVERIFY(p.cmbItems->isVisible());
-    u.itemsTyped = "North\nSouth\nEast";
-    emit p.cmbItems->ellipsis();
+    u.dialog = [](QDialog& d) {
+      if (auto* items = qobject_cast<TfrmItemsEd*>(&d)) items->memItems->setPlainText("North\nSouth\nEast");
+      return int(QDialog::Accepted);
+    };
+    QVERIFY(u.answered([&] { p.cmbItems->button->click(); }));
     QCOMPARE(undo->text(), QString("&Undo Edit Items"));
     const std::string edited = fileText(form);
     QVERIFY(edited != listed);

@@ -1,5 +1,7 @@
 #include "Designer.h"
 
+#include "ItemLines.h"
+
 #include "Alignment.h"
 #include "ControlStream.h"
 #include "Sheet.h"
@@ -407,11 +409,10 @@ bool Designer::setItems(const std::vector<std::string>& list) {
   if (!selControl_) return false;
   const PropInfo* p = selControl_->property("Items");
   if (!p) return false;
-  for (const auto& item : list)
-    if (std::string why = textError(item); !why.empty()) {
-      messages.error(why);
-      return false;
-    }
+  if (auto refused = refusedItem(list)) {
+    messages.error(refused->why);
+    return false;
+  }
   p->set(*selControl_, PropValue(list));  // through the setter: a menu's height follows
   return true;
 }

@@ -1,5 +1,7 @@
 #include "ItemLines.h"
 
+#include "Sheet.h"
+
 namespace tw {
 
 std::vector<std::string> itemLines(std::string_view text) {
@@ -32,5 +34,11 @@ std::string itemText(const std::vector<std::string>& items) {
 }
 
 std::string itemCountText(size_t count) { return std::to_string(count) + " items"; }
+
+std::optional<RefusedItem> refusedItem(const std::vector<std::string>& items) {
+  for (size_t i = 0; i < items.size(); ++i)
+    if (std::string why = textError(items[i]); !why.empty()) return RefusedItem{i, std::move(why)};
+  return std::nullopt;
+}
 
 }  // namespace tw

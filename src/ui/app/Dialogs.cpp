@@ -37,7 +37,7 @@ NewProjectDialog::NewProjectDialog(QWidget* parent) : QDialog(parent) {
 
 bool NewProjectDialog::ask(int& library) {
   cmbLib->setCurrentIndex(library == 1 || library == 2 ? library - 1 : -1);
-  if (runModal(*this) != QDialog::Accepted) return false;
+  if (exec() != QDialog::Accepted) return false;
   library = cmbLib->currentIndex() + 1;
   return true;
 }
@@ -90,7 +90,7 @@ bool OptionsDialog::run() {
   rbtWhite->setChecked(white);
   rbtGreen->setChecked(!white);
   fedCControls->setText(qs(options_.readString("Code", "CControlsPath", "")));
-  if (runModal(*this) != QDialog::Accepted) return false;
+  if (exec() != QDialog::Accepted) return false;
   options_.writeBool("Design", "FormWhite", rbtWhite->isChecked());
   options_.writeString("Code", "CControlsPath", ss(fedCControls->text()));
   options_.save(path_);

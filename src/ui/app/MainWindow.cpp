@@ -115,6 +115,8 @@ MainWindow::MainWindow(const StartOptions& start)
 }
 
 MainWindow::~MainWindow() {
+  // A cell editor losing the focus as the windows go would apply its text to a designer that is gone.
+  if (inspector_) inspector_->discardOpenEditor();
   // The work area signals activations while its windows are destroyed; this window is half gone by then.
   disconnect(mdi_, nullptr, this, nullptr);
   for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_})
@@ -860,7 +862,7 @@ void MainWindow::showHelp(int topic) { help()->showTopic(topic); }
 void MainWindow::about() {
   holdZoom(true);
   AboutBox box(this);
-  runModal(box);
+  box.exec();
   holdZoom(false);
 }
 

@@ -46,7 +46,7 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   Designer& designer() { return designer_; }
-  Messages& messages() { return messages_; }
+  UiMessages& messages() { return messages_; }
   const std::string& projectName() const { return projectName_; }
   const std::string& projectFile() const { return projectFile_; }
   const std::string& optionsPath() const { return optionsPath_; }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace tw::ui {
 
@@ -10,7 +11,24 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(
 std::string ss(const QString& s) { return s.toUtf8().toStdString(); }
 
 MsgButton UiMessages::show(const Message& m) {
-  if (UiHooks::message) return UiHooks::message(m);
+  if (inputDepth_ == 0) return showNow(m);
+  if (m.buttons != kOk) {
+    qWarning("A question was asked inside an input handler and answered with its default: %s", m.text.c_str());
+    return m.defaultButton;
+  }
+  if (waiting_.empty()) QTimer::singleShot(0, parent_, [this] { showWaiting(); });
+  waiting_.push_back(m);
+  return kOk;
+}
+
+void UiMessages::showWaiting() {
+  // A box shown here may let more messages be raised; they wait for the next turn.
+  std::vector<Message> now;
+  now.swap(waiting_);
+  for (const Message& m : now) showNow(m);
+}
+
+MsgButton UiMessages::showNow(const Message& m) {
   QMessageBox box(parent_);
   box.setWindowTitle(qs(m.caption));
   box.setText(qs(m.text));
@@ -57,11 +75,6 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogInfo& 
   }
   if (!chosen || chosen->empty()) return std::nullopt;
   return withDefaultExtension(*chosen, dialog);
-}
-
-int runModal(QDialog& dialog) {
-  if (UiHooks::modal) return UiHooks::modal(dialog);
-  return dialog.exec();
 }
 
 }  // namespace tw::ui

@@ -230,7 +230,7 @@ void GenerateDialog::run() {
   // Without a window manager a maximized window keeps its size: give it the screen's work area too.
   if (QScreen* s = main_.screen()) setGeometry(s->availableGeometry());
   setWindowState(windowState() | Qt::WindowMaximized);
-  runModal(*this);
+  exec();
 }
 
 std::vector<const FormDocument*> GenerateDialog::openForms() const {

@@ -175,6 +175,7 @@ Surface::Target Surface::addressed(QPoint p) {
 }
 
 bool Surface::eventFilter(QObject* watched, QEvent* e) {
+  UiMessages::InputScope input(main_.messages());
   switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -205,6 +206,7 @@ void Surface::press(QMouseEvent* e) {
   const Qt::MouseButton button = e->button();
   if (grabbed_ || (button != Qt::LeftButton && button != Qt::RightButton)) return;
   Designer& d = main_.designer();
+  if (main_.inspector()) main_.inspector()->commitOpenEditor();  // a name typed in the inspector goes to its control first
   if (d.currentForm() != &form_) main_.formActivated(form_);
   const QPoint p = e->position().toPoint();
   grab_ = addressed(p);
@@ -258,7 +260,9 @@ void Surface::release(QMouseEvent* e) {
   grab_ = {};
   const QPoint p = e->position().toPoint();
   const bool right = e->button() == Qt::RightButton;
-  const bool rightOnly = right && e->buttons() == Qt::NoButton && !(e->modifiers() & kShiftCtrl);
+  // The state after the release: a right release alone is no longer "the right button alone", so it
+  // inspects the control under the pointer, which the context menu then acts on.
+  const bool rightOnly = e->buttons() == Qt::RightButton && !(e->modifiers() & kShiftCtrl);
   Designer& d = main_.designer();
   if (t.kind != Target::Face && t.kind != Target::Screen && !alive(t.control)) return forgetDrag();
   switch (t.kind) {

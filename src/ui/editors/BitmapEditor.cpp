@@ -96,7 +96,7 @@ bool TfrmBmpEd::edit(std::string& stringBits, int width, int height) {
   const int h = gridH > 104 ? gridH : this->height();
   setFixedSize(gridW + 80, h);
   panBotones->setGeometry(gridW, 0, 80, h);
-  const bool ok = runModal(*this) == QDialog::Accepted;
+  const bool ok = exec() == QDialog::Accepted;
   if (ok) stringBits = bits_.write();
   stgBits->setBits(nullptr);
   bits_ = BitmapGrid(0, 0);

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -13,7 +15,7 @@
 
 namespace tw::ui {
 
-TfrmItemsEd::TfrmItemsEd(QWidget* parent) : QDialog(parent) {
+TfrmItemsEd::TfrmItemsEd(QWidget* parent, UiMessages& messages) : QDialog(parent), messages_(messages) {
   setObjectName("frmItemsEd");
   setWindowTitle("Items editor");
   setFixedSize(198, 224);
@@ -43,7 +45,18 @@ TfrmItemsEd::TfrmItemsEd(QWidget* parent) : QDialog(parent) {
     lblLineas->setText(qs(itemCountText(itemLines(ss(memItems->toPlainText())).size())));
   });
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn2, &QPushButton::clicked, this, &TfrmItemsEd::okClicked);
+}
+
+void TfrmItemsEd::okClicked() {
+  auto refused = refusedItem(itemLines(ss(memItems->toPlainText())));
+  if (!refused) return accept();
+  QTextCursor line(memItems->document()->findBlockByNumber(int(refused->line)));
+  line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  memItems->setTextCursor(line);
+  memItems->setFocus();
+  UiMessages::InputScope input(messages_);  // the box waits until the click has returned
+  messages_.error(refused->why);
 }
 
 void TfrmItemsEd::showEvent(QShowEvent* e) {
@@ -56,7 +69,7 @@ void TfrmItemsEd::showEvent(QShowEvent* e) {
 bool TfrmItemsEd::edit(std::vector<std::string>& items) {
   memItems->setPlainText(qs(itemText(items)));
   memItems->setFocus();
-  if (runModal(*this) != QDialog::Accepted) return false;
+  if (exec() != QDialog::Accepted) return false;
   items = itemLines(ss(memItems->toPlainText()));
   return true;
 }

@@ -10,11 +10,14 @@ class QPushButton;
 
 namespace tw::ui {
 
+class UiMessages;
+
 class TfrmItemsEd : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmItemsEd(QWidget* parent);
-  // Shows the items one per line; on OK, items holds the edited lines and true is returned.
+  TfrmItemsEd(QWidget* parent, UiMessages& messages);
+  // Shows the items one per line; on OK, items holds the edited lines and true is returned. OK on
+  // a line that a form file cannot keep says why and keeps the dialog open with that line selected.
   bool edit(std::vector<std::string>& items);
 
   QLabel* lblLineas;        // "3 items"
@@ -24,6 +27,10 @@ class TfrmItemsEd : public QDialog {
 
  protected:
   void showEvent(QShowEvent*) override;
+
+ private:
+  void okClicked();
+  UiMessages& messages_;
 };
 
 }  // namespace tw::ui

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -25,7 +26,9 @@
 namespace tw::ui {
 namespace {
 
-// The value cell's in-place text editor reports every change of its text as it is typed.
+// The value cell's in-place text editor. Most rows apply their text as it is typed; a name is applied
+// when the cell is committed (Enter, Tab, leaving the cell), so that typing one does not rename the
+// control through every prefix on the way. Escape puts back the value the cell was entered with.
 class ValueDelegate : public QStyledItemDelegate {
  public:
   explicit ValueDelegate(TfrmProp& owner) : QStyledItemDelegate(&owner), owner_(owner) {}
@@ -34,10 +37,20 @@ class ValueDelegate : public QStyledItemDelegate {
     e->setObjectName("cellEditor");
     e->setFrame(false);
     TfrmProp* owner = &owner_;
-    owner->newCellVisit();
     const int row = index.row();
+    owner->beginCellVisit(row, e);
     QObject::connect(e, &QLineEdit::textEdited, owner, [owner, row](const QString& t) { owner->setEditText(row, t); });
     return e;
+  }
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    if (auto* e = qobject_cast<QLineEdit*>(editor)) owner_.commitCell(index.row(), e->text());
+  }
+
+ protected:
+  bool eventFilter(QObject* editor, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+      owner_.revertCell();
+    return QStyledItemDelegate::eventFilter(editor, e);
   }
 
  private:
@@ -107,7 +120,11 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
   stgProperties->setSelectionBehavior(QAbstractItemView::SelectItems);
   stgProperties->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                                  QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
-  stgProperties->setItemDelegateForColumn(1, new ValueDelegate(*this));
+  auto* delegate = new ValueDelegate(*this);
+  stgProperties->setItemDelegateForColumn(1, delegate);
+  connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this](QWidget* e) {
+    if (e == openEditor_) openEditor_ = nullptr;
+  });
   lay->addWidget(stgProperties, 1);
 
   // The overlay editors belong to the window and are laid over the value cell.
@@ -124,6 +141,7 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
     o->installEventFilter(this);
 
   connect(cmbForms, &QComboBox::activated, this, [this](int index) {
+    UiMessages::InputScope input(main_.messages());
     Designer& d = main_.designer();
     FormDocument* form = d.currentForm();
     if (!form || index < 0) return;
@@ -153,15 +171,16 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
     const QString text = cmbBoolean->itemText(index);
     if (QTableWidgetItem* item = stgProperties->item(row, 1)) item->setText(text);
     newCellVisit();
-    setEditText(row, text);
+    apply(rowName(row), ss(text));
   });
   for (EllipsisEdit* ed : {cmbItems, cmbBitmap})
     connect(ed, &EllipsisEdit::done, this, [this, ed] {
       ed->hide();
       stgProperties->setFocus();
     });
-  connect(cmbItems, &EllipsisEdit::ellipsis, this, &TfrmProp::editItems);
-  connect(cmbBitmap, &EllipsisEdit::ellipsis, this, &TfrmProp::editBitmap);
+  // The editors open once the key or click that asked for them has returned.
+  connect(cmbItems, &EllipsisEdit::ellipsis, this, &TfrmProp::editItems, Qt::QueuedConnection);
+  connect(cmbBitmap, &EllipsisEdit::ellipsis, this, &TfrmProp::editBitmap, Qt::QueuedConnection);
   auto replace = [this] {
     if (entered_ < 0) return;
     if (cmbBoolean->isVisible()) placeOver(cmbBoolean, entered_, 17);
@@ -174,7 +193,7 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
 }
 
 TfrmItemsEd* TfrmProp::itemsEditor() {
-  if (!itemsEd_) itemsEd_ = new TfrmItemsEd(&main_);
+  if (!itemsEd_) itemsEd_ = new TfrmItemsEd(&main_, main_.messages());
   return itemsEd_;
 }
 
@@ -207,6 +226,7 @@ void TfrmProp::fillForms() {
 }
 
 void TfrmProp::refresh() {
+  commitOpenEditor();  // its rows are about to be replaced
   filling_ = true;
   hideEditors();
   fillForms();
@@ -290,18 +310,72 @@ void TfrmProp::enterCell(int row) {
   cmbBoolean->setFocus();
 }
 
+void TfrmProp::beginCellVisit(int row, QLineEdit* editor) {
+  newCellVisit();
+  Designer& d = main_.designer();
+  openEditor_ = editor;
+  visitForm_ = d.selectedForm();
+  visitControl_ = d.selectedControl();
+  visitRow_ = row;
+  lastApplied_ = true;
+  visitStart_ = visitForm_ ? d.valueText(rowName(row)) : std::string();
+}
+
+void TfrmProp::discardOpenEditor() {
+  visitForm_ = nullptr;  // what the editor still reports is for no one
+  if (QPointer<QLineEdit> ed = openEditor_)
+    emit stgProperties->itemDelegateForColumn(1)->closeEditor(ed, QAbstractItemDelegate::NoHint);
+  openEditor_ = nullptr;
+}
+
+bool TfrmProp::visitCurrent() const {
+  const Designer& d = main_.designer();
+  return visitForm_ && d.selectedForm() == visitForm_ && d.selectedControl() == visitControl_;
+}
+
+void TfrmProp::commitOpenEditor() {
+  if (!openEditor_) return;
+  QAbstractItemDelegate* delegate = stgProperties->itemDelegateForColumn(1);
+  QPointer<QLineEdit> ed = openEditor_;
+  emit delegate->commitData(ed);
+  if (ed) emit delegate->closeEditor(ed, QAbstractItemDelegate::NoHint);
+  openEditor_ = nullptr;
+}
+
 void TfrmProp::setEditText(int row, const QString& text) {
   const std::string name = rowName(row);
-  const std::string typed = ss(text);
-  if (name.empty()) return;
+  if (name.empty() || name == "Name") return;  // a name waits for the commit
+  apply(name, ss(text));
+}
+
+void TfrmProp::apply(const std::string& name, const std::string& typed) {
+  UiMessages::InputScope input(main_.messages());
   Designer& d = main_.designer();
   FormDocument* form = d.selectedForm();
   if (!form) return;
   beginStep(d, *form, "Change " + name, "cell " + std::to_string(cellVisit_) + " " + name);
-  const bool applied = d.applyTyped(name, typed);
+  lastApplied_ = d.applyTyped(name, typed);
   commitStep(d, *form);
   main_.updateUndo();
-  if (applied) afterChange(name, typed);
+  if (lastApplied_) afterChange(name, typed);
+}
+
+void TfrmProp::commitCell(int row, const QString& text) {
+  const std::string name = rowName(row);
+  if (name.empty() || !visitCurrent()) return;  // the cell's object is no longer inspected
+  const bool isName = name == "Name";
+  if (isName && ss(text) != main_.designer().valueText(name)) apply(name, ss(text));
+  // The committed cell shows what the object holds (a refused name shows the old one); a text that
+  // was not applied stays in the cell beside the value the object kept.
+  if (QTableWidgetItem* item = stgProperties->item(row, 1))
+    item->setText(isName || lastApplied_ ? qs(main_.designer().valueText(name)) : text);
+}
+
+void TfrmProp::revertCell() {
+  const std::string name = rowName(visitRow_);
+  if (name.empty() || name == "Name" || !visitCurrent()) return;
+  // Typed back to where the visit began, the visit's step holds no change and leaves the history.
+  if (main_.designer().valueText(name) != visitStart_) apply(name, visitStart_);
 }
 
 void TfrmProp::afterChange(const std::string& row, const std::string& typed) {
