@@ -183,7 +183,8 @@ QPoint inWindow(QWidget* w, QPoint p) { return w->isWindow() ? p : w->mapTo(w->w
 bool usable(QWidget* w) { return w && w->isVisible() && w->isEnabled() && windowOf(w); }
 
 void click(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}, bool twice = false) {
-  if (!usable(w)) return;
+  // A point off the window (a control moved far away) cannot be clicked.
+  if (!usable(w) || !w->window()->rect().contains(inWindow(w, p))) return;
   QWindow* win = windowOf(w);
   if (twice)
     QTest::mouseDClick(win, b, m, inWindow(w, p));
