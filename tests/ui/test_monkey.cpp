@@ -73,11 +73,13 @@ const Replay kRegressions[] = {
 char g_where[256] = "monkey: not started\n";
 std::atomic<long> g_progress{0};
 
+// An event number past the last one stands for the designer's start-up and its closing.
 void setWhere(const char* project, unsigned long long seed, int event, int events) {
+  const char* when = event < 0 ? "while opening the project" : event >= events ? "while closing the designer" : "";
   std::snprintf(g_where, sizeof g_where,
-                "monkey: died in project %s, seed %llu, at event %d of %d (replay: test_monkey --project %s "
+                "monkey: died in project %s, seed %llu, at event %d of %d %s(replay: test_monkey --project %s "
                 "--seed %llu --events %d)\n",
-                project, seed, event, events, project, seed, event + 1);
+                project, seed, event, events, when, project, seed, std::clamp(event + 1, 0, events));
   ++g_progress;
 }
 
@@ -671,6 +673,7 @@ bool runOne(const std::string& project, unsigned long long seed, int events, boo
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    setWhere(project.c_str(), seed, events, events);
   }
   QDir::setCurrent(QDir::tempPath());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
