@@ -61,11 +61,13 @@ struct Replay {
 };
 const Replay kRegressions[] = {
     // A value the inspector refuses: the error box ran inside the cell editor's own textEdited, the
-    // editor was deleted while the box was open, and its key press went on in freed memory.
-    {"ccontrols", 2, 300, "letters in a number cell (\"8b\" in Width, event 79)"},
-    {"ptoolbox", 6, 300, "a name that another control has (event 33)"},
-    {"new", 6, 300, "an emoji in a number cell of a new project (event 42)"},
-    {"ccontrols", 4, 300, "a name emptied with Backspace (event 43)"},
+    // editor was deleted while the box was open, and its key press went on in freed memory. The
+    // events are where each run died then.
+    {"ccontrols", 9, 300, "letters in a number cell (\"6q\" in Left, event 36)"},
+    {"ptoolbox", 7, 300, "letters in a number cell (\"yg\" in Left, event 181)"},
+    {"ptoolbox", 5, 300, "an emoji in a number cell (Top, event 13)"},
+    {"new", 6, 300, "an emoji in a number cell of a new project (MaxChars, event 70)"},
+    {"ccontrols", 2, 300, "a name that is no identifier (\"--\", event 94)"},
 };
 
 // ---- Where the run is, for the report of a crash or a hang (written from a signal handler).
