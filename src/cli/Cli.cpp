@@ -1,10 +1,13 @@
 #include "Cli.h"
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <ostream>
 
 #include "Commands.h"
+#include "ini/FileIO.h"
+#include "ini/IniFile.h"
 
 namespace tw {
 namespace {
@@ -47,8 +50,22 @@ const std::map<std::string, Command>& commands() {
 
 bool isCliInvocation(const std::vector<std::string>& args) {
   if (args.empty()) return false;
-  return args[0] == "--help" || args[0] == "-h" || args[0] == "--version" || commands().count(args[0]) > 0 ||
-         (args[0].size() > 1 && args[0][0] == '-');
+  const std::string& word = args[0];
+  if (word == "--help" || word == "-h" || word == "--version" || commands().count(word) > 0 ||
+      (word.size() > 1 && word[0] == '-'))
+    return true;
+  auto endsWith = [&](std::string_view ext) {
+    return word.size() >= ext.size() && sameText(std::string_view(word).substr(word.size() - ext.size()), ext);
+  };
+  return !(endsWith(".twp") || endsWith(".twk") || fileExists(word));
+}
+
+bool designerHasDisplay(const std::vector<std::string>& args) {
+  for (const char* var : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* v = std::getenv(var); v && *v) return true;
+  for (const std::string& a : args)
+    if (a == "-platform" || a == "--platform" || a.rfind("-platform=", 0) == 0) return true;
+  return false;
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

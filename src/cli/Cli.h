@@ -9,8 +9,13 @@ namespace tw {
 // Exit statuses of every subcommand.
 enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitBadInput = 2, kExitRefused = 3 };
 
-// True when the arguments ask for a subcommand (or --help/--version) rather than the designer.
+// True when the arguments ask for a subcommand (or --help/--version) rather than the designer. A first
+// word that is neither a command nor a file for the designer (FILE.twp, FILE.twk or an existing file)
+// is a mistyped command: it is reported as one, not opened.
 bool isCliInvocation(const std::vector<std::string>& args);
+
+// Whether the designer has somewhere to show its window: a display, or a platform chosen explicitly.
+bool designerHasDisplay(const std::vector<std::string>& args);
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tw

@@ -8,6 +8,7 @@
 #include "graphics/Fonts.h"
 #include "ini/FileIO.h"
 #include "ini/IniFile.h"
+#include "model/Family.h"
 #include "model/FormDocument.h"
 #include "model/Project.h"
 
@@ -40,6 +41,12 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   std::string why;
   if (!ini.load(path, &why)) {
     err << "tarnowick generate: " << why << "\n";
+    return kExitBadInput;
+  }
+  // No generator writes for another library: its code would be empty of every control.
+  if (int lib = ini.readInteger("Project", "Lib", 1); !familyFor(lib)) {
+    err << "tarnowick generate: " << path << ": not a project of a known control library (Project/Lib is " << lib
+        << "; 1 is CControls, 2 PToolboxLib)\n";
     return kExitBadInput;
   }
   OpenedProject opened = readProject(ini, path, kWhite);

@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "Commands.h"
 #include "FormLoading.h"
+#include "Output.h"
 #include "graphics/Fonts.h"
 #include "graphics/Png.h"
 #include "model/FormPicture.h"
@@ -40,7 +41,8 @@ int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream&
                                             : screenPicture(*loaded.form, handheldFonts());
   if (scale > 1) picture = picture.scaled(scale);
   std::string why;
-  if (!writePng(p.options["--out"], picture, &why)) {
+  const std::vector<uint8_t> png = encodePng(picture);
+  if (!writeOutput(p.options["--out"], std::string_view(reinterpret_cast<const char*>(png.data()), png.size()), &why)) {
     err << "tarnowick render: " << why << "\n";
     return kExitBadInput;
   }

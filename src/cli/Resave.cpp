@@ -4,6 +4,8 @@
 #include "Cli.h"
 #include "Commands.h"
 #include "FormLoading.h"
+#include "Output.h"
+#include "ini/IniFile.h"
 #include "model/FormFile.h"
 
 namespace tw {
@@ -19,7 +21,7 @@ int runResave(const std::vector<std::string>& args, std::ostream&, std::ostream&
   LoadedForm loaded = loadFormForCli(p.positional[0], err);
   if (!loaded.form) return kExitBadInput;
   std::string why;
-  if (!saveForm(*loaded.form, p.options["--out"], &why)) {
+  if (!writeOutput(p.options["--out"], formToIni(*loaded.form).serialize(), &why)) {
     err << "tarnowick resave: " << why << "\n";
     return kExitBadInput;
   }

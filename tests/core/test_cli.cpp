@@ -61,3 +61,63 @@ TEST(Cli, ResaveReportsBadInputAndKeepsTheOldFile) {
     EXPECT_EQ(*readWholeFile(ro + "/old.twk"), "old");
   }
 }
+
+TEST(Cli, AMistypedCommandIsAUsageErrorAndTheDesignerNeedsADisplay) {
+  TempDir dir;
+  const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + std::string(TW_EXE);
+  CmdResult typo = runCommand(noDisplay + " chek " + dir.path + "/x.twp");
+  EXPECT_EQ(typo.status, 1) << typo.output;
+  EXPECT_NE(typo.output.find("unknown command or option 'chek'"), std::string::npos) << typo.output;
+  EXPECT_NE(typo.output.find("Commands:\n  generate"), std::string::npos);
+  // A file for the designer, or none: one line, no abort, nothing left behind.
+  for (const std::string& args : {std::string(), dir.path + "/x.twp"}) {
+    CmdResult r = runCommand("cd " + dir.path + " && " + noDisplay + " " + args);
+    EXPECT_EQ(r.status, 1) << r.output;
+    EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+    EXPECT_NE(r.output.find("no display"), std::string::npos) << r.output;
+  }
+  EXPECT_TRUE(dir.list().empty());
+}
+
+TEST(Cli, OutputIntoAFifoOrDeviceIsStreamedAndNeverReplaced) {
+  TempDir dir;
+  const std::string in = dir.path + "/in.twk", plain = dir.path + "/plain.twk", fifo = dir.path + "/fifo";
+  writeText(in, "[FORM]\nName=Main\nLib=1\n[B]\nControl=Button\nName=B\n");
+  ASSERT_EQ(run("resave " + in + " --out " + plain).status, 0);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The reader gives up after a while, so a command that replaces the FIFO fails rather than hangs.
+  CmdResult r = runCommand("timeout 20 cat " + fifo + " > " + dir.path + "/read.twk & reader=$!; " + TW_EXE +
+                           " resave " + in + " --out " + fifo + "; status=$?; wait $reader; exit $status");
+  EXPECT_EQ(r.status, 0) << r.output;
+  struct stat st;
+  ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(readWholeFile(dir.path + "/read.twk"), readWholeFile(plain));
+
+  // Standard output is a pipe here: the picture comes through it. (Named through /proc rather than
+  // /dev/stdout: should this ever regress, nothing can be renamed over /proc, while /dev is writable by root.)
+  CmdResult png = run("render " + in + " --out /proc/self/fd/1");
+  EXPECT_EQ(png.status, 0);
+  EXPECT_EQ(png.output.rfind("\x89PNG", 0), 0u);
+
+  const std::string folder = dir.path + "/folder";
+  makeDir(folder);
+  CmdResult refused = run("render " + in + " --out " + folder);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.output.find("it is a folder"), std::string::npos) << refused.output;
+  EXPECT_TRUE(isDirectory(folder));
+}
+
+TEST(Cli, RadiiAtTheEndsOfTheIntegersDrawWithoutOverflow) {
+  TempDir dir;
+  const std::string in = dir.path + "/in.twk";
+  writeText(in,
+            "[FORM]\nName=Main\nLib=1\n[S]\nControl=Switch\nName=S\nEdge=-2147483648\nState=1\n"
+            "[B]\nControl=Button\nName=B\nEdge=2147483647\nLine=2\nTop=40\n");
+  CmdResult r = run("render " + in + " --out " + dir.path + "/x.png");
+  EXPECT_EQ(r.status, 0) << r.output;
+  ASSERT_EQ(run("resave " + in + " --out " + dir.path + "/out.twk").status, 0);
+  const std::string saved = *readWholeFile(dir.path + "/out.twk");
+  EXPECT_NE(saved.find("Edge=-2147483648\r\n"), std::string::npos);  // kept as the file had it
+  EXPECT_NE(saved.find("Edge=2147483647\r\n"), std::string::npos);
+}

@@ -63,6 +63,17 @@ TEST(GenerateCommand, TargetsOptionsAndBadInput) {
   EXPECT_NE(empty.output.find("no open form"), std::string::npos);
   EXPECT_FALSE(isDirectory(dir.path + "/e"));
 
+  // A project of no known library would generate code without a control: refused, nothing written.
+  // The lowest hex pattern is read without overflowing on its sign.
+  for (const char* lib : {"3", "0", "-0x80000000"}) {
+    writeText(dir.path + "/Odd.twp", std::string("[Project]\r\nLib=") + lib + "\r\n[ActiveForms]\r\nForm0=F.twk\r\n");
+    writeText(dir.path + "/F.twk", "[FORM]\r\nName=F\r\nLib=1\r\n[B]\r\nControl=Button\r\nName=B\r\n");
+    Outcome odd = generate(dir.path + "/Odd.twp --out " + dir.path + "/o");
+    EXPECT_EQ(odd.status, 2) << lib << ": " << odd.output;
+    EXPECT_NE(odd.output.find("not a project of a known control library"), std::string::npos) << odd.output;
+    EXPECT_FALSE(isDirectory(dir.path + "/o"));
+  }
+
   // An output folder that cannot be made is bad input.
   writeText(dir.path + "/file", "");
   EXPECT_EQ(generate(kPt + " --out " + dir.path + "/file/sub").status, 2);

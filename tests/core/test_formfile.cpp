@@ -1,6 +1,7 @@
 // Form files of both libraries: records written and read back, defaults, and bad input.
 #include <gtest/gtest.h>
 
+#include "DesignSession.h"
 #include "TestFiles.h"
 #include "ccontrols/CCBitmap.h"
 #include "ccontrols/CCButton.h"
@@ -17,7 +18,9 @@
 #include "ini/IniFile.h"
 #include "model/Family.h"
 #include "model/FormDocument.h"
+#include "model/ControlStream.h"
 #include "model/FormFile.h"
+#include "model/Project.h"
 #include "ptoolbox/PTButton.h"
 #include "ptoolbox/PTCheckBox.h"
 #include "ptoolbox/PTDialog.h"
@@ -353,21 +356,103 @@ TEST(FormFile, OpeningChecksNameAndLibrary) {
   EXPECT_TRUE(o.error.empty());  // ignored without a word
 }
 
-TEST(FormFile, BadNamesAreRefusedAndTheRestStillLoads) {
+TEST(FormFile, RecordsWithRefusedNamesAreKeptUnderFreshNames) {
   IniFile ini;
   ini.parse("[FORM]\nName=F\nLib=1\n[B1]\nControl=Button\nName=B1\n[b1]\nControl=Label\n[B2]\nControl=Button\n"
             "Name=my button\n[B3]\nControl=Button\nName=panScreen\n[B4]\nControl=Button\nName=b4\n"
             "[B1]\nControl=Label\n[Self]\nControl=Dialog\nName=Self\nParent=Self\n[Kid]\nControl=Button\n"
-            "Name=Kid\nParent=Self\n[B5]\nControl=Label\nName=B1\n");
+            "Name=Kid\nParent=Self\n[B5]\nControl=Label\nName=B1\nContent=kept\n[form]\nControl=Edit\n"
+            "Name=Form\n[Dup]\nControl=Dialog\nName=Self\n[Kid2]\nControl=Button\nName=Kid2\nParent=Self\n"
+            "[E]\nControl=Dialog\nName=\n[P]\nControl=Dialog\nName=panScreen\n[G1]\nControl=Button\nName=G1\n"
+            "[G2]\nControl=Button\nName=G2\nParent=panScreen\n");
   FormDocument f(kLibCControls, "F");
   std::vector<std::string> messages;
-  loadForm(f, ini, kWhite, &messages);
-  EXPECT_EQ(messages, (std::vector<std::string>{"'my button' is not a valid component name",
-                                                "A component named panScreen already exists",
-                                                "A component named B1 already exists"}));
-  EXPECT_EQ(f.controlCount(), 4);  // B1, b4, Self and Kid
+  int counter = 6;  // the designer's ControlCounter goes on from where it is
+  loadForm(f, ini, kWhite, &messages, &counter);
+  EXPECT_EQ(messages, (std::vector<std::string>{
+                          "'my button' is not a valid component name: the control was renamed Button7",
+                          "A component named panScreen already exists: the control was renamed Button8",
+                          "A component named Label already exists: the control was renamed Label9",
+                          "A component named B1 already exists: the control was renamed Label10",
+                          "'Form' is not a valid component name: the control was renamed Edit11",
+                          "A component named Self already exists: the control was renamed Dialog12",
+                          "'' is not a valid component name: the control was renamed Dialog13",
+                          "A component named panScreen already exists: the control was renamed Dialog14"}));
+  EXPECT_EQ(counter, 14);
+  EXPECT_EQ(f.controlCount(), 16);
+  EXPECT_EQ(f.findComponent("G1")->parent(), &f.screen());
+  EXPECT_EQ(f.findComponent("G2")->parent(), &f.screen());
   EXPECT_EQ(f.findComponent("Kid")->parent(), f.findComponent("Self"));
+  EXPECT_EQ(f.findComponent("Kid2")->parent(), f.findComponent("Dialog12"));  // follows the dialog read before it
   EXPECT_EQ(f.findComponent("Self")->parent(), &f.screen());
+  EXPECT_EQ(static_cast<TCCLabel*>(f.findComponent("Label10"))->content, "kept");
+  EXPECT_TRUE(f.partlyReadFile.empty());
+
+  // What was read under fresh names reads back whole, without a word.
+  messages.clear();
+  auto back = reload(f, &messages);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(dump(*back), dump(f));
+}
+
+TEST(FormFile, TheHeaderNameIsNoComponentName) {
+  DesignSession s(kLibPToolbox);
+  s.d.newForm();
+  Control* b = s.place(Tool::Button, 10, 10);
+  ASSERT_TRUE(b);
+  for (const char* name : {"Form", "FORM", "form"}) {
+    EXPECT_FALSE(s.d.setValue("Name", name));
+    EXPECT_EQ(s.lastMessage(), std::string("'") + name + "' is not a valid component name");
+  }
+  EXPECT_EQ(b->name(), "Button1");
+  EXPECT_FALSE(s.d.paste(writeControlPayload(*b, "fORM")));
+  EXPECT_EQ(s.lastMessage(), "'fORM' is not a valid component name");
+
+  // A file holding such a record still opens, with the header intact and the control renamed.
+  TempDir dir;
+  const std::string path = dir.path + "/F.twk";
+  writeText(path, "[FORM]\r\nName=F\r\nTitle=Kept\r\nLib=2\r\n[Form]\r\nControl=Button\r\nName=Form\r\nLeft=3\r\n");
+  OpenedForm o = openFormFile(path, kLibPToolbox, kWhite);
+  ASSERT_TRUE(o.form);
+  EXPECT_EQ(o.form->screen().title, "Kept");
+  ASSERT_EQ(o.form->controlCount(), 1);
+  EXPECT_EQ(o.form->screen().children()[0]->left(), 3);
+  std::string why;
+  ASSERT_TRUE(saveForm(*o.form, path, &why)) << why;
+  o = openFormFile(path, kLibPToolbox, kWhite);
+  ASSERT_TRUE(o.form);
+  EXPECT_EQ(o.form->screen().title, "Kept");
+  EXPECT_EQ(o.form->controlCount(), 1);
+  EXPECT_TRUE(o.messages.empty());
+}
+
+TEST(FormFile, AFilePartlyReadIsNeverSavedOver) {
+  TempDir dir;
+  const std::string path = dir.path + "/F.twk";
+  const std::string text = "[FORM]\r\nName=F\r\nLib=1\r\n[B]\r\nControl=Button\r\n[G]\r\nControl=GSI\r\n";
+  writeText(path, text);
+  OpenedForm o = openFormFile(path, kLibCControls, kWhite);
+  ASSERT_TRUE(o.form);
+  EXPECT_EQ(o.form->controlCount(), 1);
+  EXPECT_EQ(o.messages, std::vector<std::string>{
+                            "The control G is of the kind GSI, which this library does not have, and was not read"});
+  std::string why;
+  EXPECT_FALSE(saveForm(*o.form, path, &why));
+  EXPECT_EQ(why, path + " holds controls that were not read: save the form under another name");
+  EXPECT_FALSE(saveForm(*o.form, dir.path + "/../" + fileNamePart(dir.path) + "/F.twk", &why));  // same file
+  EXPECT_EQ(*readWholeFile(path), text);
+  EXPECT_TRUE(saveForm(*o.form, dir.path + "/Copy.twk", &why)) << why;
+
+  // Saved with its project, the form keeps its file and stays listed; the rest is saved.
+  Project p;
+  p.forms.push_back({std::move(o.form), true});
+  p.forms[0].form->screen().title = "changed";
+  EXPECT_FALSE(writeProjectFile(p, dir.path + "/P.twp", {}, saveFormsToTheirFiles(), &why));
+  EXPECT_EQ(why, path + " holds controls that were not read: save the form under another name");
+  EXPECT_EQ(*readWholeFile(path), text);
+  IniFile project;
+  ASSERT_TRUE(project.load(dir.path + "/P.twp"));
+  EXPECT_EQ(project.readString("ActiveForms", "Form0", ""), path);
 }
 
 TEST(FormFile, HostileInputLoadsQuicklyWithinBounds) {
@@ -375,7 +460,7 @@ TEST(FormFile, HostileInputLoadsQuicklyWithinBounds) {
                     "[G]\nControl=Button\nName=G\nLeft=2147483647\nTop=-2147483648\nWidth=2147483647\nHeight=99999999999\n"
                     "[Long]\nControl=Label\nName=Long\nContent=" +
                     std::string(1 << 20, 'x') + "\n";
-  for (int i = 0; i < 20000; ++i) big += "[D]\nControl=Button\nName=D\n";
+  for (int i = 0; i < 20000; ++i) big += "[D]\nControl=Button\nName=D\n";  // each read, under a fresh name
   big += std::string("\0\xff\x01[[]]==\r\r\n", 12);
   IniFile ini;
   ini.parse(big);
@@ -390,5 +475,6 @@ TEST(FormFile, HostileInputLoadsQuicklyWithinBounds) {
   EXPECT_EQ(g->width(), 32767);
   EXPECT_EQ(g->height(), 14);  // beyond 32 bits is no number: the default
   EXPECT_EQ(static_cast<TCCLabel*>(f.findComponent("Long"))->content.size(), size_t(1 << 20));
-  EXPECT_EQ(f.controlCount(), 4);
+  EXPECT_EQ(f.controlCount(), 20003);
+  EXPECT_TRUE(f.findComponent("Button19999"));
 }

@@ -37,6 +37,12 @@ TEST(Ini, IntegersReadDecimalAndHexAndFallBackToTheDefault) {
   EXPECT_EQ(ini.readInteger("S", "k", 6), 6);
   EXPECT_TRUE(ini.readBool("S", "a", false));
   EXPECT_FALSE(ini.readBool("S", "missing", false));
+  // A signed hex pattern wraps within 32 bits; the lowest one must not overflow on negation.
+  ini.parse("[S]\nm=-0x80000000\nn=-$FFFFFFFF\no=-0x1\np=0xFFFFFFFF\n");
+  EXPECT_EQ(ini.readInteger("S", "m", 0), -2147483647 - 1);
+  EXPECT_EQ(ini.readInteger("S", "n", 0), 1);
+  EXPECT_EQ(ini.readInteger("S", "o", 0), -1);
+  EXPECT_EQ(ini.readInteger("S", "p", 0), -1);
 }
 
 TEST(Ini, WritesInFileOrderWithCrLfAndKeepsUntouchedSections) {

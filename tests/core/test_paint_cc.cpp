@@ -78,6 +78,16 @@ TEST(PaintCC, ButtonCornersFollowRadiusAndLine) {
             "..#.#.#.#.\n");
 }
 
+TEST(PaintCC, ARadiusFromAFileBeyondAnyPanelCutsLikeTheLargestOne) {
+  // Any 32-bit Edge can be read back; the corner arithmetic must not overflow on the extremes.
+  EXPECT_EQ(art(button(10, 6, 2147483647, 2)), art(button(10, 6, 32767, 2)));
+  TCCSwitch low, lowest;
+  low.radius = -32768;
+  lowest.radius = -2147483647 - 1;
+  low.state = lowest.state = 1;
+  EXPECT_EQ(art(paintAlone(lowest)), art(paintAlone(low)));
+}
+
 TEST(PaintCC, ButtonTextAutoWidthAndSelectionMarks) {
   TCCButton b;  // 40 x 14
   b.content = "OK";

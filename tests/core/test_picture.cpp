@@ -19,6 +19,7 @@
 #include "model/FormDocument.h"
 #include "model/FormFile.h"
 #include "model/FormPicture.h"
+#include "model/SnapToGrid.h"
 #include "ptoolbox/PTDialog.h"
 #include "ptoolbox/PTEdit.h"
 #include "ptoolbox/PTGsi.h"
@@ -94,6 +95,37 @@ TEST(Picture, FaceScreenAndWindowChildren) {
   expectPixels(withBar, {{4 + 2, 2 + 5, '.'}, {4 + 1, 2, '#'}});
   bar->setTest(0);  // hidden
   EXPECT_TRUE(samePixels(formPicture(form, fonts()), pic, &where)) << where;
+}
+
+TEST(Picture, AClosedMenuShowsAndTakesClicksOnlyInItsTopicStrip) {
+  FormDocument form(1, "F");
+  auto* label = place<TCCLabel>(form, &form.screen(), 2, 16, 80, 13);
+  label->content = "Under the menu";
+  auto* button = place<TCCButton>(form, &form.screen(), 2, 34, 40, 14);
+  button->content = "Go";
+  auto* menu = place<TCCMenu>(form, nullptr, 4, 2, 40, 10);
+  menu->items = {"Open", "Save", "Quit"};
+  menu->selected = true;
+  menu->visible = false;
+  const Canvas without = formPicture(form, fonts());
+  menu->visible = true;
+  menu->setTest(0);  // as a form file brings it back: shown, closed
+  const Canvas closed = formPicture(form, fonts());
+  ASSERT_EQ(menu->height(), 3 * 11 + 15);
+  // Below its two lines the form is as if the menu were not there; its strip is drawn, selection marks too.
+  Canvas below(167, 227 - 17), belowWithout(167, 227 - 17);
+  below.draw(0, -17, closed);
+  belowWithout.draw(0, -17, without);
+  std::string where;
+  EXPECT_TRUE(samePixels(below, belowWithout, &where)) << where;
+  EXPECT_EQ(blackIn(closed, 4, 2 + 13, 4 + 40, 2 + 15), 2 * (40 - 3 * 3));  // the two lines, less three marks
+  expectPixels(closed, {{4 + 40 - 1, 2 + 14, 'o'}, {4 + 19, 2 + 12, 'o'}});  // the lower marks sit on the strip
+  // It takes clicks in its strip only; open, it covers its whole list as before.
+  EXPECT_TRUE(hits(*menu, 10, 2 + 14));
+  EXPECT_FALSE(hits(*menu, 10, 2 + 15));
+  menu->setTest(1);
+  EXPECT_TRUE(hits(*menu, 10, 2 + 40));
+  EXPECT_FALSE(samePixels(formPicture(form, fonts()), closed, &where));
 }
 
 TEST(Picture, ControlsBackToFrontAndHiddenOnesSkipped) {

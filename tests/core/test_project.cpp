@@ -89,8 +89,7 @@ TEST(Project, AFormThatCannotBeWrittenIsReportedAndTheRestIsSaved) {
 TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
   TempDir dir;
   makeDir(dir.path + "/forms");
-  // A form file of the other library is read with the project's library, without a message.
-  saveForm(*formWithButton(1, "Later", ""), dir.path + "/forms/Later.twk", nullptr);
+  saveForm(*formWithButton(2, "Later", ""), dir.path + "/forms/Later.twk", nullptr);
   saveForm(*formWithButton(2, "Earlier", ""), dir.path + "/Earlier.twk", nullptr);
   writeText(dir.path + "/NoName.twk", "[FORM]\r\nTitle=x\r\nLib=2\r\n");
   const std::string path = dir.path + "/P.twp";
@@ -99,6 +98,7 @@ TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
                 "/Earlier.twk\r\nForm1=/no/such/file.twk\r\nForm3=NoName.twk\r\nForm2=\r\nForm0=forms/Later.twk\r\n");
   OpenedProject o = readProjectFile(path, kWhite);
   EXPECT_TRUE(o.error.empty());
+  EXPECT_TRUE(o.messages.empty());
   EXPECT_EQ(o.project.library, 2);
   ASSERT_EQ(o.project.forms.size(), 2u);
   EXPECT_EQ(o.project.forms[0].form->formName, "Earlier");
@@ -118,6 +118,37 @@ TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
   EXPECT_EQ(none.project.name, "Missing");
   EXPECT_EQ(none.project.library, 1);
   EXPECT_TRUE(none.project.forms.empty());
+}
+
+// A form is only ever read with its own library: read with the other one it would come up without
+// the kinds that library lacks, and the next save would write it back so.
+TEST(Project, FormsOfAnotherLibraryAreSkippedAndAnUnknownLibraryIsRefused) {
+  TempDir dir;
+  const std::string cc = dir.path + "/CC.twk", pt = dir.path + "/PT.twk", path = dir.path + "/P.twp";
+  ASSERT_TRUE(saveForm(*formWithButton(1, "CC", ""), cc, nullptr));
+  ASSERT_TRUE(saveForm(*formWithButton(2, "PT", ""), pt, nullptr));
+  const std::string ccText = *readWholeFile(cc);
+  for (int lib : {1, 2}) {
+    writeText(path, "[Project]\r\nLib=" + std::to_string(lib) + "\r\n[ActiveForms]\r\nForm0=" + cc + "\r\nForm1=" + pt +
+                        "\r\n");
+    OpenedProject o = readProjectFile(path, kWhite);
+    EXPECT_TRUE(o.error.empty());
+    ASSERT_EQ(o.project.forms.size(), 1u);
+    const std::string other = lib == 1 ? pt : cc;
+    EXPECT_EQ(o.project.forms[0].form->library(), lib);
+    EXPECT_EQ(o.project.forms[0].form->controlCount(), 1);
+    EXPECT_EQ(o.messages, std::vector<std::string>{other + " format is not of the project's library; the form was not opened"});
+    EXPECT_EQ(o.skipped, std::vector<std::string>{other});
+  }
+
+  for (const char* lib : {"3", "0", "-2147483648"}) {
+    writeText(path, std::string("[Project]\r\nLib=") + lib + "\r\n[ActiveForms]\r\nForm0=" + cc + "\r\n");
+    OpenedProject o = readProjectFile(path, kWhite);
+    EXPECT_TRUE(o.refused);
+    EXPECT_EQ(o.error, path + " is not a project of a known control library (Lib " + lib + ")");
+    EXPECT_TRUE(o.project.forms.empty());
+  }
+  EXPECT_EQ(*readWholeFile(cc), ccText);
 }
 
 TEST(Project, TheExamplesOpenWithEveryFormAsTheDesignerSavesIt) {

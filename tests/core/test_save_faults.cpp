@@ -2,8 +2,10 @@
 // leave the old file as it was, say why, and change nothing in memory; a program killed in the
 // middle of a save leaves the old file or the new one, whole. Form files, project files (written
 // together as one batch) and options.ini are each saved through their own writer.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 
@@ -13,6 +15,7 @@
 #include <thread>
 
 #include "TestFiles.h"
+#include "ini/AtomicBatch.h"
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/FormFile.h"
@@ -222,4 +225,85 @@ TEST(SaveFaults, KilledInTheMiddleOfASave) {
     const std::string title = opened.project.forms[0].form->screen().title;
     EXPECT_TRUE(title == "Settings" || title == std::string(3000, 'x')) << title.size();
   }
+  // Whatever temporaries the killed saves left go at the next save into the folder.
+  ASSERT_TRUE(writeFileAtomic(formPath, a));
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"Main.twk", "P.twp", "Settings.twk"}));
+}
+
+TEST(SaveFaults, LeftoversOfKilledSavesGoAtTheNextSaveAndNothingElse) {
+  TempDir dir;
+  const std::string formPath = dir.path + "/Main.twk";
+  auto leave = [&](const std::string& name) { writeText(dir.path + "/" + name, "[FORM]\r\nName=half"); };
+  leave(".Main.twk.AbC123");
+  leave(".Other.TWP.x1Y2z3");
+  leave(".notes.txt.AbC123");  // not a kind of file we save
+  leave("Main.twk.AbC123");    // not hidden: not our temporary
+  leave(".Main.twk.AbC12");    // not the name mkstemp makes
+  // A save in progress (here: ours, from another process or thread) holds its temporary locked.
+  leave(".Main.twk.Live01");
+  int live = ::open((dir.path + "/.Main.twk.Live01").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+  ASSERT_TRUE(writeFileAtomic(formPath, "[FORM]\r\n"));
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{".Main.twk.AbC12", ".Main.twk.Live01", ".notes.txt.AbC123",
+                                                  "Main.twk", "Main.twk.AbC123"}));
+  ::close(live);
+
+  // The project's batch cleans each folder it writes into.
+  leave(".Settings.twk.Zz9Zz9");
+  Project p;
+  p.forms.push_back({openForm(TW_EXAMPLES_DIR "/ccontrols/Settings.twk"), true});
+  p.forms[0].form->fileName = dir.path + "/Settings.twk";
+  ASSERT_TRUE(writeProjectFile(p, dir.path + "/P.twp", {}, saveFormsToTheirFiles(), nullptr));
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{".Main.twk.AbC12", ".notes.txt.AbC123", "Main.twk",
+                                                  "Main.twk.AbC123", "P.twp", "Settings.twk"}));
+}
+
+// A form or project file that is a symbolic link stays one: the file it points to is updated.
+TEST(SaveFaults, SavesWriteThroughSymbolicLinks) {
+  TempDir dir;
+  makeDir(dir.path + "/real");
+  const std::string real = dir.path + "/real/Main.twk", link = dir.path + "/Main.twk", alias = dir.path + "/Alias.twk";
+  writeText(real, "old");
+  ::chmod(real.c_str(), 0640);
+  ASSERT_EQ(::symlink("real/Main.twk", link.c_str()), 0);
+  ASSERT_EQ(::symlink(link.c_str(), alias.c_str()), 0);  // a link to the link
+  auto isLink = [](const std::string& p) {
+    struct stat st;
+    return ::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+  };
+  auto form = openForm(TW_EXAMPLES_DIR "/ccontrols/Main.twk");
+  std::string why;
+  ASSERT_TRUE(saveForm(*form, alias, &why)) << why;
+  EXPECT_TRUE(isLink(link) && isLink(alias));
+  EXPECT_EQ(fileText(real), formToIni(*form).serialize());
+  struct stat st;
+  ASSERT_EQ(::stat(real.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+  // With its project, and for a link whose file does not exist yet.
+  const std::string projectReal = dir.path + "/real/P.twp", projectLink = dir.path + "/P.twp";
+  ASSERT_EQ(::symlink(projectReal.c_str(), projectLink.c_str()), 0);
+  Project p;
+  p.forms.push_back({std::move(form), true});
+  p.forms[0].form->fileName = link;
+  p.forms[0].form->screen().title = "Through the link";
+  ASSERT_TRUE(writeProjectFile(p, projectLink, {}, saveFormsToTheirFiles(), &why)) << why;
+  EXPECT_TRUE(isLink(link) && isLink(projectLink));
+  EXPECT_EQ(fileText(real), formToIni(*p.forms[0].form).serialize());
+  EXPECT_NE(fileText(projectReal).find("Form0=" + link), std::string::npos);
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"Alias.twk", "Main.twk", "P.twp", "real"}));
+
+  // Links that go round in a loop are refused, and nothing is written.
+  const std::string loopA = dir.path + "/A.twk", loopB = dir.path + "/B.twk";
+  ASSERT_EQ(::symlink(loopB.c_str(), loopA.c_str()), 0);
+  ASSERT_EQ(::symlink(loopA.c_str(), loopB.c_str()), 0);
+  EXPECT_FALSE(writeFileAtomic(loopA, "x", &why));
+  EXPECT_EQ(why, "Cannot write " + loopA + ": its symbolic links go round in a loop");
+  std::vector<std::string> errors;
+  AtomicBatch batch;
+  batch.add(loopB, "x");
+  EXPECT_FALSE(batch.commit(&errors));
+  EXPECT_EQ(errors, std::vector<std::string>{"Cannot write " + loopB + ": its symbolic links go round in a loop"});
+  EXPECT_TRUE(isLink(loopA) && isLink(loopB));
 }

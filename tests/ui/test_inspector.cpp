@@ -393,6 +393,25 @@ class InspectorTest : public QObject {
     enter(p, "Items");
     QVERIFY(u.answered([&] { p.cmbItems->button->click(); }));
     QCOMPARE(items(), (std::vector<std::string>{"One", "", "Three"}));
+    // A line that a form file cannot keep: the editor stays open with that line selected.
+    bool stayed = false;
+    QString selected;
+    u.dialog = [&](QDialog& d) {
+      auto& ed = dynamic_cast<TfrmItemsEd&>(d);
+      ed.memItems->setPlainText(QString::fromUtf8("One\nT\xE2\x82\xAC\xF0\x9F\x98\x80o\nThree"));
+      ed.BitBtn2->click();
+      stayed = ed.isVisible();
+      selected = ed.memItems->textCursor().selectedText();
+      ed.memItems->setPlainText("Four");
+      return press(d, ed.BitBtn2);
+    };
+    u.asked.clear();
+    enter(p, "Items");
+    QVERIFY(u.answered([&] { p.cmbItems->button->click(); }));
+    QVERIFY(stayed);
+    QCOMPARE(selected, QString::fromUtf8("T\xE2\x82\xAC\xF0\x9F\x98\x80o"));
+    QTRY_COMPARE(int(u.asked.size()), 1);
+    QCOMPARE(items(), std::vector<std::string>{"Four"});
     // Enter hands the focus back to the grid.
     enter(p, "Items");
     QTest::keyClick(p.cmbItems->text, Qt::Key_Return);

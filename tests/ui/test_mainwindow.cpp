@@ -299,6 +299,48 @@ class MainWindowTest : public QObject {
     QVERIFY(formWindow(w)->isVisible());
   }
 
+  // Closing a form's window keeps the form in its project; removing it is a command of its own.
+  void closedFormsStayInTheProject() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    trigger(w, "mnuFileNewForm");
+    u.files = {path("Kept.twp"), path("One.twk"), path("Two.twk")};
+    trigger(w, "mnuFileSaveProjectAs");
+    FormDocument* two = w.designer().forms()[1].get();
+    u.answers = {kNo};
+    w.windowOf(two)->close();
+    // The inspector shows nothing of a closed form.
+    QVERIFY(!w.designer().selectedForm());
+    QCOMPARE(w.inspector()->grid()->rowCount(), 0);
+    trigger(w, "mnuFileSaveProject");
+    u.answers = {kNo};
+    w.openProjectFile(path("Kept.twp"));
+    QCOMPARE(int(w.designer().forms().size()), 2);
+
+    w.formActivated(*w.designer().forms()[1]);
+    u.asked.clear();
+    u.answers = {kNo};
+    trigger(w, "mnuProjectRemoveForm");  // asked, and No keeps it
+    QCOMPARE(int(u.asked.size()), 1);
+    QVERIFY(w.designer().forms()[1]->visible);
+    u.answers = {kYes};
+    trigger(w, "mnuProjectRemoveForm");
+    QVERIFY(!w.designer().forms()[1]->visible);
+    trigger(w, "mnuFileSaveProject");
+    w.openProjectFile(path("Kept.twp"));
+    QCOMPARE(int(w.designer().forms().size()), 1);
+    QVERIFY(QFile::exists(QString::fromStdString(path("Two.twk"))));  // its file stays
+
+    // F1 with no form open is the main window's topic, wherever the focus was left.
+    w.inspector()->grid()->setFocus();
+    u.answers = {kNo};
+    trigger(w, "mnuFileCloseAll");
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_F1);
+    QCOMPARE(w.help()->topic(), 1);
+  }
+
   void openFormRefusesTheOtherLibrary() {
     User u;
     MainWindow w(start());

@@ -41,6 +41,10 @@ class TCCMenu : public Control {
     test_ = int(v);
     if (v != 0) visible = true;
   }
+  // Closed, a menu is only its topic strip, down to its two lines at y = 13 and 14: the rows of its
+  // list neither hide what lies below nor take its clicks.
+  static constexpr int kTopicStrip = 15;
+  int paintedHeight() const override { return test_ == 0 && height() > kTopicStrip ? kTopicStrip : height(); }
   void beforePaint(const TextMetrics&) override {
     setHeight(static_cast<long long>(items.size()) * 11 + 15);
   }

@@ -73,7 +73,10 @@ void paintRounded(Canvas& cv, const Control& c, const std::string& text, int lin
                   int textShift) {
   const int w = c.width(), h = c.height();
   const Colour paper = c.color;
-  const int r = radius > 1 ? radius - 1 : radius;
+  // A form file may hold any 32-bit radius; within the coordinate range no corner arithmetic overflows,
+  // and a cut larger than any panel looks no different.
+  const int clamped = clampCoord(radius);
+  const int r = clamped > 1 ? clamped - 1 : clamped;
   const std::array<Point, 8> oct = {{{r, 0}, {w - 1 - r, 0}, {w - 1, r}, {w - 1, h - 1 - r}, {w - 1 - r, h - 1},
                                      {r, h - 1}, {0, h - 1 - r}, {0, r}}};
   cv.pen = {kBlack, line == 0 ? PenStyle::Clear : PenStyle::Solid};
@@ -321,7 +324,7 @@ void paintCControl(Canvas& cv, const Control& c, const FontSet& fonts) {
     case ClassId::CCBitmap: paintBitmap(cv, static_cast<const TCCBitmap&>(c)); break;
     default: marks = false; break;
   }
-  if (marks && c.selected) paintSelectionMarks(cv, c.width(), c.height(), c.selectColor);
+  if (marks && c.selected) paintSelectionMarks(cv, c.width(), c.paintedHeight(), c.selectColor);
 }
 
 }  // namespace tw

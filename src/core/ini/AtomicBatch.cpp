@@ -13,14 +13,8 @@
 namespace tw {
 namespace {
 
-std::string dirPart(const std::string& path) {
-  auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 struct Staged {
-  std::string path, tmp;
+  std::string path, target, tmp;  // path as given, the file written (where its links lead)
   int fd = -1;
 };
 
@@ -37,26 +31,39 @@ bool AtomicBatch::commit(std::vector<std::string>* errors) {
     if (errors) errors->push_back(what + " " + path + ": " + std::strerror(errno));
   };
 
-  std::vector<Staged> staged;
+  std::vector<std::pair<const File*, std::string>> targets;
+  std::set<std::string> cleaned;
   for (const File& f : files) {
-    if (isDirectory(f.path)) {
+    std::string why;
+    auto target = saveTarget(f.path, &why);
+    if (!target) {
+      ok = false;
+      if (errors) errors->push_back(why);
+      continue;
+    }
+    if (isDirectory(*target)) {
       ok = false;
       if (errors) errors->push_back("Cannot write " + f.path + ": it is a folder");
       continue;
     }
-    std::string tmpl = dirPart(f.path) + "/." + fileNamePart(f.path) + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
+    if (cleaned.insert(folderOf(*target)).second) removeSaveLeftovers(folderOf(*target));
+    targets.emplace_back(&f, *target);
+  }
+
+  std::vector<Staged> staged;
+  for (const auto& [file, target] : targets) {
+    const File& f = *file;
+    Staged s{f.path, target, "", -1};
+    int fd = createSaveTemp(target, &s.tmp);
     if (fd < 0) {
       fail("Cannot write", f.path);
       continue;
     }
-    Staged s{f.path, name.data(), fd};
+    s.fd = fd;
     // Keep the permissions of a file being replaced; a new file gets the usual ones.
     struct stat st;
     mode_t mode;
-    if (::stat(f.path.c_str(), &st) == 0) {
+    if (::stat(target.c_str(), &st) == 0) {
       mode = st.st_mode & 07777;
     } else {
       mode_t mask = ::umask(0);
@@ -73,8 +80,8 @@ bool AtomicBatch::commit(std::vector<std::string>* errors) {
     }
     if (!written) {
       fail("Cannot write", f.path);
-      ::close(fd);
       ::unlink(s.tmp.c_str());
+      ::close(fd);
       continue;
     }
     staged.push_back(std::move(s));
@@ -86,15 +93,15 @@ bool AtomicBatch::commit(std::vector<std::string>* errors) {
   for (const Staged& s : staged) ::sync_file_range(s.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
   std::set<std::string> folders;
   for (Staged& s : staged) {
-    bool good = ::fdatasync(s.fd) == 0;
-    if (::close(s.fd) != 0) good = false;
-    if (good && ::rename(s.tmp.c_str(), s.path.c_str()) != 0) good = false;
+    // Renamed while still open and locked, so that no other save takes it for a leftover meanwhile.
+    bool good = ::fdatasync(s.fd) == 0 && ::rename(s.tmp.c_str(), s.target.c_str()) == 0;
     if (!good) {
       fail("Cannot write", s.path);
       ::unlink(s.tmp.c_str());
-      continue;
+    } else {
+      folders.insert(folderOf(s.target));
     }
-    folders.insert(dirPart(s.path));
+    ::close(s.fd);
   }
   // The new names themselves are made lasting with one flush per folder. Should that fail, each
   // file is still whole, old or new, so the save stands.

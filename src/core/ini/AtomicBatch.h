@@ -13,8 +13,9 @@ class AtomicBatch {
  public:
   void add(std::string path, std::string bytes);
   bool empty() const { return files_.empty(); }
-  // Writes every file. A file that fails leaves its old file as it was and adds why to errors; the
-  // others are written all the same. Returns true when every file was written. The batch is emptied.
+  // Writes every file (through symbolic links, as writeFileAtomic does). A file that fails leaves its
+  // old file as it was and adds why to errors; the others are written all the same. Returns true when
+  // every file was written. The batch is emptied.
   bool commit(std::vector<std::string>* errors);
 
  private:

@@ -1,12 +1,18 @@
 #include "FileIO.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
+
+#include "IniFile.h"
 
 namespace tw {
 namespace {
@@ -15,13 +21,83 @@ std::string reason(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
-std::string dirPart(const std::string& path) {
+// A name mkstemp made for a save of a file the designer writes: "." + NAME + "." + six letters or
+// digits, NAME a form, project, options, source or icon file.
+bool isSaveTempName(std::string_view n) {
+  if (n.size() < 9 || n[0] != '.' || n[n.size() - 7] != '.') return false;
+  for (char c : n.substr(n.size() - 6))
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  std::string_view target = n.substr(1, n.size() - 8);
+  auto dot = target.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  std::string_view ext = target.substr(dot + 1);
+  for (const char* ours : {"twk", "twp", "ini", "pc", "h", "bmp"})
+    if (sameText(ext, ours)) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string folderOf(const std::string& path) {
   auto slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-}  // namespace
+std::optional<std::string> saveTarget(const std::string& path, std::string* why) {
+  std::string p = path;
+  // As many links as the system itself follows before it gives up.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    std::vector<char> buf(size_t(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    ssize_t n = ::readlink(p.c_str(), buf.data(), buf.size());
+    if (n <= 0 || size_t(n) >= buf.size()) return p;  // changed under us: write where we were told
+    std::string link(buf.data(), size_t(n));
+    p = link[0] == '/' ? link : folderOf(p) + "/" + link;
+  }
+  if (why) *why = "Cannot write " + path + ": its symbolic links go round in a loop";
+  return std::nullopt;
+}
+
+int createSaveTemp(const std::string& target, std::string* tmpPath) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    std::string tmpl = folderOf(target) + "/." + fileNamePart(target) + ".XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkostemp(name.data(), O_CLOEXEC);  // a program started meanwhile must not hold its lock
+    if (fd < 0) return -1;
+    // Another save's clean-up may take the new file for a leftover before it is locked: then it is
+    // locked by that clean-up or already gone, and a new one is made. A file system without locks
+    // saves all the same (and its leftovers are never removed).
+    bool takenAway = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    struct stat st;
+    if (!takenAway && ::fstat(fd, &st) == 0 && st.st_nlink > 0) {
+      *tmpPath = name.data();
+      return fd;
+    }
+    ::close(fd);
+  }
+  errno = EAGAIN;
+  return -1;
+}
+
+void removeSaveLeftovers(const std::string& folder) {
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return;
+  while (const dirent* e = ::readdir(d)) {
+    if (!isSaveTempName(e->d_name)) continue;
+    const std::string p = folder + "/" + e->d_name;
+    int fd = ::open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat held, now;
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::lstat(p.c_str(), &now) == 0 && now.st_dev == held.st_dev && now.st_ino == held.st_ino)
+      ::unlink(p.c_str());
+    ::close(fd);
+  }
+  ::closedir(d);
+}
 
 bool fileExists(const std::string& path) {
   struct stat st;
@@ -31,6 +107,13 @@ bool fileExists(const std::string& path) {
 bool isDirectory(const std::string& path) {
   struct stat st;
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  return a == b;
 }
 
 std::string fileNamePart(const std::string& path) {
@@ -73,29 +156,29 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
 }
 
 bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
-  if (isDirectory(path)) {
+  const auto target = saveTarget(path, why);
+  if (!target) return false;
+  if (isDirectory(*target)) {
     if (why) *why = "Cannot write " + path + ": it is a folder";
     return false;
   }
-  std::string tmpl = dirPart(path) + "/." + fileNamePart(path) + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
+  removeSaveLeftovers(folderOf(*target));
+  std::string tmp;
+  int fd = createSaveTemp(*target, &tmp);
   if (fd < 0) {
     if (why) *why = reason("Cannot write", path);
     return false;
   }
-  std::string tmp(name.data());
   auto fail = [&](const char* what) {
     if (why) *why = reason(what, path);
-    ::close(fd);
     ::unlink(tmp.c_str());
+    ::close(fd);
     return false;
   };
   // Keep the permissions of a file being replaced; a new file gets the usual ones.
   struct stat st;
-  mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0666;
-  if (::stat(path.c_str(), &st) != 0) {
+  mode_t mode = ::stat(target->c_str(), &st) == 0 ? (st.st_mode & 07777) : 0666;
+  if (::stat(target->c_str(), &st) != 0) {
     mode_t mask = ::umask(0);
     ::umask(mask);
     mode &= ~mask;
@@ -111,16 +194,9 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes, std::strin
     done += size_t(n);
   }
   if (::fsync(fd) != 0) return fail("Cannot write");
-  if (::close(fd) != 0) {
-    if (why) *why = reason("Cannot write", path);
-    ::unlink(tmp.c_str());
-    return false;
-  }
-  if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    if (why) *why = reason("Cannot write", path);
-    ::unlink(tmp.c_str());
-    return false;
-  }
+  // Renamed while still open and locked, so that no other save takes it for a leftover meanwhile.
+  if (::rename(tmp.c_str(), target->c_str()) != 0) return fail("Cannot write");
+  ::close(fd);
   return true;
 }
 

@@ -82,8 +82,10 @@ std::optional<int> parseInteger(std::string_view text) {
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
   if (base == 16) {
     if (v > 0xFFFFFFFFull) return std::nullopt;
-    auto wrapped = static_cast<int>(static_cast<unsigned>(v));  // hex text covers the 32-bit pattern
-    return negative ? -wrapped : wrapped;
+    // Hex text covers the 32-bit pattern; a sign negates it modulo 2^32, so "-0x80000000" is the
+    // lowest integer rather than an overflow.
+    const auto bits = static_cast<unsigned>(v);
+    return static_cast<int>(negative ? 0u - bits : bits);
   }
   if (negative) {
     if (v > 2147483648ull) return std::nullopt;
@@ -170,6 +172,16 @@ std::vector<std::string> IniFile::sections() const {
   std::vector<std::string> out;
   out.reserve(sections_.size());
   for (const auto& s : sections_) out.push_back(s.name);
+  return out;
+}
+
+IniFile IniFile::sectionAt(size_t index) const {
+  IniFile out;
+  out.path_ = path_;
+  if (index < sections_.size()) {
+    out.sections_.push_back(sections_[index]);
+    out.reindex();
+  }
   return out;
 }
 

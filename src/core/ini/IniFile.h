@@ -28,6 +28,8 @@ class IniFile {
   void setPath(std::string p) { path_ = std::move(p); }
 
   std::vector<std::string> sections() const;  // in file order, duplicates included
+  // The section at a place of sections() alone, so that a repeated name can be read in its own right.
+  IniFile sectionAt(size_t index) const;
   std::vector<std::string> keys(std::string_view section) const;
   bool hasSection(std::string_view section) const;
   std::optional<std::string> value(std::string_view section, std::string_view key) const;

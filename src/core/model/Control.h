@@ -108,6 +108,9 @@ class Control {
   // Visible on the design surface: itself and every ancestor visible.
   bool shown() const;
 
+  // The rows from the panel's top that paint and take clicks: all of them, but for a closed menu.
+  virtual int paintedHeight() const { return height_; }
+
   // A dialog or the screen: controls may be placed inside it.
   virtual bool isContainer() const { return false; }
 

@@ -71,6 +71,12 @@ void Designer::closeAll() {
   forms_.clear();
 }
 
+void Designer::hideForm(FormDocument& form) {
+  form.visible = false;
+  if (current_ == &form) current_ = nullptr;
+  if (selForm_ == &form) selForm_ = nullptr, selControl_ = nullptr;
+}
+
 void Designer::activate(FormDocument& form) {
   current_ = &form;
   if (form.lastSelected)

@@ -44,6 +44,8 @@ class Designer {
   FormDocument& addForm(std::unique_ptr<FormDocument> form);
   // Forgets every form document.
   void closeAll();
+  // A form's window was closed: the form is hidden, and is neither current nor inspected any more.
+  void hideForm(FormDocument& form);
   // Makes the form current and inspects what it last had selected (the form itself when nothing).
   void activate(FormDocument& form);
 

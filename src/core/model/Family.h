@@ -3,6 +3,8 @@
 // 1 CControls, 2 PToolboxLib; any other number has none, and its operations do nothing.
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "Design.h"
@@ -24,6 +26,15 @@ struct LoadContext {
   Colour designColour = 0xFFFFFF;
   std::vector<std::string>* messages = nullptr;  // refusals met while reading
   Control* lastRead = nullptr;                   // the control the inspector is left pointing at
+  // ControlCounter, raised when a refused name is replaced; the load's own counter when null.
+  int* controlCounter = nullptr;
+  int ownCounter = 0;
+  // Lower-cased names taken on the form, kept up to date as records are placed.
+  std::unordered_set<std::string> taken{};
+  bool takenKnown = false;
+  // The dialog last read under each name its record gave, renamed or not: the records after it
+  // that name it as their Parent are its children.
+  std::unordered_map<std::string, Control*> dialogs{};
 };
 
 class Family {
@@ -57,7 +68,8 @@ class Family {
 const Family* familyFor(int library);
 
 // Shared reader step: names the new control, places it and makes it the last one read. A refused
-// name is reported and the control is not placed (a nameless control could not be saved).
+// name (invalid, taken, or the header's) is replaced by a fresh one of the naming rule and the
+// rename reported, so that no control of a file is lost.
 Control* placeRead(LoadContext& ctx, std::unique_ptr<Control> c, Control* parent, const std::string& name);
 
 }  // namespace tw

@@ -79,15 +79,40 @@ int FormDocument::controlCount() const {
   return n;
 }
 
+namespace {
+
+std::string invalidNameText(std::string_view name) {
+  return "'" + std::string(name) + "' is not a valid component name";
+}
+std::string takenNameText(std::string_view name) { return "A component named " + std::string(name) + " already exists"; }
+
+// A control's record is the form file's section of its name, and sections are found without regard
+// to case: a control named "Form" would write over the file's own header.
+bool validComponentName(std::string_view name) { return isValidIdent(name) && !sameText(name, "FORM"); }
+
+}  // namespace
+
 std::string FormDocument::nameError(std::string_view name, const Control* self) const {
-  if (!isValidIdent(name)) return "'" + std::string(name) + "' is not a valid component name";
+  if (!validComponentName(name)) return invalidNameText(name);
   bool taken = false;
   for (const char* w : kWindowComponents) taken |= sameText(w, name);
   if (!taken) {
     const Control* other = findComponent(name);
     taken = other && other != self;
   }
-  return taken ? "A component named " + std::string(name) + " already exists" : std::string();
+  return taken ? takenNameText(name) : std::string();
+}
+
+std::string FormDocument::nameErrorAmong(std::string_view name, const std::unordered_set<std::string>& taken) {
+  if (!validComponentName(name)) return invalidNameText(name);
+  return taken.count(lowerAscii(name)) ? takenNameText(name) : std::string();
+}
+
+std::unordered_set<std::string> FormDocument::takenNames() const {
+  std::unordered_set<std::string> out;
+  for (const char* w : kWindowComponents) out.insert(lowerAscii(w));
+  forEachControl([&](const Control& c) { out.insert(lowerAscii(c.name())); });
+  return out;
 }
 
 bool FormDocument::rename(Control& c, std::string_view name, std::string* error) {

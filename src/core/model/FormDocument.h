@@ -3,9 +3,11 @@
 // names that make it up.
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "ccontrols/CCForm.h"
+#include "ini/FileStamp.h"
 
 namespace tw {
 
@@ -21,8 +23,16 @@ class FormDocument {
   int library() const { return library_; }
   std::string formName;  // the form's identifier: caption, close question, generated code
   std::string fileName;  // full path of the form file; empty until first saved or loaded
+  // The file this form was read from when some of its records made no control (a kind this
+  // library does not have): saving over that file would lose them, so it is refused.
+  std::string partlyReadFile;
   int windowTop = 0, windowLeft = 0;
   bool visible = true;   // false once its window was closed (hidden); it stays in memory
+  bool inProject = true;  // a closed form with a file stays listed in its project until removed from it
+  // The form file as last read or written here, and the form's file text then (empty: unsaved
+  // work, whatever the form holds): see model/DiskState.h.
+  FileStamp diskStamp;
+  std::string savedText;
 
   TCCForm& screen() { return *screen_; }
   const TCCForm& screen() const { return *screen_; }
@@ -48,9 +58,13 @@ class FormDocument {
   }
   int controlCount() const;
 
-  // Component names are unique per form without regard to case and must be identifiers.
-  // Returns the framework's refusal text, or an empty string when the name may be given.
+  // Component names are unique per form without regard to case and must be identifiers other than
+  // "Form" (the form file's own section). Returns the framework's refusal text, or an empty string
+  // when the name may be given.
   std::string nameError(std::string_view name, const Control* self) const;
+  // nameError against a set of lower-cased taken names (takenNames), for many names at once.
+  static std::string nameErrorAmong(std::string_view name, const std::unordered_set<std::string>& taken);
+  std::unordered_set<std::string> takenNames() const;
   bool rename(Control& c, std::string_view name, std::string* error = nullptr);
   Control* findComponent(std::string_view name) const;
   // The parent a record names: "panScreen" or a dialog on the screen (exact name); else the screen.

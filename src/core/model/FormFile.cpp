@@ -1,22 +1,39 @@
 #include "FormFile.h"
 
+#include <climits>
 #include <unordered_set>
 
 #include "Control.h"
 #include "Family.h"
 #include "FormDocument.h"
 #include "Records.h"
+#include "ini/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {
 
 Control* placeRead(LoadContext& ctx, std::unique_ptr<Control> c, Control* parent, const std::string& name) {
-  std::string why;
-  if (!ctx.form.rename(*c, name, &why)) {
-    if (ctx.messages) ctx.messages->push_back(why);
-    return nullptr;
+  if (!ctx.takenKnown) {
+    ctx.taken = ctx.form.takenNames();
+    ctx.takenKnown = true;
   }
+  std::string given = name;
+  if (std::string why = FormDocument::nameErrorAmong(name, ctx.taken); !why.empty()) {
+    const Family* family = familyFor(ctx.form.library());
+    const KindRow* kind = family ? family->kindOf(*c) : nullptr;
+    const std::string base = kind && kind->base ? kind->base : "Control";
+    int& counter = ctx.controlCounter ? *ctx.controlCounter : ctx.ownCounter;
+    do {
+      counter = counter < INT_MAX ? counter + 1 : 1;
+      given = base + std::to_string(counter);
+    } while (!FormDocument::nameErrorAmong(given, ctx.taken).empty());
+    if (ctx.messages) ctx.messages->push_back(why + ": the control was renamed " + given);
+  }
+  c->setNameUnchecked(given);
+  ctx.taken.insert(lowerAscii(given));
   Control* placed = ctx.form.add(std::move(c), parent);
+  // The screen's own name, and none, keep meaning the screen.
+  if (placed->isContainer() && !name.empty() && name != "panScreen") ctx.dialogs[name] = placed;
   ctx.lastRead = placed;
   return placed;
 }
@@ -24,7 +41,9 @@ Control* placeRead(LoadContext& ctx, std::unique_ptr<Control> c, Control* parent
 void finishRead(const RecordReader& r, LoadContext& ctx, std::unique_ptr<Control> c, const std::string& kind) {
   c->color = ctx.designColour;
   std::string name = r.str("Name", kind.c_str());
-  placeRead(ctx, std::move(c), ctx.form.findParent(r.str("Parent", "")), name);
+  const std::string parent = r.str("Parent", "");
+  auto dialog = ctx.dialogs.find(parent);
+  placeRead(ctx, std::move(c), dialog != ctx.dialogs.end() ? dialog->second : ctx.form.findParent(parent), name);
 }
 
 IniFile formToIni(const FormDocument& form) {
@@ -42,30 +61,53 @@ IniFile formToIni(const FormDocument& form) {
 }
 
 bool saveForm(const FormDocument& form, const std::string& path, std::string* why) {
+  if (std::string refusal = partlyReadRefusal(form, path); !refusal.empty()) {
+    if (why) *why = refusal;
+    return false;
+  }
   return formToIni(form).save(path, why);
 }
 
-void loadForm(FormDocument& form, const IniFile& ini, Colour designColour, std::vector<std::string>* messages) {
+std::string partlyReadRefusal(const FormDocument& form, const std::string& path) {
+  if (form.partlyReadFile.empty() || !sameFile(path, form.partlyReadFile)) return {};
+  return path + " holds controls that were not read: save the form under another name";
+}
+
+void loadForm(FormDocument& form, const IniFile& ini, Colour designColour, std::vector<std::string>* messages,
+              int* controlCounter) {
   form.fileName = ini.path();
   form.screen().title = ini.readString("FORM", "Title", "Form");
   form.windowTop = ini.readInteger("FORM", "Top", 0);
   form.windowLeft = ini.readInteger("FORM", "Left", 0);
   const Family* family = familyFor(form.library());
   if (!family) return;
-  LoadContext ctx{form, designColour, messages};
-  // A repeated section name reads the first section of that name again: its control is already
-  // there, so the repeat is passed over rather than refused once more.
+  LoadContext ctx{form, designColour, messages, nullptr, controlCounter};
+  const std::vector<std::string> sections = ini.sections();
   std::unordered_set<std::string> seen;
-  for (const auto& section : ini.sections()) {
-    if (section == "FORM" || !seen.insert(lowerAscii(section)).second) continue;
-    family->readRecord(ini, section, ctx);
+  for (size_t i = 0; i < sections.size(); ++i) {
+    const std::string& section = sections[i];
+    const bool first = seen.insert(lowerAscii(section)).second;
+    if (first && sameText(section, "FORM")) continue;  // the header: the first section of that name
+    // Lookups find the first section of a name: a repeated one is read from a copy of its own.
+    IniFile own;
+    if (!first) own = ini.sectionAt(i);
+    const IniFile& source = first ? ini : own;
+    ctx.lastRead = nullptr;
+    family->readRecord(source, section, ctx);
+    const std::string kind = source.readString(section, "Control", "");
+    if (ctx.lastRead || kind.empty()) continue;
+    form.partlyReadFile = ini.path();
+    if (messages)
+      messages->push_back("The control " + section + " is of the kind " + kind +
+                          ", which this library does not have, and was not read");
   }
 }
 
-OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour designColour) {
+OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour designColour, int* controlCounter) {
   OpenedForm out;
   IniFile ini;
   std::string why;
+  FileStamp stamp = stampOf(path);  // before reading: a change made meanwhile is then seen as one
   if (!ini.load(path, &why)) {
     out.error = why;
     return out;
@@ -77,7 +119,8 @@ OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour desi
     return out;
   }
   out.form = std::make_unique<FormDocument>(currentLibrary, name);
-  loadForm(*out.form, ini, designColour, &out.messages);
+  out.form->diskStamp = stamp;
+  loadForm(*out.form, ini, designColour, &out.messages, controlCounter);
   return out;
 }
 

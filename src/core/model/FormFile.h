@@ -13,11 +13,17 @@ class IniFile;
 
 // The whole file of a form, as saving writes it.
 IniFile formToIni(const FormDocument& form);
-// Writes the form file at path; on failure the old file stays and why says what went wrong.
+// Writes the form file at path; on failure the old file stays and why says what went wrong. The
+// file a form was only partly read from is never written over.
 bool saveForm(const FormDocument& form, const std::string& path, std::string* why);
+// Why the form may not be saved at path (the file it was partly read from); empty when it may.
+std::string partlyReadRefusal(const FormDocument& form, const std::string& path);
 
-// Fills a new document from a form file's INI text: title, window position, every control.
-void loadForm(FormDocument& form, const IniFile& ini, Colour designColour, std::vector<std::string>* messages);
+// Fills a new document from a form file's INI text: title, window position, every control. A record
+// whose name is refused is read under a fresh name (raising *controlCounter, when given) and the
+// rename reported; a record of a kind the library lacks is reported and marks the file partly read.
+void loadForm(FormDocument& form, const IniFile& ini, Colour designColour, std::vector<std::string>* messages,
+              int* controlCounter = nullptr);
 
 // Opens a form file as the open-form command does.
 struct OpenedForm {
@@ -25,6 +31,7 @@ struct OpenedForm {
   std::string error;                   // why, when the user is to be told; empty for a file without a name
   std::vector<std::string> messages;   // refusals met while reading the controls
 };
-OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour designColour);
+OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour designColour,
+                        int* controlCounter = nullptr);
 
 }  // namespace tw

@@ -79,7 +79,7 @@ void drawControlTree(Canvas& canvas, Control& c, const FontSet& fonts) {
   if (!c.visible) return;
   c.beforePaint(fonts);
   const Canvas::State saved = canvas.state();
-  canvas.enter(c.left(), c.top(), c.width(), c.height());
+  canvas.enter(c.left(), c.top(), c.width(), c.paintedHeight());
   if (!canvas.clipRect().isEmpty()) paintControl(canvas, c, fonts);
   // Children out of sight still follow the paint-time rules, as applyPaintRules has them.
   for (const auto& k : c.children()) drawControlTree(canvas, *k, fonts);

@@ -1,5 +1,6 @@
 #include "Project.h"
 
+#include "Family.h"
 #include "FormDocument.h"
 #include "FormFile.h"
 #include "ini/AtomicBatch.h"
@@ -52,15 +53,22 @@ bool writeProjectFile(const Project& project, const std::string& path, const Win
   }
   ini.eraseSection("ActiveForms");
   AtomicBatch batch;
+  std::vector<std::string> errors;
   for (size_t n = 0; n < project.forms.size(); ++n) {
     const ProjectForm& pf = project.forms[n];
-    if (!pf.visible || !pf.form) continue;
-    if (saveForm) saveForm(*pf.form, batch);
+    if (!pf.form) continue;
+    // A closed form is not saved, but its file stays in the project: it opens again with it.
+    if (!pf.visible && (!pf.inProject || pf.form->fileName.empty())) continue;
+    // A form partly read from its file keeps that file as it is (and listed), unsaved.
+    const std::string refusal = pf.visible ? partlyReadRefusal(*pf.form, pf.form->fileName) : std::string();
+    if (!refusal.empty())
+      errors.push_back(refusal);
+    else if (pf.visible && saveForm)
+      saveForm(*pf.form, batch);
     ini.writeString("ActiveForms", "Form" + std::to_string(n), pf.form->fileName);
   }
   batch.add(path, ini.serialize());
-  std::vector<std::string> errors;
-  if (batch.commit(&errors)) return true;
+  if (batch.commit(&errors) && errors.empty()) return true;
   if (why) {
     why->clear();
     for (const auto& e : errors) *why += (why->empty() ? "" : "\n") + e;
@@ -74,12 +82,18 @@ FormSaver saveFormsToTheirFiles() {
   };
 }
 
-OpenedProject readProject(const IniFile& ini, const std::string& path, Colour designColour) {
+OpenedProject readProject(const IniFile& ini, const std::string& path, Colour designColour, int* controlCounter) {
   OpenedProject out;
   Project& p = out.project;
   p.file = path;
   p.name = projectNameFromFile(path);
   p.library = ini.readInteger("Project", "Lib", 1);
+  if (!familyFor(p.library)) {
+    // Its forms could only be read as empty ones, and saving would write them back so.
+    out.refused = true;
+    out.error = path + " is not a project of a known control library (Lib " + std::to_string(p.library) + ")";
+    return out;
+  }
 
   WindowSettings& w = out.windows;
   w.magnifierShown = ini.readBool("Zoom", "Active", false);
@@ -101,6 +115,7 @@ OpenedProject readProject(const IniFile& ini, const std::string& path, Colour de
     }
     IniFile formIni;
     std::string why;
+    FileStamp stamp = stampOf(formPath);
     if (!formIni.load(formPath, &why)) {
       out.skipped.push_back(formPath);
       out.messages.push_back(why);
@@ -111,17 +126,25 @@ OpenedProject readProject(const IniFile& ini, const std::string& path, Colour de
       out.skipped.push_back(formPath);
       continue;
     }
-    // The form file's own Lib is not checked: the project's library reads it.
+    // A form is read with its own library only; one of another library would lose the kinds the
+    // project's library lacks, and then lose them on disk at the next save.
+    if (formIni.readInteger("FORM", "Lib", 0) != p.library) {
+      out.skipped.push_back(formPath);
+      out.messages.push_back(formPath + " format is not of the project's library; the form was not opened");
+      continue;
+    }
     auto form = std::make_unique<FormDocument>(p.library, name);
-    loadForm(*form, formIni, designColour, &out.messages);
+    form->diskStamp = stamp;
+    loadForm(*form, formIni, designColour, &out.messages, controlCounter);
     p.forms.push_back(ProjectForm{std::move(form), true});
   }
   return out;
 }
 
-OpenedProject readProjectFile(const std::string& path, Colour designColour) {
+OpenedProject readProjectFile(const std::string& path, Colour designColour, int* controlCounter) {
   IniFile ini;
   std::string why;
+  FileStamp stamp = stampOf(path);
   if (!ini.load(path, &why)) {
     OpenedProject out;
     out.error = why;
@@ -129,7 +152,9 @@ OpenedProject readProjectFile(const std::string& path, Colour designColour) {
     out.project.name = projectNameFromFile(path);
     return out;
   }
-  return readProject(ini, path, designColour);
+  OpenedProject out = readProject(ini, path, designColour, controlCounter);
+  out.stamp = stamp;
+  return out;
 }
 
 }  // namespace tw

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Font.h"
+#include "ini/FileStamp.h"
 
 namespace tw {
 
@@ -28,6 +29,7 @@ struct WindowSettings {
 struct ProjectForm {
   std::unique_ptr<FormDocument> form;
   bool visible = true;
+  bool inProject = true;  // listed in the project file even while closed, when it has a file
 };
 
 struct Project {
@@ -61,17 +63,23 @@ FormSaver saveFormsToTheirFiles();
 struct OpenedProject {
   Project project;
   WindowSettings windows;
-  std::vector<std::string> skipped;   // listed form files that do not exist or have no form name
-  std::vector<std::string> messages;  // refusals met while reading the forms' controls
-  std::string error;                  // the project file exists but cannot be read
+  // Listed form files not opened: missing, without a form name, or of another library.
+  std::vector<std::string> skipped;
+  // What the user is told: forms of another library, and refusals met while reading the controls.
+  std::vector<std::string> messages;
+  std::string error;     // the project file exists but cannot be read, or is refused
+  bool refused = false;  // the project names no known library: nothing of it may be opened
+  FileStamp stamp;       // the project file as it was read
 };
 
-// Reads a project file and opens its forms in the order of the ActiveForms keys, each with the
-// project's library whatever its own Lib. A missing file reads as an empty project. A relative form
-// path is taken from the project file's folder.
-OpenedProject readProjectFile(const std::string& path, Colour designColour);
+// Reads a project file and opens its forms in the order of the ActiveForms keys. A form file whose
+// own Lib is not the project's is skipped with a message; a project whose Lib is no known library
+// is refused. A missing file reads as an empty project. A relative form path is taken from the
+// project file's folder. Renamed controls raise *controlCounter, when given.
+OpenedProject readProjectFile(const std::string& path, Colour designColour, int* controlCounter = nullptr);
 
 // The same from INI text already read (the fuzz target and tests).
-OpenedProject readProject(const IniFile& ini, const std::string& path, Colour designColour);
+OpenedProject readProject(const IniFile& ini, const std::string& path, Colour designColour,
+                          int* controlCounter = nullptr);
 
 }  // namespace tw

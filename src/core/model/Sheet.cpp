@@ -1,10 +1,12 @@
 #include "Sheet.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "Designer.h"
 #include "Family.h"
 #include "FormDocument.h"
+#include "History.h"
 #include "ini/Cp1252.h"
 #include "ptoolbox/PTDialog.h"
 
@@ -44,6 +46,44 @@ std::string lowerFirst(const char* s) {
 std::string limitText(const Family& fam, const Control& c, const RowDef& row) {
   std::string kind = fam.kindWord(c);
   return "The maximum " + lowerFirst(row.row) + " of a " + kind + " control is " + std::to_string(row.max);
+}
+
+// Sizes and counts cannot be negative; every number the sheet takes is a 16-bit one, as the geometry is.
+bool isSizeRow(std::string_view row) {
+  return row == "Width" || row == "Height" || row == "TopicWidth" || row == "VisibleItems" || row == "MaxItems";
+}
+
+// Whether the row, given value, shows it again. A position or size whose panel value would leave the
+// 16-bit range is held at its edge and would show something else; a setter's own rounding (a radio
+// group's width, a group number's low bits) is meant and counts as kept.
+bool keeps(const Control& c, const RowDef& row, long long value) {
+  auto trial = cloneControl(c);
+  setInt(*trial, row.prop, value - row.shift);
+  if (getInt(*trial, row.prop) + row.shift == value) return true;
+  for (int edge : {trial->left(), trial->top(), trial->width(), trial->height()})
+    if (edge == kCoordMin || edge == kCoordMax) return false;
+  return true;
+}
+
+// The value nearest to end, from `from` (which the row keeps) towards end, that the row still keeps:
+// geometry grows monotonically, so a halving search finds it.
+long long lastKept(const Control& c, const RowDef& row, long long from, long long end) {
+  if (keeps(c, row, end) || !keeps(c, row, from)) return end;
+  long long lost = end;
+  while (from - lost > 1 || lost - from > 1) {
+    const long long mid = from + (lost - from) / 2;
+    (keeps(c, row, mid) ? from : lost) = mid;
+  }
+  return from;
+}
+
+// Why a number cannot be set in the row, naming the values it takes; empty when it can.
+std::string rangeError(const Control& c, const RowDef& row, std::string_view text, long long value) {
+  const long long lo = isSizeRow(row.row) ? 0 : kCoordMin, hi = row.max > 0 ? row.max : kCoordMax;
+  if (value >= lo && value <= hi && keeps(c, row, value)) return {};
+  const long long shown = std::clamp(getInt(c, row.prop) + row.shift, lo, hi);
+  return "'" + std::string(text) + "' is out of range: " + row.row + " takes values from " +
+         std::to_string(lastKept(c, row, shown, lo)) + " to " + std::to_string(lastKept(c, row, shown, hi));
 }
 
 }  // namespace
@@ -135,6 +175,10 @@ bool setRow(Designer& d, FormDocument& form, Control& c, const Family& fam, cons
       if (row.max > 0 && value > row.max) {
         d.messages.error(limitText(fam, c, row));
         value = row.max;
+      }
+      if (std::string why = rangeError(c, row, text, value); !why.empty()) {
+        d.messages.error(why);
+        return false;
       }
       setInt(c, row.prop, value - row.shift);
       return true;

@@ -147,7 +147,7 @@ bool writeDesignerProject(int library, const std::vector<std::unique_ptr<FormDoc
       for (auto& f : p.forms) (void)f.form.release();
     }
   } lend{project};
-  for (const auto& f : forms) project.forms.push_back(ProjectForm{std::unique_ptr<FormDocument>(f.get()), f->visible});
+  for (const auto& f : forms) project.forms.push_back(ProjectForm{std::unique_ptr<FormDocument>(f.get()), f->visible, f->inProject});
   return writeProjectFile(project, path, windows, saveForm, why);
 }
 

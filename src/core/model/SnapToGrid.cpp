@@ -49,7 +49,7 @@ int snapChange(int change, int grid) {
 }
 
 bool hits(const Control& c, int x, int y) {
-  return x >= c.left() && y >= c.top() && x < c.left() + c.width() && y < c.top() + c.height();
+  return x >= c.left() && y >= c.top() && x < c.left() + c.width() && y < c.top() + c.paintedHeight();
 }
 
 Control* SnapToGrid::childAt(int x, int y) const {

@@ -28,7 +28,7 @@ int gridSizeFor(int requested);
 // the even neighbour, times grid. A grid of 0 or 1 leaves the change as it is.
 int snapChange(int change, int grid);
 
-// Whether (x, y) of a control's parent lies on the control.
+// Whether (x, y) of a control's parent lies on the part of the control that paints.
 bool hits(const Control& c, int x, int y);
 
 class SnapToGrid {

@@ -29,7 +29,7 @@ void paintControl(Canvas& canvas, const Control& c, const FontSet& fonts) {
 
 void paintPanel(Canvas& canvas, const Control& c, const FontSet& fonts) {
   canvas.setFont(fonts.face(c.font.name));
-  canvas.fillRect({0, 0, c.width(), c.height()}, c.color);
+  canvas.fillRect({0, 0, c.width(), c.paintedHeight()}, c.color);
   canvas.pen = {kBlack, PenStyle::Solid};
   canvas.brush = {c.color, BrushStyle::Solid};
   canvas.fontColor = kBlack;

@@ -1,6 +1,7 @@
 // The PToolboxLib family's kinds for the designer: palette tools, names, starting values,
 // inspector rows and alignment geometry, and the selector trigger's alignment move.
 #include "PTFamily.h"
+#include "ccontrols/CCBitmap.h"
 #include "model/Designer.h"
 
 namespace tw {
@@ -22,7 +23,7 @@ const WordList kJustification{{{"Left", 0}, {"Right", 1}}, "Right", true, 1};
 const WordList kAlign{{{"Left", 0}, {"Right", 1}}};
 
 RowDef text(const char* row, const char* prop) { return {row, prop, Conv::Text}; }
-RowDef number(const char* row, const char* prop) { return {row, prop, Conv::Number}; }
+RowDef number(const char* row, const char* prop, int max = 0) { return {row, prop, Conv::Number, nullptr, 0, max}; }
 RowDef words(const char* row, const char* prop, const WordList& w) { return {row, prop, Conv::Words, &w}; }
 const RowDef kFont{"Font", "Font", Conv::Font};
 const RowDef kName{"Name", "Name", Conv::Name};
@@ -86,7 +87,8 @@ DesignTables makeTables() {
        {kPLeft, kName, kPTop}},
       {"Bitmap", ClassId::CCBitmap, Tool::Bitmap, "Bitmap", "Bitmap", false,
        {{"Top", P::Y}, {"Left", P::X}, {"StringBits", ""}},
-       {{"Bitmap", "StringBits", Conv::Bitmap}, kPHeight, kPLeft, kName, kPTop, kPWidth}},
+       {{"Bitmap", "StringBits", Conv::Bitmap}, number("Height", "Height", kMaxBitmapSide), kPLeft, kName, kPTop,
+        number("Width", "Width", kMaxBitmapSide)}},
   };
   const G U = G::U, Pn = G::P, N = G::None;
   t.align = {

@@ -18,6 +18,8 @@
 #include <QToolButton>
 
 #include "Dialogs.h"
+#include "FileWatch.h"
+#include "Recovery.h"
 #include "Icons.h"
 #include "SideWindows.h"
 #include "codegen/GenerateDialog.h"
@@ -112,6 +114,8 @@ MainWindow::MainWindow(const StartOptions& start)
   rebuildRecentMenu();
 
   newProjectDialog_ = new NewProjectDialog(this);
+  recovery_ = new Recovery(*this);
+  files_ = new FileWatch(*this, *recovery_);
 }
 
 MainWindow::~MainWindow() {
@@ -169,6 +173,7 @@ void MainWindow::buildActions() {
       {"mnuFileCloseForm", "&Close Form", &MainWindow::closeForm, nullptr, nullptr},
       {"mnuFileCloseAll", "C&lose All", &MainWindow::closeAllCommand, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
+      {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
       {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
       {"mnuHelpAbout", "A&bout Tarnowick...", &MainWindow::about, nullptr, nullptr},
   };
@@ -290,6 +295,7 @@ void MainWindow::buildMenus() {
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);
+  project->addAction(a("mnuProjectRemoveForm"));
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("mnuTools");
   tools->addAction(a("mnuToolsOptions"));
@@ -489,6 +495,7 @@ void MainWindow::closeAll() {
   projectFile_.clear();
   if (inspector_) inspector_->refresh();
   updateUndo();
+  if (recovery_) recovery_->touched();
 }
 
 void MainWindow::newProject() {
@@ -550,10 +557,13 @@ void MainWindow::writeProject(const std::string& path) {
     w.magnifierTop = t;
   }
   std::string why;
+  if (!files_->mayWriteProject(path)) return;
+  std::vector<FormDocument*> saved;
   bool ok = writeDesignerProject(designer_.library, designer_.forms(), path, w,
-                                 [this](FormDocument& f, AtomicBatch& batch) {
+                                 [this, &saved](FormDocument& f, AtomicBatch& batch) {
                                    if (!prepareFormSave(f, false)) return;
                                    batch.add(f.fileName, formToIni(f).serialize());
+                                   saved.push_back(&f);
                                    if (FormWindow* fw = windowOf(&f)) fw->refresh();
                                  },
                                  &why);
@@ -561,12 +571,15 @@ void MainWindow::writeProject(const std::string& path) {
     messages_.error(why);
     return;
   }
+  files_->projectSaved(path, saved);
   setCaption(fileNamePart(path));
 }
 
 void MainWindow::readProject(const std::string& path) {
-  OpenedProject opened = readProjectFile(path, designer_.designColour);
+  OpenedProject opened = readProjectFile(path, designer_.designColour, &designer_.controlCounter);
   if (!opened.error.empty()) messages_.error(opened.error);
+  if (opened.refused) return closeAll();
+  files_->projectRead(opened.stamp);
   projectName_ = projectNameFromFile(projectFile_);
   setCaption(projectName_);
   designer_.library = opened.project.library;
@@ -668,6 +681,7 @@ FormWindow* MainWindow::showNewForm(FormDocument& form, bool placeByShowRules) {
   w->show();
   mdi_->setActiveSubWindow(w);
   formActivated(form);
+  files_->shown(form);
   return w;
 }
 
@@ -685,7 +699,7 @@ void MainWindow::openForm() {
     // A file already open is only shown again.
     for (auto it = designer_.forms().rbegin(); it != designer_.forms().rend(); ++it) {
       if ((*it)->fileName != *path) continue;
-      (*it)->visible = true;
+      (*it)->visible = (*it)->inProject = true;
       if (FormWindow* w = windowOf(it->get())) {
         w->show();
         mdi_->setActiveSubWindow(w);
@@ -694,7 +708,7 @@ void MainWindow::openForm() {
       holdZoom(false);
       return;
     }
-    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour);
+    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour, &designer_.controlCounter);
     if (!opened.form) {
       if (!opened.error.empty()) messages_.error(opened.error);
     } else {
@@ -711,6 +725,26 @@ void MainWindow::closeForm() {
   if (auto* w = qobject_cast<FormWindow*>(mdi_->activeSubWindow())) w->close();
 }
 
+void MainWindow::formHidden(FormDocument& form) {
+  designer_.hideForm(form);
+  if (inspector_) inspector_->refresh();
+  if (zoom_) zoom_->refresh();
+  updateUndo();  // a closed form keeps its history, but offers it only when shown again
+}
+
+void MainWindow::removeFormFromProject() {
+  FormDocument* f = designer_.currentForm();
+  FormWindow* w = windowOf(f);
+  if (!f || !w || !f->visible) return;
+  const Message ask{MsgIcon::Question, "Remove form",
+                    "Remove form " + f->formName + " from the project? Its file stays where it is, and this cannot be undone.",
+                    kYes | kNo, kNo};
+  if (messages_.show(ask) != kYes) return;
+  f->inProject = false;
+  w->hide();
+  formHidden(*f);
+}
+
 bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {
   if (FormWindow* w = windowOf(&form)) windowPos(w, form.windowLeft, form.windowTop);
   if (saveAs || form.fileName.empty()) {
@@ -720,8 +754,7 @@ bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {
     if (!path) return false;
     form.fileName = *path;
   }
-  return !fileExists(form.fileName) ||
-         messages_.show(replaceQuestion(form.fileName, kSaveFormReplaceCaption)) == kYes;
+  return files_->mayWriteForm(form);
 }
 
 bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
@@ -731,6 +764,7 @@ bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
     messages_.error(why);
     return false;
   }
+  files_->formSaved(form);
   if (FormWindow* w = windowOf(&form)) w->refresh();
   return true;
 }
@@ -772,6 +806,7 @@ void MainWindow::changed() {
   if (inspector_) inspector_->refresh();
   if (zoom_) zoom_->refresh();
   updateUndo();
+  if (recovery_) recovery_->touched();
 }
 
 void MainWindow::undoCommand() {

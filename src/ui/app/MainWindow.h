@@ -26,7 +26,9 @@ class QToolButton;
 
 namespace tw::ui {
 
+class FileWatch;
 class FormWindow;
+class Recovery;
 class ZoomWindow;
 class HelpWindow;
 class NewProjectDialog;
@@ -58,6 +60,8 @@ class MainWindow : public QMainWindow {
   HelpWindow* help();
   QMdiArea* workArea() const { return mdi_; }
   FormWindow* windowOf(const FormDocument* form) const;
+  FileWatch* fileWatch() const { return files_; }
+  Recovery* recovery() const { return recovery_; }
 
   // ---- Commands (the menus' and tool buttons' actions).
   void newProject();
@@ -69,6 +73,7 @@ class MainWindow : public QMainWindow {
   void newForm();
   void openForm();
   void closeForm();
+  void removeFormFromProject();
   bool saveForm(FormDocument& form, bool saveAs);
   // The save dialog (when saveAs or the form has no file) and the replace question; false: write nothing.
   bool prepareFormSave(FormDocument& form, bool saveAs);
@@ -83,6 +88,9 @@ class MainWindow : public QMainWindow {
 
   // ---- What the form windows tell.
   void formActivated(FormDocument& form);
+  // A form's window was closed or the form removed from the project: it is hidden, and the
+  // inspector shows nothing of it.
+  void formHidden(FormDocument& form);
   // A left release on the screen (target the screen or the shown dialog, x and y on it).
   void place(FormDocument& form, int x, int y, Control* target);
   // Something of the current form changed: its picture, the inspector and the magnifier follow.
@@ -102,6 +110,7 @@ class MainWindow : public QMainWindow {
   void windowPos(QMdiSubWindow* w, int& left, int& top) const;
 
  protected:
+  friend class Recovery;  // restoring a crashed run's work sets up the project as opening does
   bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent*) override;
   void showEvent(QShowEvent*) override;
@@ -154,6 +163,8 @@ class MainWindow : public QMainWindow {
   QAction* inspectorAct_ = nullptr;
   QAction* undoAct_ = nullptr;
   QAction* redoAct_ = nullptr;
+  Recovery* recovery_ = nullptr;
+  FileWatch* files_ = nullptr;
 };
 
 // Starts the designer: the application object, the main window, an optional project or form file.

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
@@ -9,6 +10,7 @@
 
 #include "Icons.h"
 #include "MainWindow.h"
+#include "Recovery.h"
 #include "documents/FormWindow.h"
 #include "model/FormFile.h"
 
@@ -36,13 +38,15 @@ int runDesigner(int argc, char** argv) {
   QApplication::setApplicationName("Tarnowick");
   QApplication::setWindowIcon(commandIcon("newproject"));
   MainWindow main{StartOptions{}};
+  main.recovery()->keepCopiesIn(recoveryRoot(ss(qEnvironmentVariable("XDG_STATE_HOME")), ss(QDir::homePath())));
   // Without a window manager a maximized window keeps its size: give it the screen's work area too.
   if (QScreen* screen = QGuiApplication::primaryScreen()) main.setGeometry(screen->availableGeometry());
   main.showMaximized();
 
   // A project or form file named on the command line is opened as its command opens it.
+  // Work that a crashed run left is offered first; once restored, it is not closed by opening a file.
   QStringList args = QApplication::arguments();
-  if (args.size() > 1) {
+  if (!main.recovery()->offer() && args.size() > 1) {
     std::string path = ss(QFileInfo(args[1]).absoluteFilePath());
     if (args[1].endsWith(".twk", Qt::CaseInsensitive)) {
       UiHooks::fileDialog = [path](const FileDialogInfo&, bool, const std::string&) { return path; };

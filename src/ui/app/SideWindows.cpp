@@ -56,6 +56,7 @@ HelpWindow::HelpWindow(const QString& helpFile) {
 }
 
 void HelpWindow::showTopic(int topic) {
+  topic_ = topic;
   browser_->scrollToAnchor(topic == 0 ? QString("contents") : QString("topic%1").arg(topic));
   show();
   raise();

@@ -34,10 +34,12 @@ class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(const QString& helpFile);
   void showTopic(int topic);  // 0: the contents
+  int topic() const { return topic_; }  // the topic last shown
   QTextBrowser* browser() const { return browser_; }
 
  private:
   QTextBrowser* browser_;
+  int topic_ = 0;
 };
 
 }  // namespace tw::ui

@@ -59,10 +59,10 @@ void FormWindow::closeEvent(QCloseEvent* e) {
   main_.holdZoom(false);
   if (b == kCancel) return;
   if (b == kYes) main_.saveForm(form_, false);
-  // Closing only hides the document: it stays in memory with its file name and controls.
-  form_.visible = false;
+  // Closing only hides the document: it stays in memory with its file name and controls, and in
+  // its project.
   hide();
-  main_.updateUndo();  // a closed form keeps its history, but offers it only when shown again
+  main_.formHidden(form_);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* e) {

@@ -452,7 +452,8 @@ bool TfrmProp::eventFilter(QObject* watched, QEvent* e) {
 }
 
 bool TfrmProp::event(QEvent* e) {
-  // F1 anywhere in the window is its help topic.
+  // F1 anywhere in the window is its help topic; a hidden window leaves the key to the main window.
+  if (!isVisible()) return QWidget::event(e);
   if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
     e->accept();
     return true;
