@@ -670,6 +670,8 @@ bool runOne(const std::string& project, unsigned long long seed, int events, boo
     for (int i = 0; i < events; ++i) {
       setWhere(project.c_str(), seed, i, events);
       if (verbose) std::fprintf(stderr, "event %d\n", i);
+      // The undefined-behaviour checker ends the process without telling us: these lines bound the event.
+      else if (i % 1000 == 0 && i > 0) std::fprintf(stderr, "monkey: project %s, seed %llu, event %d\n", project.c_str(), seed, i);
       monkey.event();
       QCoreApplication::processEvents();
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
