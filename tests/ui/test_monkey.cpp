@@ -361,7 +361,10 @@ class Answerer : public QObject {
         if (editors.empty()) break;
         if (QWidget* e = dice_.pick(editors)) {
           click(e, somewhere(dice_, e));
-          if (dice_.chance(30)) key(win, Qt::Key_A, Qt::ControlModifier);
+          // A folder field is typed over whole: text typed into the middle of an absolute path would
+          // have the generator write into new folders outside the run's own.
+          auto* line = qobject_cast<QLineEdit*>(e);
+          if (dice_.chance(30) || (line && line->text().startsWith('/'))) key(win, Qt::Key_A, Qt::ControlModifier);
           type(win, someText(dice_, {}));
           if (dice_.chance(20)) key(win, Qt::Key_Return);
         }
