@@ -3,9 +3,12 @@ BUILD ?= build
 SAN_BUILD ?= build-san
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+MONKEY_EVENTS ?= 20000
+MONKEY_SEED ?= 1
+MONKEY_PROJECT ?= all
 EXAMPLE ?= examples/ccontrols/Demo.twp
 
-.PHONY: all deps build test run sanitize fuzz bench clean
+.PHONY: all deps build test run sanitize monkey fuzz bench clean
 
 all: build
 
@@ -29,6 +32,16 @@ sanitize: deps
 	cmake --build $(SAN_BUILD)
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 ctest --output-on-failure -j2
+
+# Random clicks, drags, typing and keys on the designer's windows under the sanitizers, MONKEY_EVENTS
+# events on each project (MONKEY_PROJECT: ccontrols, ptoolbox, new or all) from MONKEY_SEED.
+monkey: deps
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTW_SANITIZE=ON -DTW_BENCH=OFF
+	cmake --build $(SAN_BUILD) --target test_monkey
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(SAN_BUILD)/ui-runtime \
+	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  src/ui/test_monkey --project $(MONKEY_PROJECT) --seed $(MONKEY_SEED) --events $(MONKEY_EVENTS)
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_FUZZ=ON -DTW_SANITIZE=ON -DTW_BENCH=OFF \

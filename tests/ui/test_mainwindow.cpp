@@ -414,6 +414,25 @@ class MainWindowTest : public QObject {
     w.help()->close();
   }
 
+  // A tool window's close box closes its content too; the View item shows both again, not an empty frame.
+  void toolWindowsComeBackAfterTheirCloseBox() {
+    MainWindow w(start());
+    w.resize(1100, 750);
+    w.show();
+    w.openProjectFile(std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Demo.twp");
+    trigger(w, "mnuViewZoom");
+    for (QWidget* content : {static_cast<QWidget*>(w.inspector()), static_cast<QWidget*>(w.zoom())}) {
+      QVERIFY(content->isVisible());
+      content->parentWidget()->close();
+      QVERIFY(!content->parentWidget()->isVisible());
+    }
+    trigger(w, "mnuViewProperties");
+    trigger(w, "mnuViewZoom");
+    QVERIFY(w.inspector()->isVisible());
+    QVERIFY(w.zoom()->isVisible());
+    QVERIFY(w.inspector()->grid()->rowCount() > 0);
+  }
+
   // Last: it replaces the process's fonts with their substitutes, then loads them again.
   void missingFontsAreReported() {
     QTemporaryDir empty;

@@ -847,6 +847,8 @@ void MainWindow::holdZoom(bool held) {
 
 void MainWindow::setInspectorShown(bool shown) {
   if (!inspectorSub_) return;
+  // The close box closes the content with its frame: both come back.
+  if (shown) inspector_->show();
   inspectorSub_->setVisible(shown);
   inspectorAct_->setChecked(shown);
   if (shown) inspector_->refresh();
@@ -857,6 +859,7 @@ void MainWindow::setZoomShown(bool shown) {
   if (shown && !zoomSub_->isVisible()) {
     int l = 0, t = 0;
     windowPos(zoomSub_, l, t);
+    zoom_->show();
     zoomSub_->show();
     if (l == 0 && t <= dockHeight()) placeWindow(zoomSub_, mdi_->width() - zoomSub_->width(), dockHeight());
     zoomSub_->lower();
