@@ -125,6 +125,9 @@ MainWindow::~MainWindow() {
   disconnect(mdi_, nullptr, this, nullptr);
   for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_})
     if (sub) sub->removeEventFilter(this);
+  // The form windows' surfaces call back into this window: they go while it is whole.
+  for (auto& [form, window] : windows_) delete window;
+  windows_.clear();
   writeOptions();
   delete help_;
 }
