@@ -292,7 +292,10 @@ void TfrmProp::enterCell(int row) {
     } else {
       cmbBitmap->hide();
       stgProperties->setFocus();
-      stgProperties->edit(stgProperties->model()->index(row, 1));
+      if (openEditor_ && visitRow_ == row)
+        openEditor_->setFocus();  // already open there
+      else
+        stgProperties->edit(stgProperties->model()->index(row, 1));
     }
     return;
   }
