@@ -25,7 +25,7 @@
 #include "model/Project.h"
 #include "ptoolbox/PTButton.h"
 #include "ptoolbox/PTCheckBox.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTEdit.h"
 #include "ptoolbox/PTGsi.h"
 #include "ptoolbox/PTLabel.h"

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "graphics/Fonts.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/DataDir.h"
 #include "model/FormDocument.h"

@@ -8,7 +8,7 @@
 
 #include "graphics/BitmapFont.h"
 #include "graphics/Canvas.h"
-#include "ini/Cp1252.h"
+#include "base/Cp1252.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using tw::BitmapFont;

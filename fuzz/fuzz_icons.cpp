@@ -10,7 +10,7 @@
 
 #include "codegen/Icons.h"
 #include "codegen/OutputFolder.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "codegen/Generate.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/Project.h"

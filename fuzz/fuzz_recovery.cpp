@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "model/FormDocument.h"
 #include "model/Recovery.h"
 

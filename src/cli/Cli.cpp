@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "Commands.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {

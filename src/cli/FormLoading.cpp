@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "graphics/Fonts.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/DataDir.h"
 #include "model/Family.h"

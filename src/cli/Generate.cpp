@@ -6,7 +6,7 @@
 #include "FormLoading.h"
 #include "codegen/OutputFolder.h"
 #include "graphics/Fonts.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
 #include "model/FormDocument.h"

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 
 namespace tw {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 
 namespace tw {
 

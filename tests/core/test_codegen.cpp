@@ -11,7 +11,7 @@
 #include "codegen/Generate.h"
 #include "model/FormDocument.h"
 #include "ptoolbox/PTButton.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTGsi.h"
 #include "ptoolbox/PTLabel.h"
 #include "ptoolbox/PTList.h"

@@ -5,7 +5,7 @@
 #include "ccontrols/CCButton.h"
 #include "ccontrols/CCDropDown.h"
 #include "model/ControlStream.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 namespace {

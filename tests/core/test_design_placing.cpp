@@ -8,7 +8,7 @@
 #include "ccontrols/CCMenuBar.h"
 #include "model/FormFile.h"
 #include "ini/IniFile.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
 namespace tw {

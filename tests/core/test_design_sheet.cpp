@@ -10,7 +10,7 @@
 #include "ccontrols/CCPopUp.h"
 #include "ptoolbox/PTButton.h"
 #include "ptoolbox/PTCheckBox.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTEdit.h"
 #include "ptoolbox/PTList.h"
 

@@ -4,8 +4,8 @@
 #include "DesignSession.h"
 #include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"
-#include "model/TextMetrics.h"
-#include "ptoolbox/PTDialog.h"
+#include "graphics/TextMetrics.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
 namespace tw {

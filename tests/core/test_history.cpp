@@ -8,12 +8,12 @@
 #include "ccontrols/CCBitmap.h"
 #include "ccontrols/CCMenu.h"
 #include "ccontrols/CCMenuBar.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "model/ControlStream.h"
 #include "ini/IniFile.h"
 #include "model/FormFile.h"
 #include "model/History.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
 namespace tw {

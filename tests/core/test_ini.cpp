@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ini/Cp1252.h"
-#include "ini/FileIO.h"
+#include "base/Cp1252.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
-#include "model/Font.h"
+#include "graphics/Font.h"
 #include "TestFiles.h"
 
 using namespace tw;

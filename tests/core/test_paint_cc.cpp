@@ -7,7 +7,7 @@
 #include "ccontrols/CCCheckbox.h"
 #include "ccontrols/CCDropDown.h"
 #include "ccontrols/CCEdit.h"
-#include "ccontrols/CCForm.h"
+#include "model/CCForm.h"
 #include "ccontrols/CCLabel.h"
 #include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"

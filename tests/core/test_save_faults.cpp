@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "TestFiles.h"
-#include "ini/AtomicBatch.h"
+#include "base/AtomicBatch.h"
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/FormFile.h"

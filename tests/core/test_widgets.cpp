@@ -12,10 +12,10 @@
 #include "ccontrols/CCMenuBar.h"
 #include "ccontrols/CCPopUp.h"
 #include "ccontrols/CCRadio.h"
-#include "model/TextMetrics.h"
+#include "graphics/TextMetrics.h"
 #include "ptoolbox/PTButton.h"
 #include "ptoolbox/PTCheckBox.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
 using namespace tw;
@@ -64,7 +64,7 @@ TEST(Widgets, ItemRowsFollowTheHeight) {
   EXPECT_EQ(l.height(), 35);
   l.setHeight(40);
   EXPECT_EQ(l.visibleItems(), 3);
-  l.snapAfterResize(FakeMetrics());
+  l.afterResize(FakeMetrics());
   EXPECT_EQ(l.height(), 35);
 
   TCCDropDown d;
@@ -72,14 +72,14 @@ TEST(Widgets, ItemRowsFollowTheHeight) {
   EXPECT_EQ(d.height(), 25);
   EXPECT_EQ(d.visibleItems(), 2);
   d.setHeight(50);
-  d.snapAfterResize(FakeMetrics());
+  d.afterResize(FakeMetrics());
   EXPECT_EQ(d.height(), 47);
 
   TPTList t;  // its large-font rows are the paint test's
   t.setMaxItems(5);
   EXPECT_EQ(t.height(), 58);
   t.setHeight(40);
-  t.snapAfterResize(FakeMetrics());
+  t.afterResize(FakeMetrics());
   EXPECT_EQ(t.maxItems(), 3);
   EXPECT_EQ(t.height(), 36);
 }

@@ -14,7 +14,7 @@
 #include "app/SideWindows.h"
 #include "ini/IniFile.h"
 #include "model/FormFile.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 using namespace tw;
 using namespace tw::ui;

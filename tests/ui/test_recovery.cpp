@@ -19,7 +19,7 @@
 #include "app/MainWindow.h"
 #include "app/Recovery.h"
 #include "documents/FormWindow.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "model/DiskState.h"
 #include "model/FormDocument.h"
 #include "model/FormFile.h"

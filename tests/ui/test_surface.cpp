@@ -10,7 +10,7 @@
 #include "UiTest.h"
 #include "app/SideWindows.h"
 #include "documents/Surface.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
 using namespace tw;

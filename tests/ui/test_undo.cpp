@@ -26,7 +26,7 @@
 #include "ini/IniFile.h"
 #include "model/FormFile.h"
 #include "model/History.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 using namespace tw;
 using namespace tw::ui;

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/BitmapGrid.h"
 #include "model/Control.h"
 
 namespace tw {
@@ -13,9 +14,8 @@ class TCCBitmap : public Control {
   }
   std::string stringBits;
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCBitmap)
 };
-
-// The largest picture a bitmap may hold, in either direction.
-inline constexpr int kMaxBitmapSide = 40;
 
 }  // namespace tw

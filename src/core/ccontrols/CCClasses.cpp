@@ -4,7 +4,6 @@
 #include "CCCheckbox.h"
 #include "CCDropDown.h"
 #include "CCEdit.h"
-#include "CCForm.h"
 #include "CCLabel.h"
 #include "CCListBox.h"
 #include "CCMenu.h"
@@ -12,8 +11,9 @@
 #include "CCPopUp.h"
 #include "CCRadio.h"
 #include "CCSwitch.h"
+#include "CCFamily.h"
 #include "model/PropertyList.h"
-#include "model/TextMetrics.h"
+#include "graphics/TextMetrics.h"
 
 namespace tw {
 void TCCButton::beforePaint(const TextMetrics& m) {
@@ -23,7 +23,7 @@ void TCCEdit::beforePaint(const TextMetrics&) { setHeight(13); }
 void TCCLabel::beforePaint(const TextMetrics&) { setHeight(13); }
 void TCCCheckbox::beforePaint(const TextMetrics&) { setHeight(13); }
 
-void TCCDropDown::snapAfterResize(const TextMetrics& m) {
+void TCCDropDown::afterResize(const TextMetrics& m) {
   int h = m.textHeight(font, "A");
   if (h > 0) setVisibleItems((height() - 3) / h);
 }
@@ -130,16 +130,36 @@ const PropList& TCCMenu::properties() const {
   return list;
 }
 
-const PropList& TCCForm::properties() const {
-  using C = TCCForm;
-  static const PropList list = withBase({intField("Style", &C::style), strField("Title", &C::title)});
-  return list;
-}
-
 const PropList& TCCBitmap::properties() const {
   using C = TCCBitmap;
   static const PropList list = withBase({strField("StringBits", &C::stringBits)});
   return list;
 }
 
+// The family's factory: one case per class of its rows in the class list.
+std::unique_ptr<Control> CControlsFamily::create(ClassId id) const {
+  switch (id) {
+#define TW_CLASS(id, T, layer) TW_CREATE_##layer(id, T)
+#define TW_CREATE_ccontrols(id, T) \
+  case ClassId::id:              \
+    return std::make_unique<T>();
+#define TW_CREATE_ptoolbox(id, T)
+#define TW_CREATE_model(id, T)
+#include "Classes.def"
+    default:
+      return nullptr;
+  }
+}
+
+namespace {
+const CControlsFamily kFamily;
+}  // namespace
+
 }  // namespace tw
+
+// Registers the family while the program starts. The build asks the linker for this symbol, so the
+// registration is linked into every program that links the family.
+extern "C" {
+extern const bool tw_ccontrols_registered;
+const bool tw_ccontrols_registered = (tw::registerFamily(tw::kFamily), true);
+}

@@ -17,8 +17,10 @@ class TCCDropDown : public Control {
   const std::vector<std::string>& getItems() const { return items; }
   void setItems(const std::vector<std::string>& v) { items = v; }
   // After a mouse resize the height snaps to whole rows of the font's height.
-  void snapAfterResize(const TextMetrics& m);
+  void afterResize(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCDropDown)
 
  protected:
   explicit TCCDropDown(ClassId id) : Control(id) { setBounds(0, 0, 35, 14); }

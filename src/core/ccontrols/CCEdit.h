@@ -14,6 +14,8 @@ class TCCEdit : public Control {
   bool isEditLine() const { return tag != 0; }
   void beforePaint(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCEdit)
 };
 
 }  // namespace tw

@@ -6,6 +6,7 @@ namespace tw {
 
 class CControlsFamily : public Family {
  public:
+  std::unique_ptr<Control> create(ClassId id) const override;
   int library() const override { return kLibCControls; }
   void writeRecord(IniFile& ini, const Control& c) const override;
   void writeMenus(IniFile& ini, const FormDocument& form) const override;

@@ -17,8 +17,10 @@ class TCCListBox : public Control {
   const std::vector<std::string>& getItems() const { return items; }
   void setItems(const std::vector<std::string>& v) { items = v; }
   // After a mouse resize the height snaps to whole rows.
-  void snapAfterResize(const TextMetrics&) { setVisibleItems(visibleItems()); }
+  void afterResize(const TextMetrics&) override { setVisibleItems(visibleItems()); }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCListBox)
 };
 
 }  // namespace tw

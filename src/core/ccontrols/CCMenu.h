@@ -49,6 +49,8 @@ class TCCMenu : public Control {
     setHeight(static_cast<long long>(items.size()) * 11 + 15);
   }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCMenu)
 
  private:
   int userLeft_ = 5, userWidth_ = 32, topicWidth_ = 31, test_ = 1;

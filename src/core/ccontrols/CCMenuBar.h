@@ -13,6 +13,9 @@ class TCCMenuBar : public Control {
     visible = v != 0;
   }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCMenuBar)
+  bool showsMarks() const override { return false; }
 
  private:
   int test_ = 1;

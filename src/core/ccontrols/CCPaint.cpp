@@ -1,7 +1,5 @@
 // The look of the CControls widgets: black ink on the control's colour (the paper), in the handheld's fonts,
 // one panel pixel per handheld pixel.
-#include "CCPaint.h"
-
 #include <algorithm>
 #include <array>
 
@@ -10,7 +8,6 @@
 #include "CCCheckbox.h"
 #include "CCDropDown.h"
 #include "CCEdit.h"
-#include "CCForm.h"
 #include "CCLabel.h"
 #include "CCListBox.h"
 #include "CCMenu.h"
@@ -19,6 +16,7 @@
 #include "CCRadio.h"
 #include "CCSwitch.h"
 #include "graphics/Fonts.h"
+#include "model/BitmapGrid.h"
 #include "model/WidgetPaint.h"
 
 namespace tw {
@@ -218,18 +216,6 @@ void paintMenuBar(Canvas& cv) {
   cv.line(2, 14, 156, 14);
 }
 
-// The screen: the title tab at the top left and a two-pixel rule under it.
-void paintScreen(Canvas& cv, const TCCForm& c, const FontSet& fonts) {
-  cv.fillRect({0, 13, 160, 15}, kBlack);
-  cv.setFont(fonts.face(FontFace::Bold));
-  const int right = cv.textWidth(c.title) + 4;
-  solid(cv, kBlack);
-  cv.polygon({{1, 0}, {right - 1, 0}, {right, 1}, {right, 12}, {0, 12}, {0, 1}});  // top corners rounded
-  cv.brush.style = BrushStyle::Clear;
-  cv.fontColor = c.color;
-  inkText(cv, 3, 2, c.title);
-}
-
 void paintMenu(Canvas& cv, const TCCMenu& c) {
   const int t = c.topicWidth(), u = c.userWidth(), h = c.height(), w = c.width();
   const Colour paper = c.color;
@@ -258,73 +244,25 @@ void paintMenu(Canvas& cv, const TCCMenu& c) {
   cv.fillRect({2, h - 1, u - 2, h}, kBlack);   // and below
 }
 
-// StringBits: each hexadecimal digit is four pixels, most significant bit leftmost; a row takes
-// ceil(width / 4) digits. Other characters count as 0.
 void paintBitmap(Canvas& cv, const TCCBitmap& c) {
-  const int w = c.width(), h = c.height();
-  if (w <= 0 || h <= 0) return;
-  const size_t digitsPerRow = size_t((w + 3) / 4);
-  const std::string& bits = c.stringBits;
-  // Rows below the panel are clipped away: stop before them.
-  const size_t end = std::min(bits.size(), digitsPerRow * size_t(h));
-  for (size_t i = 0; i < end; ++i) {
-    const char ch = bits[i];
-    int v = ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10 : 0;
-    if (v == 0) continue;
-    const int y = int(i / digitsPerRow), x = int(i % digitsPerRow) * 4;
-    for (int b = 0; b < 4; ++b)
-      if (v & (8 >> b)) cv.setPixel(x + b, y, kBlack);
-  }
+  forEachBlackPixel(c.stringBits, c.width(), c.height(), [&cv](int x, int y) { cv.setPixel(x, y, kBlack); });
 }
 
 }  // namespace
 
-void paintCControl(Canvas& cv, const Control& c, const FontSet& fonts) {
-  paintPanel(cv, c, fonts);
-  bool marks = true;
-  switch (c.classId()) {
-    case ClassId::CCButton: {
-      auto& b = static_cast<const TCCButton&>(c);
-      paintRounded(cv, b, b.content, b.line, b.radius, false, b.tag == 3 ? 1 : 0);
-      break;
-    }
-    case ClassId::CCSwitch: {
-      auto& s = static_cast<const TCCSwitch&>(c);
-      paintRounded(cv, s, s.content, s.line, s.radius, s.state != 0, 0);
-      break;
-    }
-    case ClassId::CCEdit: {
-      auto& e = static_cast<const TCCEdit&>(c);
-      paintTextBox(cv, e, e.content, e.line, e.style);
-      break;
-    }
-    case ClassId::CCLabel: {
-      auto& l = static_cast<const TCCLabel&>(c);
-      paintTextBox(cv, l, l.content, l.line, l.style);
-      break;
-    }
-    case ClassId::CCCheckbox: paintCheckbox(cv, static_cast<const TCCCheckbox&>(c)); break;
-    case ClassId::CCListBox: paintListBox(cv, static_cast<const TCCListBox&>(c)); break;
-    case ClassId::CCRadio: paintRadio(cv, static_cast<const TCCRadio&>(c)); break;
-    case ClassId::CCDropDown: {
-      auto& d = static_cast<const TCCDropDown&>(c);
-      paintDropDown(cv, d, d.testItems != 0);
-      break;
-    }
-    case ClassId::CCPopUp: paintDropDown(cv, static_cast<const TCCPopUp&>(c), true); break;
-    case ClassId::CCMenuBar:
-      paintMenuBar(cv);
-      marks = false;
-      break;
-    case ClassId::CCMenu: paintMenu(cv, static_cast<const TCCMenu&>(c)); break;
-    case ClassId::CCForm:
-      paintScreen(cv, static_cast<const TCCForm&>(c), fonts);
-      marks = false;
-      break;
-    case ClassId::CCBitmap: paintBitmap(cv, static_cast<const TCCBitmap&>(c)); break;
-    default: marks = false; break;
-  }
-  if (marks && c.selected) paintSelectionMarks(cv, c.width(), c.paintedHeight(), c.selectColor);
+void TCCButton::paint(Canvas& cv, const FontSet&) const {
+  paintRounded(cv, *this, content, line, radius, false, tag == 3 ? 1 : 0);
 }
+void TCCSwitch::paint(Canvas& cv, const FontSet&) const { paintRounded(cv, *this, content, line, radius, state != 0, 0); }
+void TCCEdit::paint(Canvas& cv, const FontSet&) const { paintTextBox(cv, *this, content, line, style); }
+void TCCLabel::paint(Canvas& cv, const FontSet&) const { paintTextBox(cv, *this, content, line, style); }
+void TCCCheckbox::paint(Canvas& cv, const FontSet&) const { paintCheckbox(cv, *this); }
+void TCCListBox::paint(Canvas& cv, const FontSet&) const { paintListBox(cv, *this); }
+void TCCRadio::paint(Canvas& cv, const FontSet&) const { paintRadio(cv, *this); }
+void TCCDropDown::paint(Canvas& cv, const FontSet&) const { paintDropDown(cv, *this, testItems != 0); }
+void TCCPopUp::paint(Canvas& cv, const FontSet&) const { paintDropDown(cv, *this, true); }
+void TCCMenuBar::paint(Canvas& cv, const FontSet&) const { paintMenuBar(cv); }
+void TCCMenu::paint(Canvas& cv, const FontSet&) const { paintMenu(cv, *this); }
+void TCCBitmap::paint(Canvas& cv, const FontSet&) const { paintBitmap(cv, *this); }
 
 }  // namespace tw

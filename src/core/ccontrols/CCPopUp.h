@@ -13,6 +13,8 @@ class TCCPopUp : public TCCDropDown {
     visible = v != 0;
   }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCPopUp)
 
  private:
   int test_ = 0;

@@ -14,7 +14,7 @@
 #include "CCSwitch.h"
 #include "model/FormDocument.h"
 #include "model/Records.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 namespace {

@@ -11,6 +11,8 @@ class TCCSwitch : public Control {
   int line = 1, radius = 0;
   int state = 0;  // 1 on
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCSwitch)
 };
 
 }  // namespace tw

@@ -14,7 +14,7 @@
 #include "ccontrols/CCRadio.h"
 #include "ccontrols/CCSwitch.h"
 #include "model/FormDocument.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 namespace tw::cccode {
 namespace {

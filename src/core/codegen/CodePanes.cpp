@@ -1,6 +1,6 @@
 #include "CodePanes.h"
 
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ini/Cp1252.h"
+#include "base/Cp1252.h"
 #include "model/FormDocument.h"
 
 namespace tw {

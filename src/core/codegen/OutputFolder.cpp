@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "Icons.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
 

@@ -10,7 +10,7 @@
 #include "model/FormDocument.h"
 #include "ptoolbox/PTButton.h"
 #include "ptoolbox/PTCheckBox.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 #include "ptoolbox/PTEdit.h"
 #include "ptoolbox/PTLabel.h"
 #include "ptoolbox/PTList.h"

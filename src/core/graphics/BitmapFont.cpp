@@ -6,7 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "ini/Cp1252.h"
+#include "base/Cp1252.h"
+#include "base/Text.h"
 
 namespace tw {
 
@@ -64,12 +65,6 @@ std::string_view unquote(std::string_view v) {
   return v;
 }
 
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 }  // namespace
 

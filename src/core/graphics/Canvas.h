@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Font.h"
+#include "graphics/Font.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "ini/IniFile.h"
+#include "base/Text.h"
 
 namespace tw {
 namespace {

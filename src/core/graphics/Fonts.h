@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BitmapFont.h"
-#include "model/TextMetrics.h"
+#include "graphics/TextMetrics.h"
 
 namespace tw {
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <map>
 
-#include "Cp1252.h"
-#include "FileIO.h"
+#include "base/Cp1252.h"
+#include "base/FileIO.h"
 
 namespace tw {
 namespace {
@@ -42,24 +42,6 @@ std::string storedValue(std::string_view v) {
 }
 
 }  // namespace
-
-std::string lowerAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return out;
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 std::optional<int> parseInteger(std::string_view text) {
   std::string_view s = trim(text);

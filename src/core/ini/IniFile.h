@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace tw {
 
 class IniFile {
@@ -69,9 +71,5 @@ class IniFile {
 
 // Integer text as the INI object reads it; nullopt when it is not a number.
 std::optional<int> parseInteger(std::string_view text);
-
-// ASCII case folding, for names compared without regard to case.
-std::string lowerAscii(std::string_view s);
-bool sameText(std::string_view a, std::string_view b);
 
 }  // namespace tw

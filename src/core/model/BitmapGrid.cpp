@@ -3,16 +3,6 @@
 #include <algorithm>
 
 namespace tw {
-namespace {
-
-int hexValue(char ch) {
-  if (ch >= '0' && ch <= '9') return ch - '0';
-  if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-  if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-  return 0;
-}
-
-}  // namespace
 
 int digitsPerRow(int width) { return width <= 0 ? 0 : width / 4 + (width % 4 != 0 ? 1 : 0); }
 
@@ -21,17 +11,7 @@ BitmapGrid::BitmapGrid(int width, int height)
 
 BitmapGrid BitmapGrid::read(std::string_view text, int width, int height) {
   BitmapGrid g(width, height);
-  const size_t d = size_t(digitsPerRow(g.width_));
-  for (int r = 0; r < g.height_; ++r) {
-    const size_t start = size_t(r) * d;
-    if (start >= text.size()) break;
-    std::string_view digits = text.substr(start, d);
-    int col = 0;
-    for (char ch : digits) {
-      const int v = hexValue(ch);
-      for (int bit = 3; bit >= 0 && col < g.width_; --bit, ++col) g.set(col, r, (v >> bit) & 1);
-    }
-  }
+  forEachBlackPixel(text, g.width_, g.height_, [&g](int col, int row) { g.set(col, row, true); });
   return g;
 }
 

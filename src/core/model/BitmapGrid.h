@@ -2,14 +2,37 @@
 // The bitmap editor's bit set: one bit per pixel of a picture W pixels wide and H high, read from
 // and written to StringBits text (rows of D = ceil(W / 4) hexadecimal digits, the leftmost pixel in
 // the most significant bit, 1 black).
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace tw {
+
+// The largest picture a bitmap may hold, in either direction.
+inline constexpr int kMaxBitmapSide = 40;
 
 // Hexadecimal digits per row of a picture W pixels wide.
 int digitsPerRow(int width);
+
+// The one StringBits decoder: calls black(col, row) for each black pixel of a picture W by H, in
+// reading order. Digits in either case, any other character as 0, each row's spare bits beyond the
+// right edge skipped; text past the last row is not looked at, so a huge picture costs its text.
+template <class Black>
+void forEachBlackPixel(std::string_view bits, int width, int height, Black black) {
+  const int d = digitsPerRow(width);
+  if (d == 0 || height <= 0) return;
+  const size_t end = std::min(bits.size(), size_t(d) * size_t(height));
+  for (size_t i = 0; i < end; ++i) {
+    const int v = hexDigit(bits[i]);
+    if (v <= 0) continue;
+    const int row = int(i / size_t(d)), col = int(i % size_t(d)) * 4;
+    for (int b = 0; b < 4 && col + b < width; ++b)
+      if (v & (8 >> b)) black(col + b, row);
+  }
+}
 
 class BitmapGrid {
  public:

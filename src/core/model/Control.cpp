@@ -6,9 +6,9 @@ namespace tw {
 namespace {
 
 constexpr const char* kClassNames[kClassCount] = {
-    "TCCButton", "TCCSwitch", "TCCEdit", "TCCCheckbox", "TCCLabel", "TCCListBox", "TCCRadio",
-    "TCCDropDown", "TCCPopUp", "TCCMenuBar", "TCCMenu", "TCCForm", "TCCBitmap",
-    "TPTDialog", "TPTButton", "TPTPopTrigger", "TPTEdit", "TPTCheckbox", "TPTLabel", "TPTList", "TPTGsi",
+#define TW_CLASS(id, T, layer) #T,
+#include "Classes.def"
+#undef TW_CLASS
 };
 
 }  // namespace

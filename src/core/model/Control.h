@@ -7,19 +7,25 @@
 #include <variant>
 #include <vector>
 
-#include "Font.h"
+#include "graphics/Font.h"
 
 namespace tw {
 
+class Canvas;
+class FontSet;
 class TextMetrics;
 
-// Every widget class of both libraries. The order is fixed: tables index by it.
+// Every widget class of both libraries, from the class list.
 enum class ClassId : uint8_t {
-  CCButton, CCSwitch, CCEdit, CCCheckbox, CCLabel, CCListBox, CCRadio, CCDropDown, CCPopUp,
-  CCMenuBar, CCMenu, CCForm, CCBitmap,
-  PTDialog, PTButton, PTPopTrigger, PTEdit, PTCheckbox, PTLabel, PTList, PTGsi,
+#define TW_CLASS(id, T, layer) id,
+#include "Classes.def"
+#undef TW_CLASS
 };
-inline constexpr int kClassCount = int(ClassId::PTGsi) + 1;
+inline constexpr int kClassCount = 0
+#define TW_CLASS(id, T, layer) +1
+#include "Classes.def"
+#undef TW_CLASS
+    ;
 
 const char* className(ClassId id);  // "TCCButton"
 bool classFromName(std::string_view name, ClassId& id);
@@ -117,6 +123,17 @@ class Control {
   // Changes that the look makes when the control is painted (a label sizing itself, a list's row
   // height, ...). The painter calls it before drawing.
   virtual void beforePaint(const TextMetrics&) {}
+  // Draws the control on its panel: the canvas's origin is the panel's top left corner, its clip
+  // the panel.
+  virtual void paint(Canvas& canvas, const FontSet& fonts) const = 0;
+  // Whether the painter draws the selection marks over a selected control (the screen and the menu
+  // bar never show them; the GSI draws its own).
+  virtual bool showsMarks() const { return true; }
+  // The snap a class makes when a mouse resize ends (a list to whole rows).
+  virtual void afterResize(const TextMetrics&) {}
+
+  // The control alone, with all of its fields but without parent or children.
+  virtual std::unique_ptr<Control> cloneAlone() const = 0;
 
   // The published properties of the class, base ones first.
   virtual const PropList& properties() const = 0;
@@ -126,7 +143,7 @@ class Control {
   static PropList baseProperties();
 
  protected:
-  // The control alone, without parent or children: what cloneControl (model/History.h) builds on.
+  // The control alone, without parent or children: what cloneAlone builds on.
   Control(const Control& o)
       : font(o.font), color(o.color), tag(o.tag), visible(o.visible), alignment(o.alignment),
         selected(o.selected), selectColor(o.selectColor), id_(o.id_), name_(o.name_), left_(o.left_),
@@ -145,43 +162,52 @@ template <class T>
 const T& as(const Control& c) {
   return static_cast<const T&>(c);
 }
+template <class T>
+T& as(Control& c) {
+  return static_cast<T&>(c);
+}
 
-// Creates a control of a class with the constructor's values (the class registry of the clipboard).
+// The copy every class makes of itself, in one line: TW_CLONE(TCCButton).
+#define TW_CLONE(T) \
+  std::unique_ptr<Control> cloneAlone() const override { return std::make_unique<T>(*this); }
+
+// Creates a control of a class with the constructor's values (the class registry of the clipboard),
+// through the factory of the layer that defines it.
 std::unique_ptr<Control> createControl(ClassId id);
 
 // Helpers for property lists: a field or a getter/setter pair of class C.
 template <class C>
 PropInfo intField(const char* name, int C::*field) {
   return {name, PropType::Integer, true,
-          [field](const Control& c) { return PropValue((long long)(static_cast<const C&>(c).*field)); },
+          [field](const Control& c) { return PropValue((long long)(as<C>(c).*field)); },
           [field](Control& c, const PropValue& v) {
-            static_cast<C&>(c).*field = int(clampCoord(std::get<long long>(v)));
+            as<C>(c).*field = int(clampCoord(std::get<long long>(v)));
           }};
 }
 template <class C>
 PropInfo strField(const char* name, std::string C::*field) {
   return {name, PropType::String, true,
-          [field](const Control& c) { return PropValue(static_cast<const C&>(c).*field); },
-          [field](Control& c, const PropValue& v) { static_cast<C&>(c).*field = std::get<std::string>(v); }};
+          [field](const Control& c) { return PropValue(as<C>(c).*field); },
+          [field](Control& c, const PropValue& v) { as<C>(c).*field = std::get<std::string>(v); }};
 }
 template <class C, class Get, class Set>
 PropInfo intProp(const char* name, Get get, Set set, bool stored = true) {
   return {name, PropType::Integer, stored,
-          [get](const Control& c) { return PropValue((long long)((static_cast<const C&>(c).*get)())); },
-          [set](Control& c, const PropValue& v) { (static_cast<C&>(c).*set)(std::get<long long>(v)); }};
+          [get](const Control& c) { return PropValue((long long)((as<C>(c).*get)())); },
+          [set](Control& c, const PropValue& v) { (as<C>(c).*set)(std::get<long long>(v)); }};
 }
 template <class C, class Get, class Set>
 PropInfo strProp(const char* name, Get get, Set set) {
   return {name, PropType::String, true,
-          [get](const Control& c) { return PropValue(std::string((static_cast<const C&>(c).*get)())); },
-          [set](Control& c, const PropValue& v) { (static_cast<C&>(c).*set)(std::get<std::string>(v)); }};
+          [get](const Control& c) { return PropValue(std::string((as<C>(c).*get)())); },
+          [set](Control& c, const PropValue& v) { (as<C>(c).*set)(std::get<std::string>(v)); }};
 }
 template <class C, class Get, class Set>
 PropInfo itemsProp(const char* name, Get get, Set set) {
   return {name, PropType::Strings, true,
-          [get](const Control& c) { return PropValue((static_cast<const C&>(c).*get)()); },
+          [get](const Control& c) { return PropValue((as<C>(c).*get)()); },
           [set](Control& c, const PropValue& v) {
-            (static_cast<C&>(c).*set)(std::get<std::vector<std::string>>(v));
+            (as<C>(c).*set)(std::get<std::vector<std::string>>(v));
           }};
 }
 // The User geometry a class publishes.

@@ -5,10 +5,7 @@
 #include "Alignment.h"
 #include "ControlStream.h"
 #include "Sheet.h"
-#include "ccontrols/CCListBox.h"
-#include "ccontrols/CCPopUp.h"
-#include "ptoolbox/PTDialog.h"
-#include "ptoolbox/PTList.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 namespace {
@@ -213,13 +210,7 @@ void Designer::pressControl(FormDocument& form, Control& c, bool rightOnly, bool
 }
 
 void Designer::releaseControl(FormDocument& form, Control& c, bool rightOnly, const TextMetrics& metrics) {
-  switch (c.classId()) {
-    case ClassId::CCListBox: static_cast<TCCListBox&>(c).snapAfterResize(metrics); break;
-    case ClassId::CCDropDown:
-    case ClassId::CCPopUp: static_cast<TCCDropDown&>(c).snapAfterResize(metrics); break;
-    case ClassId::PTList: static_cast<TPTList&>(c).snapAfterResize(metrics); break;
-    default: break;
-  }
+  c.afterResize(metrics);
   if (rightOnly) return;
   if (c.classId() == ClassId::CCMenu || c.classId() == ClassId::CCMenuBar) {
     activate(form);

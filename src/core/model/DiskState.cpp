@@ -6,9 +6,9 @@
 #include "FormFile.h"
 #include "History.h"
 #include "graphics/Fonts.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Messages.h"
-#include "ini/FileStamp.h"
+#include "base/FileStamp.h"
 
 namespace tw {
 

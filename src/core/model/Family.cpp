@@ -1,17 +1,44 @@
 #include "Family.h"
 
-#include "ccontrols/CCFamily.h"
-#include "ptoolbox/PTFamily.h"
+#include <vector>
+
+#include "CCForm.h"
+#include "PTDialog.h"
 
 namespace tw {
+namespace {
+std::vector<const Family*>& families() {
+  static std::vector<const Family*> list;  // filled while the program starts, read only after
+  return list;
+}
+}  // namespace
+
+void registerFamily(const Family& family) { families().push_back(&family); }
 
 const Family* familyFor(int library) {
-  static const CControlsFamily cc;
-  static const PToolboxFamily pt;
-  if (library == kLibCControls) return &cc;
-  if (library == kLibPToolbox) return &pt;
+  for (const Family* f : families())
+    if (f->library() == library) return f;
   return nullptr;
 }
+
+// The class registry: the model creates its own classes, each family the classes it defines.
+std::unique_ptr<Control> createControl(ClassId id) {
+  switch (id) {
+#define TW_CLASS(id, T, layer) TW_CREATE_##layer(id, T)
+#define TW_CREATE_model(id, T) \
+  case ClassId::id:            \
+    return std::make_unique<T>();
+#define TW_CREATE_ccontrols(id, T)
+#define TW_CREATE_ptoolbox(id, T)
+#include "Classes.def"
+    default:
+      break;
+  }
+  for (const Family* f : families())
+    if (auto c = f->create(id)) return c;
+  return nullptr;
+}
+
 
 const KindRow* Family::kindOf(const Control& c) const {
   std::string word = kindWord(c);

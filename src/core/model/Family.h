@@ -7,8 +7,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include "Control.h"
 #include "Design.h"
-#include "Font.h"
+#include "graphics/Font.h"
 
 namespace tw {
 
@@ -42,6 +43,9 @@ class Family {
   virtual ~Family() = default;
   virtual int library() const = 0;
 
+  // Creates a control of a class this family defines (its rows in Classes.def); nullptr otherwise.
+  virtual std::unique_ptr<Control> create(ClassId id) const = 0;
+
   // Writes the control's record (a dialog followed by its children); other classes write nothing.
   virtual void writeRecord(IniFile& ini, const Control& c) const = 0;
   // Writes the records of the form window's menu bar and menus, where the library has them.
@@ -66,6 +70,10 @@ class Family {
 };
 
 const Family* familyFor(int library);
+
+// A family makes itself known when the program starts (ccontrols/CCClasses.cpp); the build links
+// that registration into every program that links the family.
+void registerFamily(const Family& family);
 
 // Shared reader step: names the new control, places it and makes it the last one read. A refused
 // name (invalid, taken, or the header's) is replaced by a fresh one of the naming rule and the

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "History.h"
-#include "TextMetrics.h"
+#include "graphics/TextMetrics.h"
 #include "ini/IniFile.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 namespace {

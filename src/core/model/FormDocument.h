@@ -6,8 +6,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "ccontrols/CCForm.h"
-#include "ini/FileStamp.h"
+#include "model/CCForm.h"
+#include "base/FileStamp.h"
 
 namespace tw {
 

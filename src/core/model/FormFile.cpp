@@ -7,7 +7,7 @@
 #include "Family.h"
 #include "FormDocument.h"
 #include "Records.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Font.h"
+#include "graphics/Font.h"
 
 namespace tw {
 

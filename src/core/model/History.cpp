@@ -6,26 +6,8 @@
 #include "ControlStream.h"
 #include "Designer.h"
 #include "FormDocument.h"
-#include "ccontrols/CCBitmap.h"
-#include "ccontrols/CCButton.h"
-#include "ccontrols/CCCheckbox.h"
-#include "ccontrols/CCEdit.h"
-#include "ccontrols/CCForm.h"
-#include "ccontrols/CCLabel.h"
-#include "ccontrols/CCListBox.h"
-#include "ccontrols/CCMenu.h"
-#include "ccontrols/CCMenuBar.h"
-#include "ccontrols/CCPopUp.h"
-#include "ccontrols/CCRadio.h"
-#include "ccontrols/CCSwitch.h"
-#include "ptoolbox/PTButton.h"
-#include "ptoolbox/PTCheckBox.h"
-#include "ptoolbox/PTDialog.h"
-#include "ptoolbox/PTEdit.h"
-#include "ptoolbox/PTGsi.h"
-#include "ptoolbox/PTLabel.h"
-#include "ptoolbox/PTList.h"
-#include "ptoolbox/PTPopTrigger.h"
+#include "model/CCForm.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 
@@ -45,40 +27,8 @@ namespace {
 
 using CopyMap = std::unordered_map<const Control*, Control*>;
 
-template <class T>
-std::unique_ptr<Control> copyOf(const Control& c) {
-  return std::make_unique<T>(static_cast<const T&>(c));
-}
-
-std::unique_ptr<Control> copyAlone(const Control& c) {
-  switch (c.classId()) {
-    case ClassId::CCButton: return copyOf<TCCButton>(c);
-    case ClassId::CCSwitch: return copyOf<TCCSwitch>(c);
-    case ClassId::CCEdit: return copyOf<TCCEdit>(c);
-    case ClassId::CCCheckbox: return copyOf<TCCCheckbox>(c);
-    case ClassId::CCLabel: return copyOf<TCCLabel>(c);
-    case ClassId::CCListBox: return copyOf<TCCListBox>(c);
-    case ClassId::CCRadio: return copyOf<TCCRadio>(c);
-    case ClassId::CCDropDown: return copyOf<TCCDropDown>(c);
-    case ClassId::CCPopUp: return copyOf<TCCPopUp>(c);
-    case ClassId::CCMenuBar: return copyOf<TCCMenuBar>(c);
-    case ClassId::CCMenu: return copyOf<TCCMenu>(c);
-    case ClassId::CCForm: return copyOf<TCCForm>(c);
-    case ClassId::CCBitmap: return copyOf<TCCBitmap>(c);
-    case ClassId::PTDialog: return copyOf<TPTDialog>(c);
-    case ClassId::PTButton: return copyOf<TPTButton>(c);
-    case ClassId::PTPopTrigger: return copyOf<TPTPopTrigger>(c);
-    case ClassId::PTEdit: return copyOf<TPTEdit>(c);
-    case ClassId::PTCheckbox: return copyOf<TPTCheckbox>(c);
-    case ClassId::PTLabel: return copyOf<TPTLabel>(c);
-    case ClassId::PTList: return copyOf<TPTList>(c);
-    case ClassId::PTGsi: return copyOf<TPTGsi>(c);
-  }
-  return nullptr;
-}
-
 std::unique_ptr<Control> copyTree(const Control& c, CopyMap& map) {
-  auto copy = copyAlone(c);
+  auto copy = c.cloneAlone();
   map[&c] = copy.get();
   for (const auto& k : c.children()) copy->addChild(copyTree(*k, map));
   return copy;

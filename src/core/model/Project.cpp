@@ -3,8 +3,8 @@
 #include "Family.h"
 #include "FormDocument.h"
 #include "FormFile.h"
-#include "ini/AtomicBatch.h"
-#include "ini/FileIO.h"
+#include "base/AtomicBatch.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Font.h"
-#include "ini/FileStamp.h"
+#include "graphics/Font.h"
+#include "base/FileStamp.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Control.h"
-#include "Font.h"
+#include "graphics/Font.h"
 #include "ini/IniFile.h"
 
 namespace tw {

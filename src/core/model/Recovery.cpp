@@ -18,7 +18,7 @@
 #include "FormDocument.h"
 #include "FormFile.h"
 #include "Shell.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {

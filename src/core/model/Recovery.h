@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "Font.h"
+#include "graphics/Font.h"
 #include "Messages.h"
-#include "ini/FileStamp.h"
+#include "base/FileStamp.h"
 
 namespace tw {
 

@@ -7,8 +7,8 @@
 #include "Family.h"
 #include "FormDocument.h"
 #include "History.h"
-#include "ini/Cp1252.h"
-#include "ptoolbox/PTDialog.h"
+#include "base/Cp1252.h"
+#include "model/PTDialog.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "FormDocument.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 
 namespace tw {
@@ -107,33 +107,6 @@ void RecentProjects::save(IniFile& ini) const {
 int optionsLibrary(const IniFile& ini) { return ini.readInteger("General", "Lib", 2); }
 
 void writeOptionsLibrary(IniFile& ini, int library) { ini.writeInteger("General", "Lib", library); }
-
-std::string toHex(const std::string& bytes) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (unsigned char b : bytes) {
-    out += digits[b >> 4];
-    out += digits[b & 15];
-  }
-  return out;
-}
-
-std::string fromHex(const std::string& hex) {
-  auto nibble = [](char c) -> int {
-    if (c >= '0' && c <= '9') return c - '0';
-    c = char(std::toupper((unsigned char)c));
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-  };
-  std::string out;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-    int hi = nibble(hex[i]), lo = nibble(hex[i + 1]);
-    if (hi < 0 || lo < 0) break;
-    out += char(hi * 16 + lo);
-  }
-  return out;
-}
 
 bool writeDesignerProject(int library, const std::vector<std::unique_ptr<FormDocument>>& forms,
                           const std::string& path, const WindowSettings& windows, const FormSaver& saveForm,

@@ -80,8 +80,6 @@ class RecentProjects {
 inline constexpr const char* kToolBarSection = "ToolBars";
 int optionsLibrary(const IniFile& ini);
 void writeOptionsLibrary(IniFile& ini, int library);
-std::string toHex(const std::string& bytes);
-std::string fromHex(const std::string& hex);  // stops at the first pair that is not hexadecimal
 
 // Writes the project file for form documents the designer owns, in their order: visible ones are
 // saved through saveForm and listed, hidden (closed) ones are not.

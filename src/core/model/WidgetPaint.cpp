@@ -2,29 +2,15 @@
 
 #include <algorithm>
 
-#include "ccontrols/CCPaint.h"
 #include "graphics/Fonts.h"
 #include "model/Control.h"
-#include "ptoolbox/PTPaint.h"
 
 namespace tw {
 
 void paintControl(Canvas& canvas, const Control& c, const FontSet& fonts) {
-  switch (c.classId()) {
-    case ClassId::PTDialog:
-    case ClassId::PTButton:
-    case ClassId::PTPopTrigger:
-    case ClassId::PTEdit:
-    case ClassId::PTCheckbox:
-    case ClassId::PTLabel:
-    case ClassId::PTList:
-    case ClassId::PTGsi:
-      paintPToolboxControl(canvas, c, fonts);
-      break;
-    default:
-      paintCControl(canvas, c, fonts);
-      break;
-  }
+  paintPanel(canvas, c, fonts);
+  c.paint(canvas, fonts);
+  if (c.selected && c.showsMarks()) paintSelectionMarks(canvas, c.width(), c.paintedHeight(), c.selectColor);
 }
 
 void paintPanel(Canvas& canvas, const Control& c, const FontSet& fonts) {

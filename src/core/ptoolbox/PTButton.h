@@ -15,6 +15,8 @@ class TPTButton : public Control {
   int userWidthExtra() const override { return 4; }
   int userHeightExtra() const override { return 4; }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TPTButton)
 };
 
 }  // namespace tw

@@ -12,6 +12,8 @@ class TPTCheckbox : public Control {
   uint8_t groupNumber = 0;
   int state = 0;  // 1 ticked
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TPTCheckbox)
 };
 
 }  // namespace tw

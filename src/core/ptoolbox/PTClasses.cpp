@@ -1,14 +1,14 @@
 // Published properties and paint-time rules of the PToolboxLib widget classes.
 #include "PTButton.h"
 #include "PTCheckBox.h"
-#include "PTDialog.h"
 #include "PTEdit.h"
 #include "PTGsi.h"
 #include "PTLabel.h"
 #include "PTList.h"
 #include "PTPopTrigger.h"
+#include "PTFamily.h"
 #include "model/PropertyList.h"
-#include "model/TextMetrics.h"
+#include "graphics/TextMetrics.h"
 
 namespace tw {
 void TPTLabel::beforePaint(const TextMetrics& m) {
@@ -25,14 +25,9 @@ void TPTList::beforePaint(const TextMetrics& m) {
   }
 }
 
-void TPTList::snapAfterResize(const TextMetrics& m) {
+void TPTList::afterResize(const TextMetrics& m) {
   int h = m.textHeight(font, "A");
   if (h > 0) setMaxItems(height() / h);
-}
-
-const PropList& TPTDialog::properties() const {
-  static const PropList list = withBase({strField("Title", &TPTDialog::title)}, kUserAll);
-  return list;
 }
 
 const PropList& TPTButton::properties() const {
@@ -91,4 +86,30 @@ const PropList& TPTGsi::properties() const {
   return list;
 }
 
+// The family's factory: one case per class of its rows in the class list.
+std::unique_ptr<Control> PToolboxFamily::create(ClassId id) const {
+  switch (id) {
+#define TW_CLASS(id, T, layer) TW_CREATE_##layer(id, T)
+#define TW_CREATE_ptoolbox(id, T) \
+  case ClassId::id:              \
+    return std::make_unique<T>();
+#define TW_CREATE_ccontrols(id, T)
+#define TW_CREATE_model(id, T)
+#include "Classes.def"
+    default:
+      return nullptr;
+  }
+}
+
+namespace {
+const PToolboxFamily kFamily;
+}  // namespace
+
 }  // namespace tw
+
+// Registers the family while the program starts. The build asks the linker for this symbol, so the
+// registration is linked into every program that links the family.
+extern "C" {
+extern const bool tw_ptoolbox_registered;
+const bool tw_ptoolbox_registered = (tw::registerFamily(tw::kFamily), true);
+}

@@ -1,7 +1,7 @@
 // The PToolboxLib family's kinds for the designer: palette tools, names, starting values,
 // inspector rows and alignment geometry, and the selector trigger's alignment move.
 #include "PTFamily.h"
-#include "ccontrols/CCBitmap.h"
+#include "model/BitmapGrid.h"
 #include "model/Designer.h"
 
 namespace tw {

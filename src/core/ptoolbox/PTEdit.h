@@ -15,6 +15,8 @@ class TPTEdit : public Control {
   std::string text = "Edit";
   int underline = 0;
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TPTEdit)
 };
 
 }  // namespace tw

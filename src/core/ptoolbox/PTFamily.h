@@ -6,6 +6,7 @@ namespace tw {
 
 class PToolboxFamily : public Family {
  public:
+  std::unique_ptr<Control> create(ClassId id) const override;
   int library() const override { return kLibPToolbox; }
   void writeRecord(IniFile& ini, const Control& c) const override;
   void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;

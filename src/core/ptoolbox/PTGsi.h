@@ -11,6 +11,9 @@ class TPTGsi : public Control {
     if (width() != 8 || height() != 9) setBounds(left(), top(), 8, 9);
   }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TPTGsi)
+  bool showsMarks() const override { return false; }
 };
 
 }  // namespace tw

@@ -28,8 +28,10 @@ class TPTList : public Control {
   void setItems(const std::vector<std::string>& v) { items = v; }
   void beforePaint(const TextMetrics& m) override;
   // After a mouse resize the height snaps to whole rows.
-  void snapAfterResize(const TextMetrics& m);
+  void afterResize(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TPTList)
 
  private:
   int maxItems_ = 2;

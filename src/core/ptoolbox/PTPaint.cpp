@@ -1,14 +1,11 @@
 // The look of the standard handheld controls: black on the control's colour, in the handheld's fonts, one
 // panel pixel per handheld pixel. Lines cover their start and stop one pixel short of their end.
-#include "PTPaint.h"
-
 #include <algorithm>
 #include <string_view>
 #include <vector>
 
 #include "PTButton.h"
 #include "PTCheckBox.h"
-#include "PTDialog.h"
 #include "PTEdit.h"
 #include "PTGsi.h"
 #include "PTLabel.h"
@@ -19,27 +16,6 @@
 
 namespace tw {
 namespace {
-
-void paintDialog(Canvas& cv, const TPTDialog& d, const FontSet& fonts) {
-  if (d.tag == 0) return;  // a dialog that is not the shown one draws neither frame nor title
-  const int w = d.width(), h = d.height();
-  cv.pen = {kBlack, PenStyle::Solid};
-  cv.brush.style = BrushStyle::Clear;
-  cv.line(2, 0, w - 2, 0);
-  cv.line(1, 1, w - 1, 1);
-  cv.polygon({{0, 2}, {1, 2}, {1, h - 3}, {0, h - 3}});
-  cv.polygon({{w - 2, 2}, {w - 1, 2}, {w - 1, h - 3}, {w - 2, h - 3}});
-  cv.line(1, h - 2, w - 1, h - 2);
-  cv.line(2, h - 1, w - 2, h - 1);
-  cv.setPixel(2, h - 3, kBlack);
-  cv.setPixel(w - 3, h - 3, kBlack);
-
-  solid(cv, kBlack);
-  cv.polygon({{2, 2}, {w - 3, 2}, {w - 3, 13}, {2, 13}});
-  cv.setFont(fonts.face(FontFace::Bold));
-  cv.fontColor = d.color;
-  inkText(cv, (w - cv.textWidth(d.title)) / 2 + 1, 2, d.title);
-}
 
 void paintButton(Canvas& cv, const TPTButton& b) {
   const int w = b.width(), h = b.height(), f = b.frame;
@@ -197,32 +173,17 @@ void paintGsi(Canvas& cv, const TPTGsi& g) {
 
 }  // namespace
 
-void paintPToolboxControl(Canvas& cv, const Control& c, const FontSet& fonts) {
-  paintPanel(cv, c, fonts);
-  switch (c.classId()) {
-    case ClassId::PTDialog: paintDialog(cv, static_cast<const TPTDialog&>(c), fonts); break;
-    case ClassId::PTButton: paintButton(cv, static_cast<const TPTButton&>(c)); break;
-    case ClassId::PTPopTrigger: paintPopTrigger(cv, static_cast<const TPTPopTrigger&>(c)); break;
-    case ClassId::PTEdit: paintField(cv, static_cast<const TPTEdit&>(c)); break;
-    case ClassId::PTCheckbox: paintCheckbox(cv, static_cast<const TPTCheckbox&>(c)); break;
-    case ClassId::PTLabel: {
-      auto& l = static_cast<const TPTLabel&>(c);
-      cv.fontColor = kBlack;
-      inkText(cv, 0, 0, l.content);
-      break;
-    }
-    case ClassId::PTList: {
-      auto& l = static_cast<const TPTList&>(c);
-      paintHandheldList(cv, l.width(), l.height(), l.color,
-                        {l.items, l.maxItems(), l.rowHeight(), l.selectedItem, l.style != 0});
-      break;
-    }
-    case ClassId::PTGsi:
-      paintGsi(cv, static_cast<const TPTGsi&>(c));
-      return;  // its own marks
-    default: return;
-  }
-  if (c.selected) paintSelectionMarks(cv, c.width(), c.height(), c.selectColor);
+void TPTButton::paint(Canvas& cv, const FontSet&) const { paintButton(cv, *this); }
+void TPTPopTrigger::paint(Canvas& cv, const FontSet&) const { paintPopTrigger(cv, *this); }
+void TPTEdit::paint(Canvas& cv, const FontSet&) const { paintField(cv, *this); }
+void TPTCheckbox::paint(Canvas& cv, const FontSet&) const { paintCheckbox(cv, *this); }
+void TPTLabel::paint(Canvas& cv, const FontSet&) const {
+  cv.fontColor = kBlack;
+  inkText(cv, 0, 0, content);
 }
+void TPTList::paint(Canvas& cv, const FontSet&) const {
+  paintHandheldList(cv, width(), height(), color, {items, maxItems(), rowHeight(), selectedItem, style != 0});
+}
+void TPTGsi::paint(Canvas& cv, const FontSet&) const { paintGsi(cv, *this); }
 
 }  // namespace tw

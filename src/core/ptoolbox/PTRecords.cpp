@@ -1,7 +1,7 @@
 // PToolboxLib form-file records: one section per control, keyed by its name.
 #include "PTButton.h"
 #include "PTCheckBox.h"
-#include "PTDialog.h"
+#include "model/PTDialog.h"
 #include "PTEdit.h"
 #include "PTFamily.h"
 #include "PTGsi.h"

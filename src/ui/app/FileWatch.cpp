@@ -7,7 +7,7 @@
 #include "documents/FormWindow.h"
 #include "documents/Surface.h"
 #include "graphics/Fonts.h"
-#include "ini/FileIO.h"
+#include "base/FileIO.h"
 #include "model/DiskState.h"
 
 namespace tw::ui {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ini/FileStamp.h"
+#include "base/FileStamp.h"
 
 namespace tw {
 class FormDocument;

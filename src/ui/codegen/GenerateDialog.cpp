@@ -26,7 +26,7 @@
 #include "codegen/Icons.h"
 #include "codegen/OutputFolder.h"
 #include "graphics/Fonts.h"
-#include "ini/Cp1252.h"
+#include "base/Cp1252.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
 #include "model/FormDocument.h"

@@ -10,7 +10,7 @@
 #include "graphics/Fonts.h"
 #include "model/FormDocument.h"
 #include "model/History.h"
-#include "ptoolbox/PTDialog.h"
+#include "model/PTDialog.h"
 
 namespace tw::ui {
 namespace {

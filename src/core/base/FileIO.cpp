@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "IniFile.h"
+#include "Text.h"
 
 namespace tw {
 namespace {

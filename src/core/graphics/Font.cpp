@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/Text.h"
 #include "ini/IniFile.h"
 
 namespace tw {

@@ -16,6 +16,9 @@ class TCCForm : public Control {
   std::string title = "Form1";
   bool isContainer() const override { return true; }
   const PropList& properties() const override;
+  void paint(Canvas& canvas, const FontSet& fonts) const override;
+  TW_CLONE(TCCForm)
+  bool showsMarks() const override { return false; }
 };
 
 }  // namespace tw
