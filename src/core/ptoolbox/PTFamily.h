@@ -7,8 +7,7 @@ namespace tw {
 class PToolboxFamily : public Family {
  public:
   int library() const override { return kLibPToolbox; }
-  void writeRecord(IniFile& ini, const Control& c) const override;
-  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
+  const RecordTable& records() const override;
   const DesignTables& design() const override;
   std::string kindWord(const Control& c) const override;
   std::string specialText(const FormDocument& form, const Control& c, const RowDef& row) const override;
