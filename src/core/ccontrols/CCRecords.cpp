@@ -116,18 +116,20 @@ RecordTable makeTable() {
   }, true};
 }
 
+const RecordTable& table() {
+  static const RecordTable rows = makeTable();
+  return rows;
+}
+
 }  // namespace
 
 std::string ccKind(const Control& c) {
   if (c.classId() == ClassId::CCEdit) return as<TCCEdit>(c).isEditLine() ? "EditLine" : "Edit";
-  const RecordRow* row = familyFor(kLibCControls)->records().byClass(c.classId());
+  const RecordRow* row = table().byClass(c.classId());
   return row ? row->kind : "";
 }
 
-const RecordTable& CControlsFamily::records() const {
-  static const RecordTable table = makeTable();
-  return table;
-}
+const RecordTable& CControlsFamily::records() const { return table(); }
 
 void CControlsFamily::writeMenus(IniFile& ini, const FormDocument& form) const {
   const auto& items = form.windowChildren();

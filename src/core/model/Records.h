@@ -49,9 +49,9 @@ using RecordReadFn = void (*)(const RecordReader&, LoadContext&);
 struct RecordRow {
   const char* kind;
   ClassId cls;
-  std::vector<RecKey> write;       // keys in write order
-  std::vector<RecRead> read;       // keys in read order, each one of the written keys
-  std::vector<RecRead> fixed = {};  // set after the keys are read
+  std::vector<RecKey> write;           // keys in write order
+  std::vector<RecRead> read;           // keys in read order, each one of the written keys
+  std::vector<RecRead> fixed = {};     // set after the keys are read
   RecordReadFn readSpecial = nullptr;  // a kind whose reading is code of its own (dialog, menus)
 };
 
@@ -69,7 +69,6 @@ struct RecordWriter {
   const std::string& section;
   void str(const char* key, const std::string& v) const { ini.writeString(section, key, v); }
   void num(const char* key, long long v) const { ini.writeInteger(section, key, v); }
-  void font(const Font& f) const { ini.writeString(section, "Font", fontToText(f)); }
   void list(const std::vector<std::string>& items) const { ini.writeList(section, items); }
 };
 
@@ -78,10 +77,6 @@ struct RecordReader {
   const std::string& section;
   std::string str(const char* key, const char* def) const { return ini.readString(section, key, def); }
   int num(const char* key, int def) const { return ini.readInteger(section, key, def); }
-  // A missing, empty or unreadable font text leaves the inherited font.
-  void font(Font& f) const {
-    if (auto text = ini.value(section, "Font"); text && !text->empty()) fontFromText(*text, f);
-  }
   std::optional<std::vector<std::string>> list(bool keepEmpty) const { return ini.readList(section, keepEmpty); }
 };
 

@@ -72,16 +72,18 @@ RecordTable makeTable() {
   }, false};
 }
 
+const RecordTable& table() {
+  static const RecordTable rows = makeTable();
+  return rows;
+}
+
 }  // namespace
 
 std::string ptKind(const Control& c) {
-  const RecordRow* row = familyFor(kLibPToolbox)->records().byClass(c.classId());
+  const RecordRow* row = table().byClass(c.classId());
   return row ? row->kind : "";
 }
 
-const RecordTable& PToolboxFamily::records() const {
-  static const RecordTable table = makeTable();
-  return table;
-}
+const RecordTable& PToolboxFamily::records() const { return table(); }
 
 }  // namespace tw
