@@ -138,6 +138,13 @@ TEST(FormFile, EveryKindKeepsEveryKeyItWrites) {
       auto back = reload(f);
       EXPECT_EQ(dump(*back), dump(f));
       EXPECT_EQ(formToIni(*back).serialize(), formToIni(f).serialize());
+
+      // The kind word alone takes every default (one of the wrong type would throw).
+      IniFile bare;
+      bare.parse(std::string("[FORM]\nName=B\n[b]\nControl=") + row.kind + "\n");
+      FormDocument g(lib, "B");
+      EXPECT_NO_THROW(loadForm(g, bare, kWhite, nullptr));
+      EXPECT_EQ(g.controlCount(), 1);
     }
   }
 }
