@@ -1,31 +1,31 @@
 // Form files of both libraries: records written and read back, defaults, and bad input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "DesignSession.h"
+#include "PaintTest.h"
 #include "TestFiles.h"
-#include "ccontrols/CCBitmap.h"
 #include "ccontrols/CCButton.h"
-#include "ccontrols/CCCheckbox.h"
-#include "ccontrols/CCDropDown.h"
 #include "ccontrols/CCEdit.h"
 #include "ccontrols/CCLabel.h"
 #include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"
-#include "ccontrols/CCMenuBar.h"
 #include "ccontrols/CCPopUp.h"
-#include "ccontrols/CCRadio.h"
 #include "ccontrols/CCSwitch.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
 #include "model/FormDocument.h"
 #include "model/ControlStream.h"
 #include "model/FormFile.h"
 #include "model/Project.h"
+#include "model/Records.h"
 #include "ptoolbox/PTButton.h"
 #include "ptoolbox/PTCheckBox.h"
 #include "model/PTDialog.h"
 #include "ptoolbox/PTEdit.h"
-#include "ptoolbox/PTGsi.h"
 #include "ptoolbox/PTLabel.h"
 #include "ptoolbox/PTList.h"
 #include "ptoolbox/PTPopTrigger.h"
@@ -71,138 +71,102 @@ std::string dump(const FormDocument& f) {
   return out;
 }
 
+
+// A value for a key that neither its reader's default nor a constructor gives.
+PropValue unusual(const Control& c, const PropInfo& p, int i) {
+  switch (p.type) {
+    case PropType::Alignment: return PropValue(1LL);  // right, whose file code (2) differs from its own
+    case PropType::String: return PropValue("v" + std::to_string(i));
+    case PropType::Strings: return PropValue(std::vector<std::string>{"x", "y" + std::to_string(i)});
+    case PropType::Font: {
+      Font f = c.font;
+      f.name = kFontLarge;
+      return PropValue(f);
+    }
+    default: return PropValue(7LL + i);
+  }
+}
+
 }  // namespace
 
-TEST(FormFile, CControlsRecordsRoundTripWithNonDefaultValues) {
-  FormDocument f(kLibCControls, "Main");
-  f.screen().title = "Main screen";
-  f.windowTop = 30;
-  f.windowLeft = 200;
-  auto* b = place<TCCButton>(f, "Ok");
-  b->content = "Go on";
-  b->setBounds(3, 4, 50, 20);
-  b->radius = 2;
-  b->line = 2;
-  b->showForm = "Second";
-  b->font.name = kFontLarge;
-  auto* l = place<TCCLabel>(f, "Caption");
-  l->content = "Name:";
-  l->setBounds(1, 2, 40, 13);
-  l->alignment = Alignment::Center;
-  l->style = 0;
-  l->line = 0;
-  auto* k = place<TCCCheckbox>(f, "Agree");
-  k->content = "Yes";
-  k->state = 1;
-  k->setBounds(5, 6, 60, 13);
-  auto* s = place<TCCSwitch>(f, "Toggle");
-  s->content = "On";
-  s->state = 1;
-  s->radius = 3;
-  s->line = 2;
-  s->setBounds(7, 8, 33, 16);
-  auto* e = place<TCCEdit>(f, "Memo");
-  e->content = "text";
-  e->alignment = Alignment::Right;
-  e->topic = "Notes";
-  e->style = 2;
-  e->line = 0;
-  e->setBounds(9, 10, 70, 13);
-  auto* el = place<TCCEdit>(f, "Line1");
-  el->tag = 1;
-  el->content = "one line";
-  el->style = 0;
-  auto* lb = place<TCCListBox>(f, "Fruit");
-  lb->items = {"Apple", "", "Cherry"};
-  lb->setVisibleItems(4);
-  lb->selectedItem = 2;
-  auto* r = place<TCCRadio>(f, "Size");
-  r->items = {"S", "M", "L"};
-  r->selectedItem = 1;
-  r->setBounds(11, 12, 62, 15);
-  auto* pu = place<TCCPopUp>(f, "Pick");
-  pu->items = {"x", "y"};
-  pu->setTest(1);
-  pu->setVisibleItems(2);
-  pu->selectedItem = 1;
-  auto* dd = place<TCCDropDown>(f, "Choose");
-  dd->items = {"a", "b", "c"};
-  dd->testItems = 1;
-  dd->setVisibleItems(3);
-  dd->selectedItem = 0;
-  auto* img = place<TCCBitmap>(f, "Logo");
-  img->stringBits = "fc84";
-  img->setBounds(20, 30, 6, 2);
-  img->tag = 0;
-  auto* dlg = place<TPTDialog>(f, "Ask");
-  dlg->title = "Really?";
-  dlg->tag = 1;
-  dlg->setBounds(5, 40, 150, 90);
-  f.shownDialog = dlg;
-  auto* inner = place<TCCButton>(f, "Inner", dlg);
-  inner->setBounds(4, 14, 30, 14);
-  auto bar = std::make_unique<TCCMenuBar>();
-  bar->color = kWhite;
-  bar->setBounds(4, 2, 160, 15);
-  f.rename(*bar, "MenuBarMain");
-  f.add(std::move(bar), nullptr);
-  auto menu = std::make_unique<TCCMenu>();
-  menu->color = kWhite;
-  f.rename(*menu, "FileMenu");
-  menu->setItems({"Open", "", "Quit"});
-  menu->topic = "File";
-  menu->setUserLeft(9);
-  menu->setUserWidth(40);
-  menu->setTopicWidth(20);
-  f.add(std::move(menu), nullptr);
+TEST(FormFile, EveryKindKeepsEveryKeyItWrites) {
+  for (int lib : {kLibCControls, kLibPToolbox}) {
+    for (const RecordRow& row : familyFor(lib)->records().rows) {
+      SCOPED_TRACE(row.kind);
+      FormDocument f(lib, "F");
+      f.screen().setBounds(4, 2, 160, 160);
+      std::unique_ptr<Control> c = createControl(row.cls);
+      c->color = kWhite;
+      ASSERT_TRUE(f.rename(*c, std::string("c") + row.kind));
+      // Every written key gets a value, in the reader's order (setting a list's trigger resets its
+      // style); a key it does not read comes last, where the kind's fixed values then win.
+      std::vector<const RecKey*> keys;
+      for (const RecRead& r : row.read) {
+        auto k = std::find_if(row.write.begin(), row.write.end(),
+                              [&](const RecKey& w) { return !strcmp(w.key, r.key); });
+        ASSERT_NE(k, row.write.end()) << r.key << " is read but never written";
+        keys.push_back(&*k);
+      }
+      for (const RecKey& k : row.write)
+        if (std::find(keys.begin(), keys.end(), &k) == keys.end()) keys.push_back(&k);
+      const bool menu = row.cls == ClassId::CCMenuBar || row.cls == ClassId::CCMenu;
+      int i = 0;
+      for (const RecKey* k : keys) {
+        const PropInfo* p = c->property(k->property());
+        if (!p) continue;
+        PropValue v = unusual(*c, *p, i++);
+        // A dialog read with Test 1 is the one shown; the window's menus always come back hidden.
+        if (!strcmp(k->key, "Test") && row.readSpecial) v = PropValue(menu ? 0LL : 1LL);
+        p->set(*c, v);
+      }
+      for (const RecRead& fixed : row.fixed) {
+        const PropInfo* p = c->property(fixed.key);
+        ASSERT_TRUE(p);
+        if (auto* n = std::get_if<long long>(&fixed.value))
+          p->set(*c, PropValue(*n));
+        else
+          p->set(*c, PropValue(std::string(std::get<const char*>(fixed.value))));
+      }
+      // The window's menus hang from the screen's top; the menu bar sits at its corner.
+      if (menu) c->setTop(f.screen().top());
+      if (row.cls == ClassId::CCMenuBar) c->setLeft(f.screen().left());
+      // The reader fills a menu's items without sizing it to them (painting does).
+      if (row.cls == ClassId::CCMenu) c->setHeight(createControl(row.cls)->height());
+      Control* placed = f.add(std::move(c), menu ? nullptr : &f.screen());
+      if (row.cls == ClassId::PTDialog) f.shownDialog = static_cast<TPTDialog*>(placed);
 
-  auto back = reload(f);
-  EXPECT_EQ(back->screen().title, "Main screen");
-  EXPECT_EQ(back->windowTop, 30);
-  EXPECT_EQ(back->windowLeft, 200);
-  ASSERT_EQ(back->shownDialog, back->findComponent("Ask"));
-  EXPECT_EQ(back->findComponent("Inner")->parent(), back->shownDialog);
+      auto back = reload(f);
+      EXPECT_EQ(dump(*back), dump(f));
+      EXPECT_EQ(formToIni(*back).serialize(), formToIni(f).serialize());
 
-  // What the reader does not restore by design: the menu bar comes back hidden, and the menu
-  // with Test 0 and its top on the screen's.
-  auto* barBack = static_cast<TCCMenuBar*>(back->findComponent("MenuBarMain"));
-  EXPECT_FALSE(barBack->visible);
-  EXPECT_EQ(barBack->left(), 4);
-  auto* menuBack = static_cast<TCCMenu*>(back->findComponent("FileMenu"));
-  EXPECT_EQ(menuBack->test(), 0);
-  EXPECT_EQ(menuBack->top(), 2);
-  static_cast<TCCMenuBar*>(f.findComponent("MenuBarMain"))->setTest(0);
-  auto* menuOrig = static_cast<TCCMenu*>(f.findComponent("FileMenu"));
-  menuOrig->setTest(0);
-  menuOrig->setTop(2);
-  menuOrig->setHeight(menuBack->height());
-  EXPECT_EQ(dump(*back), dump(f));
-  // And a second save writes the same bytes.
-  EXPECT_EQ(formToIni(*back).serialize(), formToIni(f).serialize());
+      // The kind word alone takes every default (one of the wrong type would throw).
+      IniFile bare;
+      bare.parse(std::string("[FORM]\nName=B\n[b]\nControl=") + row.kind + "\n");
+      FormDocument g(lib, "B");
+      EXPECT_NO_THROW(loadForm(g, bare, kWhite, nullptr));
+      EXPECT_EQ(g.controlCount(), 1);
+    }
+  }
 }
 
-TEST(FormFile, CControlsKeyOrderAndEncodings) {
-  FormDocument f(kLibCControls, "Form1");
-  auto* lb = place<TCCListBox>(f, "ListBox1");
-  lb->items = {"One", "Two"};
-  lb->setBounds(10, 20, 35, 24);
-  auto* e = place<TCCEdit>(f, "Edit2");
-  e->alignment = Alignment::Right;
-  std::string text = formToIni(f).serialize();
-  EXPECT_NE(text.find("[FORM]\r\nName=Form1\r\nTop=0\r\nLeft=0\r\nTitle=Form1\r\nLib=1\r\n"), std::string::npos);
-  EXPECT_NE(text.find("[ListBox1]\r\nCount=2\r\nItem0=One\r\nItem1=Two\r\nControl=ListBox\r\nName=ListBox1\r\n"
-                      "Width=35\r\nLeft=10\r\nTop=20\r\nVisibleItems=2\r\nSelectedItem=-1\r\n"
-                      "Font=PilotStandard,10,,0,clWindowText,2\r\nParent=panScreen\r\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("Style=1\r\nLine=2\r\nAlignment=2\r\nTopic=\r\nParent=panScreen\r\n"), std::string::npos);
+// The golden forms hold every kind of both libraries; what a save of them writes is kept beside them.
+TEST(FormFile, GoldenFormsSaveByteForByteAsBefore) {
+  for (auto [name, lib] : {std::pair{"ccontrols", kLibCControls}, std::pair{"ptoolbox", kLibPToolbox}}) {
+    const std::string dir = std::string(TW_TESTDATA_DIR) + "/golden/";
+    OpenedForm o = openFormFile(dir + name + ".twk", lib, kWhite);
+    ASSERT_TRUE(o.form) << o.error;
+    o.form->applyPaintRules(testpaint::fonts());  // as the designer does on opening
+    EXPECT_EQ(formToIni(*o.form).serialize(), readWholeFile(dir + name + ".saved.twk").value_or("")) << name;
+  }
 }
 
-TEST(FormFile, SectionsHoldingOnlyControlTakeTheDefaults) {
+TEST(FormFile, MissingAndOddKeysReadAsTheyAlwaysHave) {
   IniFile ini;
   ini.parse(
-      "[FORM]\nName=F\nLib=1\n[Button]\nControl=Button\n[Label]\nControl=Label\n[EditLine]\nControl=EditLine\n"
-      "[ListBox]\nControl=ListBox\n[PopUp]\nControl=PopUp\n[Image]\nControl=Image\n[Dialog]\nControl=Dialog\n"
-      "[MenuBar]\nControl=MenuBar\n[Menu]\nControl=Menu\n[Odd]\nControl=button\n[Plain]\nName=x\n");
+      "[FORM]\nName=F\nLib=1\n[Button]\nControl=Button\n[Label]\nControl=Label\nAlignment=2\n"
+      "[EditLine]\nControl=EditLine\n[ListBox]\nControl=ListBox\nCount=3\nItem0=a\nItem1=\nItem2=c\n"
+      "[PopUp]\nControl=PopUp\n[Image]\nControl=Image\n[Dialog]\nControl=Dialog\n[MenuBar]\nControl=MenuBar\n"
+      "[Menu]\nControl=Menu\n[Switch]\nControl=Switch\nEdge=99999\nLine=abc\n[Odd]\nControl=button\n[Plain]\nName=x\n");
   FormDocument f(kLibCControls, "F");
   loadForm(f, ini, kWhite, nullptr);
   EXPECT_EQ(f.screen().title, "Form");
@@ -217,10 +181,13 @@ TEST(FormFile, SectionsHoldingOnlyControlTakeTheDefaults) {
   auto* l = static_cast<TCCLabel*>(f.findComponent("Label"));
   EXPECT_EQ(l->style, 1);
   EXPECT_EQ(l->height(), 13);
+  EXPECT_EQ(l->alignment, Alignment::Right);  // the file's code 2
   auto* el = static_cast<TCCEdit*>(f.findComponent("EditLine"));
   EXPECT_TRUE(el->isEditLine());
   EXPECT_EQ(el->content, "Edit");
-  EXPECT_EQ(static_cast<TCCListBox*>(f.findComponent("ListBox"))->height(), 24);
+  auto* lb = static_cast<TCCListBox*>(f.findComponent("ListBox"));
+  EXPECT_EQ(lb->height(), 24);
+  EXPECT_EQ(lb->items, (std::vector<std::string>{"a", "", "c"}));  // an empty item is kept here
   auto* pu = static_cast<TCCPopUp*>(f.findComponent("PopUp"));
   EXPECT_FALSE(pu->visible);
   EXPECT_EQ(pu->selectedItem, 0);
@@ -235,65 +202,15 @@ TEST(FormFile, SectionsHoldingOnlyControlTakeTheDefaults) {
   EXPECT_EQ(m->userWidth(), 38);
   EXPECT_EQ(m->topicWidth(), 36);
   EXPECT_EQ(m->width(), 41);
-  EXPECT_EQ(f.controlCount(), 9);  // "button" is no kind, and a section without Control creates nothing
-}
+  // A file keeps any 32-bit radius, beyond what the sheet takes; an unreadable number is the default.
+  auto* sw = static_cast<TCCSwitch*>(f.findComponent("Switch"));
+  EXPECT_EQ(sw->radius, 99999);
+  EXPECT_EQ(sw->line, 1);
+  EXPECT_EQ(f.controlCount(), 10);  // "button" is no kind, and a section without Control creates nothing
 
-TEST(FormFile, PToolboxRecordsRoundTripAndDefaults) {
-  FormDocument f(kLibPToolbox, "Second");
-  auto* b = place<TPTButton>(f, "Go");
-  b->text = "Go!";
-  b->frame = 2;
-  b->buttonType = 1;
-  b->showForm = "Main";
-  b->setBounds(1, 2, 44, 18);
-  auto* push = place<TCCSwitch>(f, "P1");
-  push->content = "P";
-  push->state = 1;
-  push->tag = 7;
-  auto* sel = place<TCCButton>(f, "Sel");
-  sel->content = "Choose";
-  sel->alignment = Alignment::Center;
-  sel->tag = 3;
-  sel->showForm = "(None)";
-  sel->radius = 0;
-  sel->line = 2;
-  auto* k = place<TPTCheckbox>(f, "Chk");
-  k->content = "Sure";
-  k->state = 1;
-  k->groupNumber = 200;
-  auto* lab = place<TPTLabel>(f, "Lab");
-  lab->content = "Hi";
-  lab->font.name = kFontBold;
-  auto* list = place<TPTList>(f, "Lst");
-  list->items = {"a", "b"};
-  list->setMaxItems(4);
-  list->selectedItem = 1;
-  list->setTrigger("Pop");
-  list->style = 2;
-  auto* pt = place<TPTPopTrigger>(f, "Pop");
-  pt->text = "Pick";
-  auto* fld = place<TPTEdit>(f, "Fld");
-  fld->text = "abc";
-  fld->singleLine = fld->justification = fld->underline = fld->numbersOnly = fld->editable = 1;
-  fld->maxChars = 8;
-  auto* dlg = place<TPTDialog>(f, "Dlg");
-  dlg->title = "Hello";
-  dlg->tag = 0;
-  dlg->visible = false;
-  auto* gsi = place<TPTGsi>(f, "Shift", dlg);
-  gsi->setBounds(140, 60, 8, 9);
-  auto* bmp = place<TCCBitmap>(f, "Pic", dlg);
-  bmp->stringBits = "A5A5";
-  bmp->setBounds(3, 4, 8, 2);
-  // Values the PToolboxLib reader does not keep are set as it sets them.
-  lab->setHeight(13);
-  lab->setWidth(32);
-  auto back = reload(f);
-  EXPECT_EQ(dump(*back), dump(f));
-
-  IniFile ini;
   ini.parse("[FORM]\nName=X\nLib=2\n[Button]\nControl=Button\n[PopTrigger]\nControl=PopTrigger\n"
-            "[List]\nControl=List\nCount=3\nItem0=a\nItem1=\nItem2=c\n[Select]\nControl=Select\nLine=1\n"
+            "[List]\nControl=List\nCount=3\nItem0=a\nItem1=\nItem2=c\n[Select]\nControl=Select\nLine=1\nAlign=1\n"
+            "[Field]\nControl=Field\n[GSI]\nControl=GSI\n[CheckBox]\nControl=CheckBox\nGroupNumber=300\n"
             "[Later]\nControl=Label\nName=Later\nParent=Dlg9\n[Dlg9]\nControl=Dialog\nName=Dlg9\nTest=1\n"
             "[Dlg10]\nControl=Dialog\nName=Dlg10\nTest=1\n");
   FormDocument g(kLibPToolbox, "X");
@@ -309,6 +226,10 @@ TEST(FormFile, PToolboxRecordsRoundTripAndDefaults) {
   auto* gs = static_cast<TCCButton*>(g.findComponent("Select"));
   EXPECT_EQ(gs->line, 2);
   EXPECT_EQ(gs->tag, 3);
+  EXPECT_EQ(gs->alignment, Alignment::Right);  // Align is in the framework's order
+  EXPECT_EQ(static_cast<TPTEdit*>(g.findComponent("Field"))->maxChars, 20);
+  EXPECT_EQ(g.findComponent("GSI")->left(), 150);
+  EXPECT_EQ(static_cast<TPTCheckbox*>(g.findComponent("CheckBox"))->groupNumber, 44);  // its low 8 bits
   EXPECT_EQ(g.findComponent("Later")->parent(), &g.screen());  // its dialog comes later
   EXPECT_EQ(g.shownDialog, g.findComponent("Dlg10"));           // two shown: the last read wins
   EXPECT_TRUE(g.findComponent("Dlg9")->visible);

@@ -8,9 +8,8 @@ class CControlsFamily : public Family {
  public:
   std::unique_ptr<Control> create(ClassId id) const override;
   int library() const override { return kLibCControls; }
-  void writeRecord(IniFile& ini, const Control& c) const override;
+  const RecordTable& records() const override;
   void writeMenus(IniFile& ini, const FormDocument& form) const override;
-  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
   const DesignTables& design() const override;
   std::string kindWord(const Control& c) const override;
   Control* createSpecial(Designer& d, FormDocument& form, const KindRow& kind) const override;

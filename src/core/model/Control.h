@@ -54,6 +54,9 @@ struct PropInfo {
   bool stored;  // false for values derived from others (the User geometry), which a stream skips
   std::function<PropValue(const Control&)> get;
   std::function<void(Control&, const PropValue&)> set;
+  // A form file keeps any 32-bit value of a plain number field, which `set` holds within 16 bits as the
+  // sheet and the clipboard take them; empty where a file's value goes through `set` too.
+  std::function<void(Control&, long long)> setWhole = {};
 };
 using PropList = std::vector<PropInfo>;
 
@@ -182,7 +185,8 @@ PropInfo intField(const char* name, int C::*field) {
           [field](const Control& c) { return PropValue((long long)(as<C>(c).*field)); },
           [field](Control& c, const PropValue& v) {
             as<C>(c).*field = int(clampCoord(std::get<long long>(v)));
-          }};
+          },
+          [field](Control& c, long long v) { as<C>(c).*field = int(v); }};
 }
 template <class C>
 PropInfo strField(const char* name, std::string C::*field) {

@@ -17,6 +17,7 @@ class Control;
 class Designer;
 class FormDocument;
 class IniFile;
+struct RecordTable;
 
 inline constexpr int kLibCControls = 1;
 inline constexpr int kLibPToolbox = 2;
@@ -46,12 +47,14 @@ class Family {
   // Creates a control of a class this family defines (its rows in Classes.def); nullptr otherwise.
   virtual std::unique_ptr<Control> create(ClassId id) const = 0;
 
+  // The form-file records of the family's kinds (model/Records.h).
+  virtual const RecordTable& records() const = 0;
   // Writes the control's record (a dialog followed by its children); other classes write nothing.
-  virtual void writeRecord(IniFile& ini, const Control& c) const = 0;
+  void writeRecord(IniFile& ini, const Control& c) const;
   // Writes the records of the form window's menu bar and menus, where the library has them.
   virtual void writeMenus(IniFile&, const FormDocument&) const {}
   // Recreates the control of one section on the form; an unknown kind creates nothing.
-  virtual void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const = 0;
+  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const;
 
   // Design operations. The family's kinds, names, rows and alignment geometry as tables; the
   // designer walks them (model/Design.h).

@@ -8,8 +8,7 @@ class PToolboxFamily : public Family {
  public:
   std::unique_ptr<Control> create(ClassId id) const override;
   int library() const override { return kLibPToolbox; }
-  void writeRecord(IniFile& ini, const Control& c) const override;
-  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const override;
+  const RecordTable& records() const override;
   const DesignTables& design() const override;
   std::string kindWord(const Control& c) const override;
   std::string specialText(const FormDocument& form, const Control& c, const RowDef& row) const override;
