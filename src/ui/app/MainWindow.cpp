@@ -136,7 +136,7 @@ void MainWindow::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (firstShown_) return;
   firstShown_ = true;
-  inspector_ = new TfrmProp(*this);
+  inspector_ = new PropertiesEditor(*this);
   inspectorSub_ = toolWindow(mdi_, inspector_, "Properties Editor");
   zoom_ = new ZoomWindow(*this);
   zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");

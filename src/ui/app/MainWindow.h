@@ -55,7 +55,7 @@ class MainWindow : public QMainWindow {
   const RecentProjects& recent() const { return mru_; }
   QLabel* libraryPanel() const { return statusLib_; }
   QToolButton* paletteButton(Tool t) const;
-  TfrmProp* inspector() const { return inspector_; }
+  PropertiesEditor* inspector() const { return inspector_; }
   ZoomWindow* zoom() const { return zoom_; }
   HelpWindow* help();
   QMdiArea* workArea() const { return mdi_; }
@@ -145,7 +145,7 @@ class MainWindow : public QMainWindow {
   bool writtenOptions_ = false;
 
   QMdiArea* mdi_ = nullptr;
-  TfrmProp* inspector_ = nullptr;
+  PropertiesEditor* inspector_ = nullptr;
   QMdiSubWindow* inspectorSub_ = nullptr;
   ZoomWindow* zoom_ = nullptr;
   QMdiSubWindow* zoomSub_ = nullptr;
