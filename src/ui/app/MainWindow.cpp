@@ -28,6 +28,7 @@
 #include "graphics/Fonts.h"
 #include "ini/AtomicBatch.h"
 #include "ini/FileIO.h"
+#include "model/ControlStream.h"
 #include "model/DataDir.h"
 #include "model/History.h"
 #include "model/FormFile.h"
@@ -52,7 +53,7 @@ QMdiSubWindow* toolWindow(QMdiArea* mdi, QWidget* content, const QString& captio
 void MainWindow::toClipboard(const std::optional<std::string>& payload) {
   if (!payload) return;
   auto* data = new QMimeData;
-  data->setData(kClipboardType, QByteArray(payload->data(), qsizetype(payload->size())));
+  data->setData(kControlMimeType, QByteArray(payload->data(), qsizetype(payload->size())));
   QApplication::clipboard()->setMimeData(data);
 }
 
@@ -222,8 +223,8 @@ void MainWindow::buildActions() {
   });
   connect(paste, &QAction::triggered, this, [this] {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(kClipboardType)) return;
-    QByteArray bytes = data->data(kClipboardType);
+    if (!data || !data->hasFormat(kControlMimeType)) return;
+    QByteArray bytes = data->data(kControlMimeType);
     if (FormDocument* f = designer_.currentForm()) {
       HistoryStepScope step(designer_, *f, "Paste");
       designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));

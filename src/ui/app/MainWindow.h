@@ -33,9 +33,6 @@ class ZoomWindow;
 class HelpWindow;
 class NewProjectDialog;
 
-// The clipboard's type for one control; the payload is core's text stream of it.
-inline constexpr const char* kClipboardType = "application/x-tarnowick-control";
-
 struct StartOptions {
   std::string optionsPath;  // options.ini; empty: the program's folder or the user's config folder
   std::string dataDir;      // fonts and tkw.hlp; empty: beside the executable, else the installed data
