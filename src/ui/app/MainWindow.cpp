@@ -152,22 +152,16 @@ void MainWindow::showEvent(QShowEvent* e) {
   generateAct_->setEnabled(false);
 }
 
-QAction* MainWindow::act(const char* name, const QString& text, void (MainWindow::*slot)()) {
-  auto* a = new QAction(text, this);
-  a->setObjectName(name);
-  connect(a, &QAction::triggered, this, slot);
-  return a;
-}
-
 void MainWindow::buildActions() {
-  struct Item {
+  // Shortcuts: one, or several separated by "; ".
+  struct Command {
     const char* name;
     const char* text;
     void (MainWindow::*slot)();
     const char* shortcut;
     const char* icon;
   };
-  const Item items[] = {
+  const Command commands[] = {
       {"mnuFileNewProject", "&New Project...", &MainWindow::newProject, "Ctrl+N", "newproject"},
       {"mnuFileSaveProject", "&Save Project", &MainWindow::saveProject, "Ctrl+S", "saveproject"},
       {"mnuFileSaveProjectAs", "Save Project &As...", &MainWindow::saveProjectAs, "Ctrl+A", nullptr},
@@ -175,123 +169,118 @@ void MainWindow::buildActions() {
       {"mnuFileNewForm", "N&ew Form", &MainWindow::newForm, nullptr, "newform"},
       {"mnuFileOpenForm", "Open &Form...", &MainWindow::openForm, nullptr, "openform"},
       {"mnuFileCloseForm", "&Close Form", &MainWindow::closeForm, nullptr, nullptr},
+      {"mnuFileSaveForm", "Sa&ve Form", &MainWindow::saveCurrentForm, nullptr, "saveform"},
+      {"mnuFileSaveFormAs", "Sav&e Form As...", &MainWindow::saveCurrentFormAs, nullptr, nullptr},
       {"mnuFileCloseAll", "C&lose All", &MainWindow::closeAllCommand, nullptr, nullptr},
+      {"mnuFileExit", "E&xit", &MainWindow::exitCommand, nullptr, nullptr},
+      {"mnuEditUndo", "&Undo", &MainWindow::undoCommand, "Ctrl+Z", "undo"},
+      {"mnuEditRedo", "&Redo", &MainWindow::redoCommand, "Ctrl+Y; Ctrl+Shift+Z", "redo"},
+      {"mnuEditCut", "Cu&t", &MainWindow::cutCommand, "Ctrl+X", "cut"},
+      {"mnuEditCopy", "&Copy", &MainWindow::copyCommand, "Ctrl+C", "copy"},
+      {"mnuEditPaste", "&Paste", &MainWindow::pasteCommand, "Ctrl+V", "paste"},
+      {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
+      {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
       {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
       {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
+      {"mnuHelpContents", "Tarnowick...", &MainWindow::helpContents, nullptr, nullptr},
       {"mnuHelpAbout", "A&bout Tarnowick...", &MainWindow::about, nullptr, nullptr},
   };
-  for (const auto& it : items) {
-    QAction* a = act(it.name, it.text, it.slot);
-    if (it.shortcut) a->setShortcut(QKeySequence(it.shortcut));
-    if (it.icon) a->setIcon(commandIcon(it.icon));
+  for (const auto& c : commands) {
+    auto* a = new QAction(c.text, this);
+    a->setObjectName(c.name);
+    if (c.shortcut) a->setShortcuts(QKeySequence::listFromString(c.shortcut));
+    if (c.icon) a->setIcon(commandIcon(c.icon));
+    connect(a, &QAction::triggered, this, c.slot);
   }
-  auto* saveForm = new QAction("Sa&ve Form", this);
-  saveForm->setObjectName("mnuFileSaveForm");
-  saveForm->setIcon(commandIcon("saveform"));
-  connect(saveForm, &QAction::triggered, this, [this] {
-    if (FormDocument* f = designer_.currentForm()) this->saveForm(*f, false);
-  });
-  auto* saveFormAs = new QAction("Sav&e Form As...", this);
-  saveFormAs->setObjectName("mnuFileSaveFormAs");
-  connect(saveFormAs, &QAction::triggered, this, [this] {
-    if (FormDocument* f = designer_.currentForm()) this->saveForm(*f, true);
-  });
-  auto* exit = new QAction("E&xit", this);
-  exit->setObjectName("mnuFileExit");
-  connect(exit, &QAction::triggered, this, &QWidget::close);
-
-  // The clipboard commands: core's text stream of one control under a private type.
-  auto* cut = new QAction(commandIcon("cut"), "Cu&t", this);
-  cut->setObjectName("mnuEditCut");
-  cut->setShortcut(QKeySequence("Ctrl+X"));
-  auto* copy = new QAction(commandIcon("copy"), "&Copy", this);
-  copy->setObjectName("mnuEditCopy");
-  copy->setShortcut(QKeySequence("Ctrl+C"));
-  auto* paste = new QAction(commandIcon("paste"), "&Paste", this);
-  paste->setObjectName("mnuEditPaste");
-  paste->setShortcut(QKeySequence("Ctrl+V"));
-
-  connect(copy, &QAction::triggered, this, [this] { toClipboard(designer_.copy()); });
-  connect(cut, &QAction::triggered, this, [this] {
-    if (FormDocument* f = designer_.selectedForm()) {
-      if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
-      HistoryStepScope step(designer_, *f, "Cut");
-      toClipboard(designer_.cut());
-    }
-    changed();
-  });
-  connect(paste, &QAction::triggered, this, [this] {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(kControlMimeType)) return;
-    QByteArray bytes = data->data(kControlMimeType);
-    if (FormDocument* f = designer_.currentForm()) {
-      HistoryStepScope step(designer_, *f, "Paste");
-      designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
-    }
-    changed();
-  });
-  undoAct_ = new QAction(commandIcon("undo"), "&Undo", this);
-  undoAct_->setObjectName("mnuEditUndo");
-  undoAct_->setShortcut(QKeySequence("Ctrl+Z"));
-  connect(undoAct_, &QAction::triggered, this, &MainWindow::undoCommand);
-  redoAct_ = new QAction(commandIcon("redo"), "&Redo", this);
-  redoAct_->setObjectName("mnuEditRedo");
-  redoAct_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-  connect(redoAct_, &QAction::triggered, this, &MainWindow::redoCommand);
+  undoAct_ = action("mnuEditUndo");
+  redoAct_ = action("mnuEditRedo");
   updateUndo();
-
-  zoomAct_ = act("mnuViewZoom", "&Zoom", &MainWindow::toggleZoom);
-  zoomAct_->setCheckable(true);
-  inspectorAct_ = act("mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector);
-  inspectorAct_->setCheckable(true);
+  generateAct_ = action("mnuProjectGenerate");
   // The check marks follow the windows, so the toggles act on the state before the click.
-  generateAct_ = findChild<QAction*>("mnuProjectGenerate");
+  zoomAct_ = action("mnuViewZoom");
+  zoomAct_->setCheckable(true);
+  inspectorAct_ = action("mnuViewProperties");
+  inspectorAct_->setCheckable(true);
 
-  auto* contents = new QAction("Tarnowick...", this);
-  contents->setObjectName("mnuHelpContents");
-  connect(contents, &QAction::triggered, this, [this] { showHelp(0); });
   auto* context = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(context, &QShortcut::activated, this, [this] {
-    // Topic 5 from a form document window, topic 1 from the main window.
-    QWidget* f = QApplication::focusWidget();
-    bool inForm = false;
-    for (QWidget* w = f; w; w = w->parentWidget())
-      if (qobject_cast<FormWindow*>(w)) inForm = true;
-    if (!inForm && mdi_->activeSubWindow() && qobject_cast<FormWindow*>(mdi_->activeSubWindow()))
-      inForm = true;
-    showHelp(inForm ? 5 : 1);
-  });
+  connect(context, &QShortcut::activated, this, &MainWindow::contextHelp);
+}
+
+QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(name); }
+
+// The clipboard commands: core's text stream of one control under a private type.
+void MainWindow::copyCommand() { toClipboard(designer_.copy()); }
+
+void MainWindow::cutCommand() {
+  if (FormDocument* f = designer_.selectedForm()) {
+    if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
+    HistoryStepScope step(designer_, *f, "Cut");
+    toClipboard(designer_.cut());
+  }
+  changed();
+}
+
+void MainWindow::pasteCommand() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (!data || !data->hasFormat(kControlMimeType)) return;
+  QByteArray bytes = data->data(kControlMimeType);
+  if (FormDocument* f = designer_.currentForm()) {
+    HistoryStepScope step(designer_, *f, "Paste");
+    designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
+  }
+  changed();
+}
+
+void MainWindow::saveCurrentForm() {
+  if (FormDocument* f = designer_.currentForm()) saveForm(*f, false);
+}
+
+void MainWindow::saveCurrentFormAs() {
+  if (FormDocument* f = designer_.currentForm()) saveForm(*f, true);
+}
+
+void MainWindow::exitCommand() { close(); }
+
+void MainWindow::helpContents() { showHelp(0); }
+
+void MainWindow::contextHelp() {
+  // Topic 5 from a form document window, topic 1 from the main window.
+  QWidget* f = QApplication::focusWidget();
+  bool inForm = false;
+  for (QWidget* w = f; w; w = w->parentWidget())
+    if (qobject_cast<FormWindow*>(w)) inForm = true;
+  if (!inForm && mdi_->activeSubWindow() && qobject_cast<FormWindow*>(mdi_->activeSubWindow())) inForm = true;
+  showHelp(inForm ? 5 : 1);
 }
 
 void MainWindow::buildMenus() {
-  auto a = [this](const char* name) { return findChild<QAction*>(name); };
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
-  file->addAction(a("mnuFileNewProject"));
-  file->addAction(a("mnuFileSaveProject"));
-  file->addAction(a("mnuFileSaveProjectAs"));
-  file->addAction(a("mnuFileOpenProject"));
+  file->addAction(action("mnuFileNewProject"));
+  file->addAction(action("mnuFileSaveProject"));
+  file->addAction(action("mnuFileSaveProjectAs"));
+  file->addAction(action("mnuFileOpenProject"));
   recentMenu_ = file->addMenu("&Recent Projects");
   recentMenu_->setObjectName("mnuFileRecent");
   file->addSeparator();
-  file->addAction(a("mnuFileNewForm"));
-  file->addAction(a("mnuFileOpenForm"));
-  file->addAction(a("mnuFileCloseForm"));
-  file->addAction(a("mnuFileSaveForm"));
-  file->addAction(a("mnuFileSaveFormAs"));
+  file->addAction(action("mnuFileNewForm"));
+  file->addAction(action("mnuFileOpenForm"));
+  file->addAction(action("mnuFileCloseForm"));
+  file->addAction(action("mnuFileSaveForm"));
+  file->addAction(action("mnuFileSaveFormAs"));
   file->addSeparator();
-  file->addAction(a("mnuFileCloseAll"));
+  file->addAction(action("mnuFileCloseAll"));
   file->addSeparator();
-  file->addAction(a("mnuFileExit"));
+  file->addAction(action("mnuFileExit"));
   QMenu* edit = menuBar()->addMenu("&Edit");
   edit->setObjectName("mnuEdit");
   edit->addAction(undoAct_);
   edit->addAction(redoAct_);
   edit->addSeparator();
-  edit->addAction(a("mnuEditCut"));
-  edit->addAction(a("mnuEditCopy"));
-  edit->addAction(a("mnuEditPaste"));
+  edit->addAction(action("mnuEditCut"));
+  edit->addAction(action("mnuEditCopy"));
+  edit->addAction(action("mnuEditPaste"));
   QMenu* view = menuBar()->addMenu("&View");
   view->setObjectName("mnuView");
   view->addAction(zoomAct_);
@@ -299,45 +288,44 @@ void MainWindow::buildMenus() {
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);
-  project->addAction(a("mnuProjectRemoveForm"));
+  project->addAction(action("mnuProjectRemoveForm"));
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("mnuTools");
-  tools->addAction(a("mnuToolsOptions"));
+  tools->addAction(action("mnuToolsOptions"));
   tools->menuAction()->setVisible(false);
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnuHelp");
-  help->addAction(a("mnuHelpContents"));
-  help->addAction(a("mnuHelpAbout"));
+  help->addAction(action("mnuHelpContents"));
+  help->addAction(action("mnuHelpAbout"));
 }
 
 void MainWindow::buildToolBars() {
-  auto a = [this](const char* name) { return findChild<QAction*>(name); };
-  auto button = [](QToolBar* bar, QAction* action, const char* name, const char* hint) {
-    bar->addAction(action);
-    QWidget* w = bar->widgetForAction(action);
+  auto button = [](QToolBar* bar, QAction* act, const char* name, const char* hint) {
+    bar->addAction(act);
+    QWidget* w = bar->widgetForAction(act);
     w->setObjectName(name);
     w->setToolTip(hint);
   };
   QToolBar* fileBar = new QToolBar("File", this);
   fileBar->setObjectName("tbFile");
-  button(fileBar, a("mnuFileNewProject"), "spbNewProject", "New Project");
+  button(fileBar, action("mnuFileNewProject"), "spbNewProject", "New Project");
   // The tool button hinted "Open Project" opens a form.
   auto* openProjectButton = new QAction(commandIcon("openproject"), "Open Project", this);
   connect(openProjectButton, &QAction::triggered, this, &MainWindow::openForm);
   button(fileBar, openProjectButton, "spbOpenProject", "Open Project");
-  button(fileBar, a("mnuFileSaveProject"), "spbSaveProject", "Save Project");
+  button(fileBar, action("mnuFileSaveProject"), "spbSaveProject", "Save Project");
   fileBar->addSeparator();
-  button(fileBar, a("mnuFileNewForm"), "spbNewForm", "New Form");
-  button(fileBar, a("mnuFileOpenForm"), "spbOpenForm", "Open Form");
-  button(fileBar, a("mnuFileSaveForm"), "spbSaveForm", "Save Form");
+  button(fileBar, action("mnuFileNewForm"), "spbNewForm", "New Form");
+  button(fileBar, action("mnuFileOpenForm"), "spbOpenForm", "Open Form");
+  button(fileBar, action("mnuFileSaveForm"), "spbSaveForm", "Save Form");
 
   QToolBar* editBar = new QToolBar("Edit", this);
   editBar->setObjectName("tbEdit");
   button(editBar, undoAct_, "spbUndo", "Undo");
   button(editBar, redoAct_, "spbRedo", "Redo");
-  button(editBar, a("mnuEditCut"), "spbCut", "Cut");
-  button(editBar, a("mnuEditCopy"), "spbCopy", "Copy");
-  button(editBar, a("mnuEditPaste"), "spbPaste", "Paste");
+  button(editBar, action("mnuEditCut"), "spbCut", "Cut");
+  button(editBar, action("mnuEditCopy"), "spbCopy", "Copy");
+  button(editBar, action("mnuEditPaste"), "spbPaste", "Paste");
 
   QToolBar* alignBar = new QToolBar("Align & Size", this);
   alignBar->setObjectName("tbAlign");

@@ -130,7 +130,15 @@ class MainWindow : public QMainWindow {
   void setCaption(const std::string& shown);
   void syncPalette();
   void toClipboard(const std::optional<std::string>& payload);
-  QAction* act(const char* name, const QString& text, void (MainWindow::*slot)());
+  QAction* action(const char* name) const;  // one of buildActions' commands, by object name
+  void cutCommand();
+  void copyCommand();
+  void pasteCommand();
+  void saveCurrentForm();
+  void saveCurrentFormAs();
+  void exitCommand();
+  void helpContents();
+  void contextHelp();  // F1
 
   UiMessages messages_;
   std::string optionsPath_, dataDir_;
