@@ -1,7 +1,9 @@
 #pragma once
 // The designer's main window: menus, tool bars, the control palette, the status bar, the recent
 // projects, and the project and form commands. It holds the process-wide designer state (core's
-// Designer) and one window per form document inside its work area.
+// Designer) and one window per form document inside its work area. Its methods live by concern in
+// MainWindow.cpp (the window), MainWindowActions.cpp (the command table and menus),
+// ProjectCommands.cpp and FormCommands.cpp.
 #include <QMainWindow>
 #include <array>
 #include <map>
@@ -113,32 +115,35 @@ class MainWindow : public QMainWindow {
   void showEvent(QShowEvent*) override;
 
  private:
-  void buildActions();
-  void buildMenus();
+  // The window (MainWindow.cpp).
   void buildToolBars();
   void updatePalette();
-  void updateCaptionLibrary();
-  void rebuildRecentMenu();
+  void syncPalette();
   void writeOptions();
+  void setInspectorShown(bool shown);
+  void setZoomShown(bool shown);
+  // The command table and the menus (MainWindowActions.cpp).
+  void buildActions();
+  void buildMenus();
+  void rebuildRecentMenu();
+  QAction* action(const char* name) const;  // one of buildActions' commands, by object name
+  void exitCommand();
+  void helpContents();
+  void contextHelp();  // F1
+  // Projects (ProjectCommands.cpp).
   bool askSaveProject();  // the save question; false when the command is to stop
   void closeAll();        // CerrarTodo
   void writeProject(const std::string& path);
   void readProject(const std::string& path);
-  FormWindow* showNewForm(FormDocument& form, bool placeByShowRules);
-  void setInspectorShown(bool shown);
-  void setZoomShown(bool shown);
   void setCaption(const std::string& shown);
-  void syncPalette();
-  void toClipboard(const std::optional<std::string>& payload);
-  QAction* action(const char* name) const;  // one of buildActions' commands, by object name
+  // Forms (FormCommands.cpp).
+  FormWindow* showNewForm(FormDocument& form, bool placeByShowRules);
+  void saveCurrentForm();
+  void saveCurrentFormAs();
   void cutCommand();
   void copyCommand();
   void pasteCommand();
-  void saveCurrentForm();
-  void saveCurrentFormAs();
-  void exitCommand();
-  void helpContents();
-  void contextHelp();  // F1
+  void toClipboard(const std::optional<std::string>& payload);
 
   UiMessages messages_;
   std::string optionsPath_, dataDir_;
