@@ -54,13 +54,13 @@ class InspectorTest : public QObject {
     QTest::mouseClick(view(w), Qt::LeftButton, {}, QPoint(4 + x, 2 + y));
     return w.designer().selectedControl();
   }
-  static int rowOf(TfrmProp& p, const char* name) {
+  static int rowOf(PropertiesEditor& p, const char* name) {
     for (int r = 0; r < p.grid()->rowCount(); ++r)
       if (p.grid()->item(r, 0)->text() == name) return r;
     return -1;
   }
   // A click on a row's value cell, as the user enters it.
-  static void enter(TfrmProp& p, const char* name) {
+  static void enter(PropertiesEditor& p, const char* name) {
     int r = rowOf(p, name);
     QVERIFY2(r >= 0, name);
     QTableWidget* g = p.grid();
@@ -68,18 +68,18 @@ class InspectorTest : public QObject {
     QCOMPARE(g->currentRow(), r);
   }
   // The value cell's text editor, open and focused.
-  static QLineEdit* cellEditor(TfrmProp& p) {
+  static QLineEdit* cellEditor(PropertiesEditor& p) {
     auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     return e && e->objectName() == "cellEditor" && e->parentWidget() == p.grid()->viewport() ? e : nullptr;
   }
-  static QStringList choices(TfrmProp& p) {
+  static QStringList choices(PropertiesEditor& p) {
     QStringList out;
     for (int i = 0; i < p.cmbBoolean->count(); ++i) out << p.cmbBoolean->itemText(i);
     return out;
   }
   static std::string value(MainWindow& w, const char* row) { return w.designer().valueText(row); }
   // What a row's value cell shows: its open editor's text, else the cell's.
-  static QString shownText(TfrmProp& p, const char* row) {
+  static QString shownText(PropertiesEditor& p, const char* row) {
     const int r = rowOf(p, row);
     if (QLineEdit* e = cellEditor(p); e && p.grid()->currentRow() == r) return e->text();
     return p.grid()->item(r, 1)->text();
@@ -93,7 +93,7 @@ class InspectorTest : public QObject {
     newProject(w, u, 1);
     w.findChild<QAction*>("mnuViewZoom")->trigger();
     Control* b = place(w, Tool::Button, 20, 30);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     QVERIFY(p.isVisible());
     QCOMPARE(p.grid()->rowHeight(0), 18);
     enter(p, "Left");
@@ -155,7 +155,7 @@ class InspectorTest : public QObject {
     Control* other = place(w, Tool::Button, 10, 10);
     Control* b = place(w, Tool::Button, 20, 60);
     Control* image = place(w, Tool::Bitmap, 80, 100);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     auto type = [&](Control* c, const char* row, const QString& text, int key) {
       w.designer().select(*w.designer().currentForm(), *c, false);
       w.changed();
@@ -212,7 +212,7 @@ class InspectorTest : public QObject {
     show(w);
     newProject(w, u, 2);
     Control* b = place(w, Tool::Button, 20, 30);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     const int left = b->userLeft();
     QAction* undo = w.findChild<QAction*>("mnuEditUndo");
     const QString before = undo->text();
@@ -234,7 +234,7 @@ class InspectorTest : public QObject {
     newProject(w, u, 2);
     Control* label = place(w, Tool::Label, 10, 10);
     Control* button = place(w, Tool::Button, 10, 60);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     QStringList shown;
     for (int i = 0; i < p.list()->count(); ++i) shown << p.list()->itemText(i);
     QCOMPARE(shown, (QStringList{"Button2: Button", "Form1: Form", "Label1: Label"}));
@@ -258,7 +258,7 @@ class InspectorTest : public QObject {
     newProject(w, u, 2);
     Control* onScreen = place(w, Tool::Button, 10, 120);
     Control* dialog = place(w, Tool::Dialog, 10, 10);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     enter(p, "Name");
     QTest::keyClicks(cellEditor(p), "Dlg1");  // the whole text was selected on entering
     QTest::keyClick(cellEditor(p), Qt::Key_Tab);
@@ -332,7 +332,7 @@ class InspectorTest : public QObject {
     show(w);
     newProject(w, u, 1);
     place(w, Tool::Menu, 10, 10);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     int bar = p.list()->findText("MenuBarForm1: MenuBar");
     QVERIFY(bar >= 0);
     p.list()->setCurrentIndex(bar);
@@ -356,7 +356,7 @@ class InspectorTest : public QObject {
     Control* list = place(w, Tool::ListBox, 10, 10);
     QVERIFY(w.designer().setItems({"One", "Two", "Three"}));
     w.changed();
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     enter(p, "Items");
     QVERIFY(p.cmbItems->isVisible());
     QCOMPARE(p.cmbItems->text->text(), QString("(Items)"));
@@ -367,7 +367,7 @@ class InspectorTest : public QObject {
     auto items = [&] { return std::get<std::vector<std::string>>(list->property("Items")->get(*list)); };
     int held = -1;
     u.dialog = [&](QDialog& d) {
-      auto& ed = dynamic_cast<TfrmItemsEd&>(d);
+      auto& ed = dynamic_cast<ItemsEditor&>(d);
       held = w.zoom()->held;
       [&] {
         QCOMPARE(ed.windowTitle(), QString("Items editor"));
@@ -385,7 +385,7 @@ class InspectorTest : public QObject {
     QCOMPARE(items(), (std::vector<std::string>{"One", "", "Three"}));
 
     u.dialog = [&](QDialog& d) {
-      auto& ed = dynamic_cast<TfrmItemsEd&>(d);
+      auto& ed = dynamic_cast<ItemsEditor&>(d);
       ed.memItems->setPlainText("");
       [&] { QCOMPARE(ed.lblLineas->text(), QString("0 items")); }();
       return press(d, ed.BitBtn1);
@@ -397,7 +397,7 @@ class InspectorTest : public QObject {
     bool stayed = false;
     QString selected;
     u.dialog = [&](QDialog& d) {
-      auto& ed = dynamic_cast<TfrmItemsEd&>(d);
+      auto& ed = dynamic_cast<ItemsEditor&>(d);
       ed.memItems->setPlainText(QString::fromUtf8("One\nT\xE2\x82\xAC\xF0\x9F\x98\x80o\nThree"));
       ed.BitBtn2->click();
       stayed = ed.isVisible();
@@ -425,28 +425,28 @@ class InspectorTest : public QObject {
     show(w);
     newProject(w, u, 1);
     Control* bmp = place(w, Tool::Bitmap, 10, 10);
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     auto bits = [&] { return std::get<std::string>(bmp->property("StringBits")->get(*bmp)); };
     auto size = [&](const char* width, const char* height) {
       QVERIFY(w.designer().setValue("Width", width));
       QVERIFY(w.designer().setValue("Height", height));
       w.changed();
     };
-    auto open = [&](std::function<int(TfrmBmpEd&)> run) {
-      u.dialog = [&, run](QDialog& d) { return run(dynamic_cast<TfrmBmpEd&>(d)); };
+    auto open = [&](std::function<int(BitmapEditor&)> run) {
+      u.dialog = [&, run](QDialog& d) { return run(dynamic_cast<BitmapEditor&>(d)); };
       enter(p, "Bitmap");
       QVERIFY(p.cmbBitmap->isVisible());
       QCOMPARE(p.cmbBitmap->text->text(), QString("(Bitmap)"));
       QVERIFY(u.answered([&] { p.cmbBitmap->button->click(); }));
     };
-    auto click = [](TfrmBmpEd& ed, int col, int row, Qt::MouseButton b = Qt::LeftButton) {
+    auto click = [](BitmapEditor& ed, int col, int row, Qt::MouseButton b = Qt::LeftButton) {
       QTest::mouseClick(ed.stgBits, b, {}, BitGrid::cellCentre(col, row));
     };
 
     // Black, white, black, white, black in five pixels: 1010 and 1 padded to 1000.
     size("5", "1");
     int held = -1;
-    open([&](TfrmBmpEd& ed) {
+    open([&](BitmapEditor& ed) {
       held = w.zoom()->held;
       [&] {
         QCOMPARE(ed.windowTitle(), QString("Bitmap Editor"));
@@ -466,7 +466,7 @@ class InspectorTest : public QObject {
     // Upper case is read, lower case written.
     size("6", "2");
     bmp->property("StringBits")->set(*bmp, PropValue(std::string("FC84")));
-    open([&](TfrmBmpEd& ed) {
+    open([&](BitmapEditor& ed) {
       [&] {
         QVERIFY(ed.bits().at(5, 0) && ed.bits().at(0, 1) && ed.bits().at(5, 1) && !ed.bits().at(1, 1));
       }();
@@ -482,7 +482,7 @@ class InspectorTest : public QObject {
     };
     size("8", "8");
     bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
-    open([&](TfrmBmpEd& ed) {
+    open([&](BitmapEditor& ed) {
       [&] {
         QCOMPARE(ed.stgBits->size(), QSize(88, 88));
         QCOMPARE(ed.width(), 168);
@@ -498,7 +498,7 @@ class InspectorTest : public QObject {
     });
     QCOMPARE(bits(), std::string("a0000000000000" "00"));
     u.answers = {kNo, kYes};
-    open([&](TfrmBmpEd& ed) {
+    open([&](BitmapEditor& ed) {
       ed.butCrear->click();  // No: nothing cleared
       [&] { QVERIFY(ed.bits().at(0, 0)); }();
       ed.butCrear->click();
@@ -514,7 +514,7 @@ class InspectorTest : public QObject {
 
     size("20", "20");
     bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
-    open([&](TfrmBmpEd& ed) {
+    open([&](BitmapEditor& ed) {
       [&] {
         QCOMPARE(ed.stgBits->size(), QSize(220, 220));
         QCOMPARE(ed.size(), QSize(300, 220));

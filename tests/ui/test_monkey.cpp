@@ -505,7 +505,7 @@ class Monkey {
   }
 
   void clickCell() {
-    TfrmProp* p = w_.inspector();
+    PropertiesEditor* p = w_.inspector();
     // With nothing to inspect, the person brings a form or the inspector back first.
     if (shownForms().empty()) return menuCommand("mnuFile", dice_.chance(70) ? "mnuFileNewForm" : "mnuFileOpenForm");
     if (!p) return;
@@ -530,7 +530,7 @@ class Monkey {
   }
 
   void clickInspectorTools(bool withList = true) {
-    TfrmProp* p = w_.inspector();
+    PropertiesEditor* p = w_.inspector();
     if (!p || !p->isVisible()) return;
     std::vector<QWidget*> tools;
     for (QWidget* t : {static_cast<QWidget*>(p->cmbBoolean), static_cast<QWidget*>(p->cmbItems->button),

@@ -10,6 +10,7 @@
 #include "UiTest.h"
 #include "app/SideWindows.h"
 #include "documents/Surface.h"
+#include "model/ControlStream.h"
 #include "model/PTDialog.h"
 #include "ptoolbox/PTList.h"
 
@@ -323,7 +324,7 @@ class SurfaceTest : public QObject {
     click(v, at(button, 5, 5));
     QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QApplication::clipboard()->mimeData());
-    QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(kClipboardType));
+    QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(kControlMimeType));
     QTest::keyClick(v, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(v, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(int(one.screen().children().size()), 3);

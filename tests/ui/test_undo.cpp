@@ -75,7 +75,7 @@ class UndoTest : public QObject {
     return w.designer().selectedControl();
   }
   static QAction* action(MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
-  static void enter(TfrmProp& p, const char* row) {
+  static void enter(PropertiesEditor& p, const char* row) {
     for (int r = 0; r < p.grid()->rowCount(); ++r)
       if (p.grid()->item(r, 0)->text() == row)
         QTest::mouseClick(p.grid()->viewport(), Qt::LeftButton, {}, p.grid()->visualItemRect(p.grid()->item(r, 1)).center());
@@ -153,7 +153,7 @@ class UndoTest : public QObject {
     QCOMPARE(undo->text(), QString("&Undo Move"));
 
     // Typing into Left is one step, however many keys it takes.
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     enter(p, "Left");
     auto* ed = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(ed && ed->objectName() == "cellEditor");
@@ -203,7 +203,7 @@ class UndoTest : public QObject {
     show(w);
     newProject(w, u, 2);
     FormDocument& form = *w.designer().currentForm();
-    TfrmProp& p = *w.inspector();
+    PropertiesEditor& p = *w.inspector();
     QAction* undo = action(w, "mnuEditUndo");
     Control* dialog = place(w, Tool::Dialog, 0, 0);
     QCOMPARE(form.shownDialog, dialog);
@@ -227,7 +227,7 @@ class UndoTest : public QObject {
     enter(p, "Items");
     QVERIFY(p.cmbItems->isVisible());
     u.dialog = [](QDialog& d) {
-      if (auto* items = qobject_cast<TfrmItemsEd*>(&d)) items->memItems->setPlainText("North\nSouth\nEast");
+      if (auto* items = qobject_cast<ItemsEditor*>(&d)) items->memItems->setPlainText("North\nSouth\nEast");
       return int(QDialog::Accepted);
     };
     QVERIFY(u.answered([&] { p.cmbItems->button->click(); }));

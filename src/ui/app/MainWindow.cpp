@@ -1,38 +1,31 @@
+// The window itself: its work area, tool bars, status bar and tool windows, and the options it
+// keeps between runs.
 #include "MainWindow.h"
 
 #include <QActionGroup>
-#include <QClipboard>
-#include <QMimeData>
-#include <QApplication>
-#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "Dialogs.h"
 #include "FileWatch.h"
-#include "Recovery.h"
 #include "Icons.h"
+#include "Recovery.h"
 #include "SideWindows.h"
-#include "codegen/GenerateDialog.h"
 #include "documents/FormWindow.h"
 #include "documents/Surface.h"
 #include "graphics/Fonts.h"
-#include "base/AtomicBatch.h"
-#include "base/FileIO.h"
 #include "model/DataDir.h"
-#include "model/History.h"
-#include "model/FormFile.h"
 
 namespace tw::ui {
+
 namespace {
 
 // A small tool window of the work area: caption and close box only, its size fixed by its content.
@@ -48,13 +41,6 @@ QMdiSubWindow* toolWindow(QMdiArea* mdi, QWidget* content, const QString& captio
 }
 
 }  // namespace
-
-void MainWindow::toClipboard(const std::optional<std::string>& payload) {
-  if (!payload) return;
-  auto* data = new QMimeData;
-  data->setData(kClipboardType, QByteArray(payload->data(), qsizetype(payload->size())));
-  QApplication::clipboard()->setMimeData(data);
-}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   // A tool window closed by its close box unchecks its View item.
@@ -136,7 +122,7 @@ void MainWindow::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (firstShown_) return;
   firstShown_ = true;
-  inspector_ = new TfrmProp(*this);
+  inspector_ = new PropertiesEditor(*this);
   inspectorSub_ = toolWindow(mdi_, inspector_, "Properties Editor");
   zoom_ = new ZoomWindow(*this);
   zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");
@@ -151,192 +137,33 @@ void MainWindow::showEvent(QShowEvent* e) {
   generateAct_->setEnabled(false);
 }
 
-QAction* MainWindow::act(const char* name, const QString& text, void (MainWindow::*slot)()) {
-  auto* a = new QAction(text, this);
-  a->setObjectName(name);
-  connect(a, &QAction::triggered, this, slot);
-  return a;
-}
-
-void MainWindow::buildActions() {
-  struct Item {
-    const char* name;
-    const char* text;
-    void (MainWindow::*slot)();
-    const char* shortcut;
-    const char* icon;
-  };
-  const Item items[] = {
-      {"mnuFileNewProject", "&New Project...", &MainWindow::newProject, "Ctrl+N", "newproject"},
-      {"mnuFileSaveProject", "&Save Project", &MainWindow::saveProject, "Ctrl+S", "saveproject"},
-      {"mnuFileSaveProjectAs", "Save Project &As...", &MainWindow::saveProjectAs, "Ctrl+A", nullptr},
-      {"mnuFileOpenProject", "&Open Project...", &MainWindow::openProject, "Ctrl+O", nullptr},
-      {"mnuFileNewForm", "N&ew Form", &MainWindow::newForm, nullptr, "newform"},
-      {"mnuFileOpenForm", "Open &Form...", &MainWindow::openForm, nullptr, "openform"},
-      {"mnuFileCloseForm", "&Close Form", &MainWindow::closeForm, nullptr, nullptr},
-      {"mnuFileCloseAll", "C&lose All", &MainWindow::closeAllCommand, nullptr, nullptr},
-      {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
-      {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
-      {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
-      {"mnuHelpAbout", "A&bout Tarnowick...", &MainWindow::about, nullptr, nullptr},
-  };
-  for (const auto& it : items) {
-    QAction* a = act(it.name, it.text, it.slot);
-    if (it.shortcut) a->setShortcut(QKeySequence(it.shortcut));
-    if (it.icon) a->setIcon(commandIcon(it.icon));
-  }
-  auto* saveForm = new QAction("Sa&ve Form", this);
-  saveForm->setObjectName("mnuFileSaveForm");
-  saveForm->setIcon(commandIcon("saveform"));
-  connect(saveForm, &QAction::triggered, this, [this] {
-    if (FormDocument* f = designer_.currentForm()) this->saveForm(*f, false);
-  });
-  auto* saveFormAs = new QAction("Sav&e Form As...", this);
-  saveFormAs->setObjectName("mnuFileSaveFormAs");
-  connect(saveFormAs, &QAction::triggered, this, [this] {
-    if (FormDocument* f = designer_.currentForm()) this->saveForm(*f, true);
-  });
-  auto* exit = new QAction("E&xit", this);
-  exit->setObjectName("mnuFileExit");
-  connect(exit, &QAction::triggered, this, &QWidget::close);
-
-  // The clipboard commands: core's text stream of one control under a private type.
-  auto* cut = new QAction(commandIcon("cut"), "Cu&t", this);
-  cut->setObjectName("mnuEditCut");
-  cut->setShortcut(QKeySequence("Ctrl+X"));
-  auto* copy = new QAction(commandIcon("copy"), "&Copy", this);
-  copy->setObjectName("mnuEditCopy");
-  copy->setShortcut(QKeySequence("Ctrl+C"));
-  auto* paste = new QAction(commandIcon("paste"), "&Paste", this);
-  paste->setObjectName("mnuEditPaste");
-  paste->setShortcut(QKeySequence("Ctrl+V"));
-
-  connect(copy, &QAction::triggered, this, [this] { toClipboard(designer_.copy()); });
-  connect(cut, &QAction::triggered, this, [this] {
-    if (FormDocument* f = designer_.selectedForm()) {
-      if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
-      HistoryStepScope step(designer_, *f, "Cut");
-      toClipboard(designer_.cut());
-    }
-    changed();
-  });
-  connect(paste, &QAction::triggered, this, [this] {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(kClipboardType)) return;
-    QByteArray bytes = data->data(kClipboardType);
-    if (FormDocument* f = designer_.currentForm()) {
-      HistoryStepScope step(designer_, *f, "Paste");
-      designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
-    }
-    changed();
-  });
-  undoAct_ = new QAction(commandIcon("undo"), "&Undo", this);
-  undoAct_->setObjectName("mnuEditUndo");
-  undoAct_->setShortcut(QKeySequence("Ctrl+Z"));
-  connect(undoAct_, &QAction::triggered, this, &MainWindow::undoCommand);
-  redoAct_ = new QAction(commandIcon("redo"), "&Redo", this);
-  redoAct_->setObjectName("mnuEditRedo");
-  redoAct_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-  connect(redoAct_, &QAction::triggered, this, &MainWindow::redoCommand);
-  updateUndo();
-
-  zoomAct_ = act("mnuViewZoom", "&Zoom", &MainWindow::toggleZoom);
-  zoomAct_->setCheckable(true);
-  inspectorAct_ = act("mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector);
-  inspectorAct_->setCheckable(true);
-  // The check marks follow the windows, so the toggles act on the state before the click.
-  generateAct_ = findChild<QAction*>("mnuProjectGenerate");
-
-  auto* contents = new QAction("Tarnowick...", this);
-  contents->setObjectName("mnuHelpContents");
-  connect(contents, &QAction::triggered, this, [this] { showHelp(0); });
-  auto* context = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(context, &QShortcut::activated, this, [this] {
-    // Topic 5 from a form document window, topic 1 from the main window.
-    QWidget* f = QApplication::focusWidget();
-    bool inForm = false;
-    for (QWidget* w = f; w; w = w->parentWidget())
-      if (qobject_cast<FormWindow*>(w)) inForm = true;
-    if (!inForm && mdi_->activeSubWindow() && qobject_cast<FormWindow*>(mdi_->activeSubWindow()))
-      inForm = true;
-    showHelp(inForm ? 5 : 1);
-  });
-}
-
-void MainWindow::buildMenus() {
-  auto a = [this](const char* name) { return findChild<QAction*>(name); };
-  QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnuFile");
-  file->addAction(a("mnuFileNewProject"));
-  file->addAction(a("mnuFileSaveProject"));
-  file->addAction(a("mnuFileSaveProjectAs"));
-  file->addAction(a("mnuFileOpenProject"));
-  recentMenu_ = file->addMenu("&Recent Projects");
-  recentMenu_->setObjectName("mnuFileRecent");
-  file->addSeparator();
-  file->addAction(a("mnuFileNewForm"));
-  file->addAction(a("mnuFileOpenForm"));
-  file->addAction(a("mnuFileCloseForm"));
-  file->addAction(a("mnuFileSaveForm"));
-  file->addAction(a("mnuFileSaveFormAs"));
-  file->addSeparator();
-  file->addAction(a("mnuFileCloseAll"));
-  file->addSeparator();
-  file->addAction(a("mnuFileExit"));
-  QMenu* edit = menuBar()->addMenu("&Edit");
-  edit->setObjectName("mnuEdit");
-  edit->addAction(undoAct_);
-  edit->addAction(redoAct_);
-  edit->addSeparator();
-  edit->addAction(a("mnuEditCut"));
-  edit->addAction(a("mnuEditCopy"));
-  edit->addAction(a("mnuEditPaste"));
-  QMenu* view = menuBar()->addMenu("&View");
-  view->setObjectName("mnuView");
-  view->addAction(zoomAct_);
-  view->addAction(inspectorAct_);
-  QMenu* project = menuBar()->addMenu("&Project");
-  project->setObjectName("mnuProject");
-  project->addAction(generateAct_);
-  project->addAction(a("mnuProjectRemoveForm"));
-  QMenu* tools = menuBar()->addMenu("&Tools");
-  tools->setObjectName("mnuTools");
-  tools->addAction(a("mnuToolsOptions"));
-  tools->menuAction()->setVisible(false);
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnuHelp");
-  help->addAction(a("mnuHelpContents"));
-  help->addAction(a("mnuHelpAbout"));
-}
-
 void MainWindow::buildToolBars() {
-  auto a = [this](const char* name) { return findChild<QAction*>(name); };
-  auto button = [](QToolBar* bar, QAction* action, const char* name, const char* hint) {
-    bar->addAction(action);
-    QWidget* w = bar->widgetForAction(action);
+  auto button = [](QToolBar* bar, QAction* act, const char* name, const char* hint) {
+    bar->addAction(act);
+    QWidget* w = bar->widgetForAction(act);
     w->setObjectName(name);
     w->setToolTip(hint);
   };
   QToolBar* fileBar = new QToolBar("File", this);
   fileBar->setObjectName("tbFile");
-  button(fileBar, a("mnuFileNewProject"), "spbNewProject", "New Project");
+  button(fileBar, action("mnuFileNewProject"), "spbNewProject", "New Project");
   // The tool button hinted "Open Project" opens a form.
   auto* openProjectButton = new QAction(commandIcon("openproject"), "Open Project", this);
   connect(openProjectButton, &QAction::triggered, this, &MainWindow::openForm);
   button(fileBar, openProjectButton, "spbOpenProject", "Open Project");
-  button(fileBar, a("mnuFileSaveProject"), "spbSaveProject", "Save Project");
+  button(fileBar, action("mnuFileSaveProject"), "spbSaveProject", "Save Project");
   fileBar->addSeparator();
-  button(fileBar, a("mnuFileNewForm"), "spbNewForm", "New Form");
-  button(fileBar, a("mnuFileOpenForm"), "spbOpenForm", "Open Form");
-  button(fileBar, a("mnuFileSaveForm"), "spbSaveForm", "Save Form");
+  button(fileBar, action("mnuFileNewForm"), "spbNewForm", "New Form");
+  button(fileBar, action("mnuFileOpenForm"), "spbOpenForm", "Open Form");
+  button(fileBar, action("mnuFileSaveForm"), "spbSaveForm", "Save Form");
 
   QToolBar* editBar = new QToolBar("Edit", this);
   editBar->setObjectName("tbEdit");
   button(editBar, undoAct_, "spbUndo", "Undo");
   button(editBar, redoAct_, "spbRedo", "Redo");
-  button(editBar, a("mnuEditCut"), "spbCut", "Cut");
-  button(editBar, a("mnuEditCopy"), "spbCopy", "Copy");
-  button(editBar, a("mnuEditPaste"), "spbPaste", "Paste");
+  button(editBar, action("mnuEditCut"), "spbCut", "Cut");
+  button(editBar, action("mnuEditCopy"), "spbCopy", "Copy");
+  button(editBar, action("mnuEditPaste"), "spbPaste", "Paste");
 
   QToolBar* alignBar = new QToolBar("Align & Size", this);
   alignBar->setObjectName("tbAlign");
@@ -426,34 +253,6 @@ void MainWindow::syncPalette() {
     }
 }
 
-void MainWindow::rebuildRecentMenu() {
-  recentMenu_->clear();
-  QFontMetrics fm(recentMenu_->font());
-  for (const auto& path : mru_.items()) {
-    QString shown = fm.elidedText(qs(path), Qt::ElideMiddle, 250);
-    QAction* a = recentMenu_->addAction(shown);
-    a->setToolTip(qs(path));
-    connect(a, &QAction::triggered, this, [this, path] { openRecent(path); });
-  }
-  recentMenu_->addSeparator();
-  QAction* clear = recentMenu_->addAction("&Clear List");
-  clear->setObjectName("mnuRecentClear");
-  connect(clear, &QAction::triggered, this, [this] {
-    mru_.clear();
-    mru_.save(options_);
-    options_.save(optionsPath_);
-    rebuildRecentMenu();
-  });
-  QAction* obsolete = recentMenu_->addAction("&Remove Obsolete");
-  obsolete->setObjectName("mnuRecentObsolete");
-  connect(obsolete, &QAction::triggered, this, [this] {
-    mru_.removeObsolete();
-    mru_.save(options_);
-    options_.save(optionsPath_);
-    rebuildRecentMenu();
-  });
-}
-
 void MainWindow::writeOptions() {
   if (writtenOptions_) return;
   writtenOptions_ = true;
@@ -468,385 +267,12 @@ void MainWindow::writeOptions() {
   if (!ini.save(optionsPath_, &why)) qWarning("%s", why.c_str());
 }
 
-// ---- Projects
-
-void MainWindow::setCaption(const std::string& shown) { setWindowTitle(qs(mainCaption(shown))); }
-
-bool MainWindow::askSaveProject() {
-  if (projectName_.empty()) return true;
-  holdZoom(true);
-  MsgButton b = messages_.show(saveProjectQuestion(projectName_));
-  holdZoom(false);
-  if (b == kCancel) return false;
-  if (b == kYes) saveProject();
-  return true;
-}
-
-void MainWindow::closeAll() {
-  designer_.formCounter = 0;
-  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
-    mdi_->removeSubWindow(it->second);
-    delete it->second;
-  }
-  windows_.clear();
-  designer_.closeAll();
-  setZoomShown(false);
-  setInspectorShown(false);
-  generateAct_->setEnabled(false);
-  setCaption("");
-  projectName_.clear();
-  projectFile_.clear();
-  if (inspector_) inspector_->refresh();
-  updateUndo();
-  if (recovery_) recovery_->touched();
-}
-
-void MainWindow::newProject() {
-  if (!askSaveProject()) return;
-  holdZoom(true);
-  int lib = designer_.library;
-  bool ok = newProjectDialog_->ask(lib);
-  holdZoom(false);
-  if (!ok) return;
-  closeAll();
-  designer_.library = lib;
-  designer_.formCounter = 0;
-  projectName_ = "Project1";
-  setCaption(projectName_);
-  placeWindow(inspectorSub_, 0, 0);
-  setInspectorShown(true);
-  generateAct_->setEnabled(true);
-  newForm();
-  updatePalette();
-}
-
-void MainWindow::saveProject() {
-  if (projectName_.empty()) return;
-  if (projectFile_.empty()) return saveProjectAs();
-  holdZoom(true);
-  writeProject(projectFile_);
-  holdZoom(false);
-}
-
-void MainWindow::saveProjectAs() {
-  if (projectName_.empty()) return;
-  holdZoom(true);
-  auto path = runFileDialog(this, kSaveProjectDialog, true, projectName_);
-  if (path && fileExists(*path) &&
-      messages_.show(replaceQuestion(*path, kSaveProjectReplaceCaption)) != kYes)
-    path.reset();
-  if (path) {
-    writeProject(*path);
-    projectFile_ = *path;
-    mru_.add(*path);
-    mru_.save(options_);
-    options_.save(optionsPath_);
-    rebuildRecentMenu();
-    projectName_ = projectNameFromFile(*path);
-    setCaption(projectName_);
-  }
-  holdZoom(false);
-}
-
-void MainWindow::writeProject(const std::string& path) {
-  WindowSettings w;
-  w.inspectorShown = inspectorSub_->isVisible();
-  if (w.inspectorShown) windowPos(inspectorSub_, w.inspectorLeft, w.inspectorTop);
-  w.magnifierShown = zoomSub_->isVisible();
-  if (w.magnifierShown) {
-    int l = 0, t = 0;
-    windowPos(zoomSub_, l, t);
-    w.magnifierLeft = l;
-    w.magnifierTop = t;
-  }
-  std::string why;
-  if (!files_->mayWriteProject(path)) return;
-  std::vector<FormDocument*> saved;
-  bool ok = writeDesignerProject(designer_.library, designer_.forms(), path, w,
-                                 [this, &saved](FormDocument& f, AtomicBatch& batch) {
-                                   if (!prepareFormSave(f, false)) return;
-                                   batch.add(f.fileName, formToIni(f).serialize());
-                                   saved.push_back(&f);
-                                   if (FormWindow* fw = windowOf(&f)) fw->refresh();
-                                 },
-                                 &why);
-  if (!ok) {
-    messages_.error(why);
-    return;
-  }
-  files_->projectSaved(path, saved);
-  setCaption(fileNamePart(path));
-}
-
-void MainWindow::readProject(const std::string& path) {
-  OpenedProject opened = readProjectFile(path, designer_.designColour, &designer_.controlCounter);
-  if (!opened.error.empty()) messages_.error(opened.error);
-  if (opened.refused) return closeAll();
-  files_->projectRead(opened.stamp);
-  projectName_ = projectNameFromFile(projectFile_);
-  setCaption(projectName_);
-  designer_.library = opened.project.library;
-  updatePalette();
-  if (opened.windows.magnifierShown) {
-    setZoomShown(true);
-    int l = 0, t = 0;
-    windowPos(zoomSub_, l, t);
-    placeWindow(zoomSub_, opened.windows.magnifierLeft.value_or(l), opened.windows.magnifierTop.value_or(t));
-  }
-  for (auto& pf : opened.project.forms) {
-    FormDocument& form = designer_.addForm(std::move(pf.form));
-    showNewForm(form, false);
-  }
-  for (const auto& m : opened.messages) messages_.error(m);
-  if (opened.windows.inspectorShown) {
-    setInspectorShown(true);
-    placeWindow(inspectorSub_, opened.windows.inspectorLeft, opened.windows.inspectorTop);
-  }
-  generateAct_->setEnabled(true);
-  changed();
-}
-
-void MainWindow::openProject() {
-  holdZoom(true);
-  if (askSaveProject()) {
-    if (auto path = runFileDialog(this, kOpenProjectDialog, false, "")) {
-      closeAll();
-      projectFile_ = *path;
-      mru_.add(*path);
-      mru_.save(options_);
-      options_.save(optionsPath_);
-      rebuildRecentMenu();
-      readProject(projectFile_);
-    }
-  }
-  holdZoom(false);
-}
-
-void MainWindow::openRecent(const std::string& path) {
-  holdZoom(true);
-  if (askSaveProject()) openProjectFile(path);
-  holdZoom(false);
-}
-
-void MainWindow::openProjectFile(const std::string& path) {
-  closeAll();
-  projectFile_ = path;
-  readProject(path);
-}
-
-void MainWindow::closeAllCommand() {
-  if (!askSaveProject()) return;
-  closeAll();
-}
-
-void MainWindow::closeEvent(QCloseEvent* e) {
-  if (!askSaveProject()) {
-    e->ignore();
-    return;
-  }
-  writeOptions();
-  if (help_) help_->close();
-  e->accept();
-}
-
-// ---- Forms
-
-FormWindow* MainWindow::windowOf(const FormDocument* form) const {
-  auto it = windows_.find(form);
-  return it == windows_.end() ? nullptr : it->second;
-}
-
-FormWindow* MainWindow::showNewForm(FormDocument& form, bool placeByShowRules) {
-  auto* w = new FormWindow(*this, form);
-  windows_[&form] = w;
-  mdi_->addSubWindow(w);
-  if (placeByShowRules) {
-    int left = 0, top = 0;
-    // Beside a shown inspector.
-    if (inspectorSub_->isVisible()) {
-      int il = 0, it = 0;
-      windowPos(inspectorSub_, il, it);
-      left = il + inspectorSub_->width() + 2;
-    }
-    if (!inspectorSub_->isVisible()) setInspectorShown(true);
-    if (top == 0 && left == 0) {
-      top = dockHeight() + 4;
-      left = inspectorSub_->width() + 4;
-    } else if (top == 0) {
-      top = dockHeight() + 4;
-    }
-    form.windowLeft = left;
-    form.windowTop = top;
-  } else if (!inspectorSub_->isVisible()) {
-    setInspectorShown(true);
-  }
-  placeWindow(w, form.windowLeft, form.windowTop);
-  w->show();
-  mdi_->setActiveSubWindow(w);
-  formActivated(form);
-  files_->shown(form);
-  return w;
-}
-
-void MainWindow::newForm() {
-  FormDocument& form = designer_.newForm();
-  showNewForm(form, true);
-  designer_.presentForm(form);
-  changed();
-}
-
-void MainWindow::openForm() {
-  holdZoom(true);
-  auto path = runFileDialog(this, kOpenFormDialog, false, "");
-  if (path) {
-    // A file already open is only shown again.
-    for (auto it = designer_.forms().rbegin(); it != designer_.forms().rend(); ++it) {
-      if ((*it)->fileName != *path) continue;
-      (*it)->visible = (*it)->inProject = true;
-      if (FormWindow* w = windowOf(it->get())) {
-        w->show();
-        mdi_->setActiveSubWindow(w);
-      }
-      updateUndo();
-      holdZoom(false);
-      return;
-    }
-    OpenedForm opened = openFormFile(*path, designer_.library, designer_.designColour, &designer_.controlCounter);
-    if (!opened.form) {
-      if (!opened.error.empty()) messages_.error(opened.error);
-    } else {
-      FormDocument& form = designer_.addForm(std::move(opened.form));
-      showNewForm(form, false);
-      for (const auto& m : opened.messages) messages_.error(m);
-      changed();
-    }
-  }
-  holdZoom(false);
-}
-
-void MainWindow::closeForm() {
-  if (auto* w = qobject_cast<FormWindow*>(mdi_->activeSubWindow())) w->close();
-}
-
-void MainWindow::formHidden(FormDocument& form) {
-  designer_.hideForm(form);
-  if (inspector_) inspector_->refresh();
-  if (zoom_) zoom_->refresh();
-  updateUndo();  // a closed form keeps its history, but offers it only when shown again
-}
-
-void MainWindow::removeFormFromProject() {
-  FormDocument* f = designer_.currentForm();
-  FormWindow* w = windowOf(f);
-  if (!f || !w || !f->visible) return;
-  const Message ask{MsgIcon::Question, "Remove form",
-                    "Remove form " + f->formName + " from the project? Its file stays where it is, and this cannot be undone.",
-                    kYes | kNo, kNo};
-  if (messages_.show(ask) != kYes) return;
-  f->inProject = false;
-  w->hide();
-  formHidden(*f);
-}
-
-bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {
-  if (FormWindow* w = windowOf(&form)) windowPos(w, form.windowLeft, form.windowTop);
-  if (saveAs || form.fileName.empty()) {
-    holdZoom(true);
-    auto path = runFileDialog(this, kSaveFormDialog, true, form.fileName.empty() ? formCaption(form) : form.fileName);
-    holdZoom(false);
-    if (!path) return false;
-    form.fileName = *path;
-  }
-  return files_->mayWriteForm(form);
-}
-
-bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
-  if (!prepareFormSave(form, saveAs)) return false;
-  std::string why;
-  if (!tw::saveForm(form, form.fileName, &why)) {
-    messages_.error(why);
-    return false;
-  }
-  files_->formSaved(form);
-  if (FormWindow* w = windowOf(&form)) w->refresh();
-  return true;
-}
-
-void MainWindow::generateCode() {
-  holdZoom(true);
-  if (projectFile_.empty()) {
-    messages_.information(kMustSaveBeforeCodegen);
-    saveProjectAs();
-  } else {
-    // One generate-code window for the program's life: its fields keep their values between uses.
-    auto* dialog = findChild<GenerateDialog*>("frmGenerate");
-    if (!dialog) dialog = new GenerateDialog(*this);
-    dialog->run();
-  }
-  holdZoom(false);
-}
-
-void MainWindow::formActivated(FormDocument& form) {
-  if (windows_.count(&form) == 0) return;
-  designer_.activate(form);
-  changed();
-}
-
-void MainWindow::place(FormDocument& form, int x, int y, Control* target) {
-  const Family* fam = designer_.family();
-  const KindRow* kind = fam ? fam->kindFor(designer_.tool) : nullptr;
-  {
-    HistoryStepScope step(designer_, form, std::string("Place ") + (kind ? kind->word : ""));
-    designer_.place(form, x, y, target);
-  }
-  syncPalette();
-  changed();
-}
-
-void MainWindow::changed() {
-  if (FormDocument* f = designer_.currentForm())
-    if (FormWindow* w = windowOf(f)) w->refresh();
-  if (inspector_) inspector_->refresh();
-  if (zoom_) zoom_->refresh();
-  updateUndo();
-  if (recovery_) recovery_->touched();
-}
-
-void MainWindow::undoCommand() {
-  FormDocument* f = designer_.currentForm();
-  if (!f || !f->visible) return;
-  // The restored form is made of new controls: the surface lets go of the old ones first.
-  if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
-  if (undo(designer_, *f)) changed();
-}
-
-void MainWindow::redoCommand() {
-  FormDocument* f = designer_.currentForm();
-  if (!f || !f->visible) return;
-  if (FormWindow* w = windowOf(f)) w->surface()->forgetDrag();
-  if (redo(designer_, *f)) changed();
-}
-
-void MainWindow::updateUndo() {
-  if (!undoAct_) return;
-  FormDocument* f = designer_.currentForm();
-  const bool live = f && f->visible;
-  const std::string undoName = live ? f->history().undoName() : std::string();
-  const std::string redoName = live ? f->history().redoName() : std::string();
-  undoAct_->setText(qs(undoName.empty() ? "&Undo" : "&Undo " + undoName));
-  undoAct_->setEnabled(!undoName.empty());
-  redoAct_->setText(qs(redoName.empty() ? "&Redo" : "&Redo " + redoName));
-  redoAct_->setEnabled(!redoName.empty());
-}
-
 void MainWindow::holdZoom(bool held) {
   if (!zoom_) return;
   // Dialogs nest (a project's save runs each form's save): the hold ends with the outermost one.
   zoom_->held = std::max(0, zoom_->held + (held ? 1 : -1));
   if (zoom_->held == 0) zoom_->refresh();
 }
-
-// ---- Tool windows
 
 void MainWindow::setInspectorShown(bool shown) {
   if (!inspectorSub_) return;
@@ -874,6 +300,7 @@ void MainWindow::setZoomShown(bool shown) {
 }
 
 void MainWindow::toggleZoom() { setZoomShown(!zoomSub_->isVisible()); }
+
 void MainWindow::toggleInspector() { setInspectorShown(!inspectorSub_->isVisible()); }
 
 int MainWindow::dockHeight() const {
@@ -888,27 +315,6 @@ void MainWindow::placeWindow(QMdiSubWindow* w, int left, int top) {
 void MainWindow::windowPos(QMdiSubWindow* w, int& left, int& top) const {
   left = w->x();
   top = w->y() + dockHeight();
-}
-
-HelpWindow* MainWindow::help() {
-  if (!help_) help_ = new HelpWindow(qs(dataDir_ + "/tkw.hlp"));
-  return help_;
-}
-
-void MainWindow::showHelp(int topic) { help()->showTopic(topic); }
-
-void MainWindow::about() {
-  holdZoom(true);
-  AboutBox box(this);
-  box.exec();
-  holdZoom(false);
-}
-
-void MainWindow::options() {
-  holdZoom(true);
-  OptionsDialog dlg(this, options_, optionsPath_);
-  dlg.run();
-  holdZoom(false);
 }
 
 }  // namespace tw::ui

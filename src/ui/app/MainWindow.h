@@ -1,7 +1,9 @@
 #pragma once
 // The designer's main window: menus, tool bars, the control palette, the status bar, the recent
 // projects, and the project and form commands. It holds the process-wide designer state (core's
-// Designer) and one window per form document inside its work area.
+// Designer) and one window per form document inside its work area. Its methods live by concern in
+// MainWindow.cpp (the window), MainWindowActions.cpp (the command table and menus),
+// ProjectCommands.cpp and FormCommands.cpp.
 #include <QMainWindow>
 #include <array>
 #include <map>
@@ -33,9 +35,6 @@ class ZoomWindow;
 class HelpWindow;
 class NewProjectDialog;
 
-// The clipboard's type for one control; the payload is core's text stream of it.
-inline constexpr const char* kClipboardType = "application/x-tarnowick-control";
-
 struct StartOptions {
   std::string optionsPath;  // options.ini; empty: the program's folder or the user's config folder
   std::string dataDir;      // fonts and tkw.hlp; empty: beside the executable, else the installed data
@@ -55,7 +54,7 @@ class MainWindow : public QMainWindow {
   const RecentProjects& recent() const { return mru_; }
   QLabel* libraryPanel() const { return statusLib_; }
   QToolButton* paletteButton(Tool t) const;
-  TfrmProp* inspector() const { return inspector_; }
+  PropertiesEditor* inspector() const { return inspector_; }
   ZoomWindow* zoom() const { return zoom_; }
   HelpWindow* help();
   QMdiArea* workArea() const { return mdi_; }
@@ -116,24 +115,35 @@ class MainWindow : public QMainWindow {
   void showEvent(QShowEvent*) override;
 
  private:
-  void buildActions();
-  void buildMenus();
+  // The window (MainWindow.cpp).
   void buildToolBars();
   void updatePalette();
-  void updateCaptionLibrary();
-  void rebuildRecentMenu();
+  void syncPalette();
   void writeOptions();
+  void setInspectorShown(bool shown);
+  void setZoomShown(bool shown);
+  // The command table and the menus (MainWindowActions.cpp).
+  void buildActions();
+  void buildMenus();
+  void rebuildRecentMenu();
+  QAction* action(const char* name) const;  // one of buildActions' commands, by object name
+  void exitCommand();
+  void helpContents();
+  void contextHelp();  // F1
+  // Projects (ProjectCommands.cpp).
   bool askSaveProject();  // the save question; false when the command is to stop
   void closeAll();        // CerrarTodo
   void writeProject(const std::string& path);
   void readProject(const std::string& path);
-  FormWindow* showNewForm(FormDocument& form, bool placeByShowRules);
-  void setInspectorShown(bool shown);
-  void setZoomShown(bool shown);
   void setCaption(const std::string& shown);
-  void syncPalette();
+  // Forms (FormCommands.cpp).
+  FormWindow* showNewForm(FormDocument& form, bool placeByShowRules);
+  void saveCurrentForm();
+  void saveCurrentFormAs();
+  void cutCommand();
+  void copyCommand();
+  void pasteCommand();
   void toClipboard(const std::optional<std::string>& payload);
-  QAction* act(const char* name, const QString& text, void (MainWindow::*slot)());
 
   UiMessages messages_;
   std::string optionsPath_, dataDir_;
@@ -145,7 +155,7 @@ class MainWindow : public QMainWindow {
   bool writtenOptions_ = false;
 
   QMdiArea* mdi_ = nullptr;
-  TfrmProp* inspector_ = nullptr;
+  PropertiesEditor* inspector_ = nullptr;
   QMdiSubWindow* inspectorSub_ = nullptr;
   ZoomWindow* zoom_ = nullptr;
   QMdiSubWindow* zoomSub_ = nullptr;

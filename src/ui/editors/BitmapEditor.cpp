@@ -61,7 +61,7 @@ void BitGrid::mouseMoveEvent(QMouseEvent* e) {
   update();
 }
 
-TfrmBmpEd::TfrmBmpEd(QWidget* parent, Messages& messages, std::function<void(int)> help)
+BitmapEditor::BitmapEditor(QWidget* parent, Messages& messages, std::function<void(int)> help)
     : QDialog(parent), messages_(messages), help_(std::move(help)) {
   setObjectName("frmBmpEd");
   setWindowTitle("Bitmap Editor");
@@ -84,11 +84,11 @@ TfrmBmpEd::TfrmBmpEd(QWidget* parent, Messages& messages, std::function<void(int
   lay->addStretch();
   connect(butOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(butCancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(butCrear, &QPushButton::clicked, this, &TfrmBmpEd::clearAsked);
+  connect(butCrear, &QPushButton::clicked, this, &BitmapEditor::clearAsked);
   setFixedSize(80, 198);
 }
 
-bool TfrmBmpEd::edit(std::string& stringBits, int width, int height) {
+bool BitmapEditor::edit(std::string& stringBits, int width, int height) {
   bits_ = BitmapGrid::read(stringBits, width, height);
   stgBits->setBits(&bits_);
   // As wide as the grid and the button column; as high as the grid when that is over 104 pixels.
@@ -103,7 +103,7 @@ bool TfrmBmpEd::edit(std::string& stringBits, int width, int height) {
   return ok;
 }
 
-void TfrmBmpEd::clearAsked() {
+void BitmapEditor::clearAsked() {
   const MsgButton b = messages_.show(
       {MsgIcon::Warning, "Warning", "This operation erase the bitmap. Are you sure?", kYes | kNo, kYes});
   if (b != kYes) return;
@@ -111,7 +111,7 @@ void TfrmBmpEd::clearAsked() {
   stgBits->update();
 }
 
-bool TfrmBmpEd::event(QEvent* e) {
+bool BitmapEditor::event(QEvent* e) {
   if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
     e->accept();
     return true;

@@ -37,10 +37,10 @@ class BitGrid : public QWidget {
   QPoint current_{-1, -1};
 };
 
-class TfrmBmpEd : public QDialog {
+class BitmapEditor : public QDialog {
   Q_OBJECT
  public:
-  TfrmBmpEd(QWidget* parent, Messages& messages, std::function<void(int)> help);
+  BitmapEditor(QWidget* parent, Messages& messages, std::function<void(int)> help);
   // Edits a picture of width x height pixels; on OK, stringBits holds the new text (D x H
   // lower-case digits) and true is returned. Cancel leaves it as it was.
   bool edit(std::string& stringBits, int width, int height);

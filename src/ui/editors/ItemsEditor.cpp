@@ -15,7 +15,7 @@
 
 namespace tw::ui {
 
-TfrmItemsEd::TfrmItemsEd(QWidget* parent, UiMessages& messages) : QDialog(parent), messages_(messages) {
+ItemsEditor::ItemsEditor(QWidget* parent, UiMessages& messages) : QDialog(parent), messages_(messages) {
   setObjectName("frmItemsEd");
   setWindowTitle("Items editor");
   setFixedSize(198, 224);
@@ -45,10 +45,10 @@ TfrmItemsEd::TfrmItemsEd(QWidget* parent, UiMessages& messages) : QDialog(parent
     lblLineas->setText(qs(itemCountText(itemLines(ss(memItems->toPlainText())).size())));
   });
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-  connect(BitBtn2, &QPushButton::clicked, this, &TfrmItemsEd::okClicked);
+  connect(BitBtn2, &QPushButton::clicked, this, &ItemsEditor::okClicked);
 }
 
-void TfrmItemsEd::okClicked() {
+void ItemsEditor::okClicked() {
   auto refused = refusedItem(itemLines(ss(memItems->toPlainText())));
   if (!refused) return accept();
   QTextCursor line(memItems->document()->findBlockByNumber(int(refused->line)));
@@ -59,14 +59,14 @@ void TfrmItemsEd::okClicked() {
   messages_.error(refused->why);
 }
 
-void TfrmItemsEd::showEvent(QShowEvent* e) {
+void ItemsEditor::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   // Centred on the screen.
   if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
     move(s->availableGeometry().center() - rect().center());
 }
 
-bool TfrmItemsEd::edit(std::vector<std::string>& items) {
+bool ItemsEditor::edit(std::vector<std::string>& items) {
   memItems->setPlainText(qs(itemText(items)));
   memItems->setFocus();
   if (exec() != QDialog::Accepted) return false;

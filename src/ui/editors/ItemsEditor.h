@@ -12,10 +12,10 @@ namespace tw::ui {
 
 class UiMessages;
 
-class TfrmItemsEd : public QDialog {
+class ItemsEditor : public QDialog {
   Q_OBJECT
  public:
-  TfrmItemsEd(QWidget* parent, UiMessages& messages);
+  ItemsEditor(QWidget* parent, UiMessages& messages);
   // Shows the items one per line; on OK, items holds the edited lines and true is returned. OK on
   // a line that a form file cannot keep says why and keeps the dialog open with that line selected.
   bool edit(std::vector<std::string>& items);

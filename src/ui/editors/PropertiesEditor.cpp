@@ -31,12 +31,12 @@ namespace {
 // control through every prefix on the way. Escape puts back the value the cell was entered with.
 class ValueDelegate : public QStyledItemDelegate {
  public:
-  explicit ValueDelegate(TfrmProp& owner) : QStyledItemDelegate(&owner), owner_(owner) {}
+  explicit ValueDelegate(PropertiesEditor& owner) : QStyledItemDelegate(&owner), owner_(owner) {}
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
     auto* e = new QLineEdit(parent);
     e->setObjectName("cellEditor");
     e->setFrame(false);
-    TfrmProp* owner = &owner_;
+    PropertiesEditor* owner = &owner_;
     const int row = index.row();
     owner->beginCellVisit(row, e);
     QObject::connect(e, &QLineEdit::textEdited, owner, [owner, row](const QString& t) { owner->setEditText(row, t); });
@@ -54,7 +54,7 @@ class ValueDelegate : public QStyledItemDelegate {
   }
 
  private:
-  TfrmProp& owner_;
+  PropertiesEditor& owner_;
 };
 
 bool isEditorKey(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
@@ -93,7 +93,7 @@ bool EllipsisEdit::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
-TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
+PropertiesEditor::PropertiesEditor(MainWindow& main) : main_(main) {
   setObjectName("frmProp");
   setWindowTitle("Properties Editor");
   resize(256, 270);
@@ -179,8 +179,8 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
       stgProperties->setFocus();
     });
   // The editors open once the key or click that asked for them has returned.
-  connect(cmbItems, &EllipsisEdit::ellipsis, this, &TfrmProp::editItems, Qt::QueuedConnection);
-  connect(cmbBitmap, &EllipsisEdit::ellipsis, this, &TfrmProp::editBitmap, Qt::QueuedConnection);
+  connect(cmbItems, &EllipsisEdit::ellipsis, this, &PropertiesEditor::editItems, Qt::QueuedConnection);
+  connect(cmbBitmap, &EllipsisEdit::ellipsis, this, &PropertiesEditor::editBitmap, Qt::QueuedConnection);
   auto replace = [this] {
     if (entered_ < 0) return;
     if (cmbBoolean->isVisible()) placeOver(cmbBoolean, entered_, 17);
@@ -192,22 +192,22 @@ TfrmProp::TfrmProp(MainWindow& main) : main_(main) {
   connect(stgProperties->horizontalHeader(), &QHeaderView::sectionResized, this, replace);
 }
 
-TfrmItemsEd* TfrmProp::itemsEditor() {
-  if (!itemsEd_) itemsEd_ = new TfrmItemsEd(&main_, main_.messages());
+ItemsEditor* PropertiesEditor::itemsEditor() {
+  if (!itemsEd_) itemsEd_ = new ItemsEditor(&main_, main_.messages());
   return itemsEd_;
 }
 
-TfrmBmpEd* TfrmProp::bitmapEditor() {
-  if (!bmpEd_) bmpEd_ = new TfrmBmpEd(&main_, main_.messages(), [this](int topic) { main_.showHelp(topic); });
+BitmapEditor* PropertiesEditor::bitmapEditor() {
+  if (!bmpEd_) bmpEd_ = new BitmapEditor(&main_, main_.messages(), [this](int topic) { main_.showHelp(topic); });
   return bmpEd_;
 }
 
-std::string TfrmProp::rowName(int row) const {
+std::string PropertiesEditor::rowName(int row) const {
   const QTableWidgetItem* item = row >= 0 ? stgProperties->item(row, 0) : nullptr;
   return item ? ss(item->text()) : std::string();
 }
 
-void TfrmProp::fillForms() {
+void PropertiesEditor::fillForms() {
   Designer& d = main_.designer();
   cmbForms->clear();
   FormDocument* form = d.currentForm();
@@ -225,7 +225,7 @@ void TfrmProp::fillForms() {
   cmbForms->setCurrentIndex(current);
 }
 
-void TfrmProp::refresh() {
+void PropertiesEditor::refresh() {
   commitOpenEditor();  // its rows are about to be replaced
   filling_ = true;
   hideEditors();
@@ -252,13 +252,13 @@ void TfrmProp::refresh() {
   filling_ = false;
 }
 
-void TfrmProp::hideEditors() {
+void PropertiesEditor::hideEditors() {
   cmbBoolean->hide();
   cmbItems->hide();
   cmbBitmap->hide();
 }
 
-void TfrmProp::placeOver(QWidget* editor, int row, int height) {
+void PropertiesEditor::placeOver(QWidget* editor, int row, int height) {
   const QTableWidgetItem* item = stgProperties->item(row, 1);
   if (!item) return;
   const QRect cell = stgProperties->visualItemRect(item);
@@ -267,7 +267,7 @@ void TfrmProp::placeOver(QWidget* editor, int row, int height) {
   editor->raise();
 }
 
-void TfrmProp::enterCell(int row) {
+void PropertiesEditor::enterCell(int row) {
   entered_ = row;
   if (row < 0) return hideEditors();
   const std::string name = rowName(row);
@@ -313,7 +313,7 @@ void TfrmProp::enterCell(int row) {
   cmbBoolean->setFocus();
 }
 
-void TfrmProp::beginCellVisit(int row, QLineEdit* editor) {
+void PropertiesEditor::beginCellVisit(int row, QLineEdit* editor) {
   newCellVisit();
   Designer& d = main_.designer();
   openEditor_ = editor;
@@ -324,19 +324,19 @@ void TfrmProp::beginCellVisit(int row, QLineEdit* editor) {
   visitStart_ = visitForm_ ? d.valueText(rowName(row)) : std::string();
 }
 
-void TfrmProp::discardOpenEditor() {
+void PropertiesEditor::discardOpenEditor() {
   visitForm_ = nullptr;  // what the editor still reports is for no one
   if (QPointer<QLineEdit> ed = openEditor_)
     emit stgProperties->itemDelegateForColumn(1)->closeEditor(ed, QAbstractItemDelegate::NoHint);
   openEditor_ = nullptr;
 }
 
-bool TfrmProp::visitCurrent() const {
+bool PropertiesEditor::visitCurrent() const {
   const Designer& d = main_.designer();
   return visitForm_ && d.selectedForm() == visitForm_ && d.selectedControl() == visitControl_;
 }
 
-void TfrmProp::commitOpenEditor() {
+void PropertiesEditor::commitOpenEditor() {
   if (!openEditor_) return;
   QAbstractItemDelegate* delegate = stgProperties->itemDelegateForColumn(1);
   QPointer<QLineEdit> ed = openEditor_;
@@ -345,13 +345,13 @@ void TfrmProp::commitOpenEditor() {
   openEditor_ = nullptr;
 }
 
-void TfrmProp::setEditText(int row, const QString& text) {
+void PropertiesEditor::setEditText(int row, const QString& text) {
   const std::string name = rowName(row);
   if (name.empty() || name == "Name") return;  // a name waits for the commit
   apply(name, ss(text));
 }
 
-void TfrmProp::apply(const std::string& name, const std::string& typed) {
+void PropertiesEditor::apply(const std::string& name, const std::string& typed) {
   UiMessages::InputScope input(main_.messages());
   Designer& d = main_.designer();
   FormDocument* form = d.selectedForm();
@@ -363,7 +363,7 @@ void TfrmProp::apply(const std::string& name, const std::string& typed) {
   if (lastApplied_) afterChange(name, typed);
 }
 
-void TfrmProp::commitCell(int row, const QString& text) {
+void PropertiesEditor::commitCell(int row, const QString& text) {
   const std::string name = rowName(row);
   if (name.empty() || !visitCurrent()) return;  // the cell's object is no longer inspected
   const bool isName = name == "Name";
@@ -374,14 +374,14 @@ void TfrmProp::commitCell(int row, const QString& text) {
     item->setText(isName || lastApplied_ ? qs(main_.designer().valueText(name)) : text);
 }
 
-void TfrmProp::revertCell() {
+void PropertiesEditor::revertCell() {
   const std::string name = rowName(visitRow_);
   if (name.empty() || name == "Name" || !visitCurrent()) return;
   // Typed back to where the visit began, the visit's step holds no change and leaves the history.
   if (main_.designer().valueText(name) != visitStart_) apply(name, visitStart_);
 }
 
-void TfrmProp::afterChange(const std::string& row, const std::string& typed) {
+void PropertiesEditor::afterChange(const std::string& row, const std::string& typed) {
   Designer& d = main_.designer();
   if (FormWindow* w = main_.windowOf(d.selectedForm())) w->refresh();
   if (main_.zoom() && main_.zoom()->isVisible()) main_.zoom()->refresh();
@@ -395,7 +395,7 @@ void TfrmProp::afterChange(const std::string& row, const std::string& typed) {
   }
 }
 
-void TfrmProp::editItems() {
+void PropertiesEditor::editItems() {
   Designer& d = main_.designer();
   auto items = d.items();
   if (!items) return;
@@ -411,7 +411,7 @@ void TfrmProp::editItems() {
   if (set) main_.changed();
 }
 
-void TfrmProp::editBitmap() {
+void PropertiesEditor::editBitmap() {
   Designer& d = main_.designer();
   Control* c = d.selectedControl();
   const PropInfo* p = c && c->classId() == ClassId::CCBitmap ? c->property("StringBits") : nullptr;
@@ -428,7 +428,7 @@ void TfrmProp::editBitmap() {
   main_.changed();
 }
 
-bool TfrmProp::eventFilter(QObject* watched, QEvent* e) {
+bool PropertiesEditor::eventFilter(QObject* watched, QEvent* e) {
   if (watched == cmbBoolean && e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
     const int row = stgProperties->currentRow();
@@ -454,7 +454,7 @@ bool TfrmProp::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
-bool TfrmProp::event(QEvent* e) {
+bool PropertiesEditor::event(QEvent* e) {
   // F1 anywhere in the window is its help topic; a hidden window leaves the key to the main window.
   if (!isVisible()) return QWidget::event(e);
   if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
@@ -468,7 +468,7 @@ bool TfrmProp::event(QEvent* e) {
   return QWidget::event(e);
 }
 
-void TfrmProp::resizeEvent(QResizeEvent* e) {
+void PropertiesEditor::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   hideEditors();
 }

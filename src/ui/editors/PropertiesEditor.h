@@ -19,8 +19,8 @@ class FormDocument;
 namespace tw::ui {
 
 class MainWindow;
-class TfrmItemsEd;
-class TfrmBmpEd;
+class ItemsEditor;
+class BitmapEditor;
 
 // A read-only text with an ellipsis button. Enter hands the focus back to the grid; Ctrl+Enter
 // presses the button; other keys do nothing.
@@ -38,18 +38,18 @@ class EllipsisEdit : public QWidget {
   bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
-class TfrmProp : public QWidget {
+class PropertiesEditor : public QWidget {
   Q_OBJECT
  public:
-  explicit TfrmProp(MainWindow& main);
+  explicit PropertiesEditor(MainWindow& main);
   QSize sizeHint() const override { return {256, 270}; }
 
   // The list and the rows again from the designer; the overlay editors are hidden.
   void refresh();
   QComboBox* list() const { return cmbForms; }
   QTableWidget* grid() const { return stgProperties; }
-  TfrmItemsEd* itemsEditor();
-  TfrmBmpEd* bitmapEditor();
+  ItemsEditor* itemsEditor();
+  BitmapEditor* bitmapEditor();
   // The row whose value cell is entered (the grid's current row), -1 when none.
   int currentRow() const { return stgProperties->currentRow(); }
   // What the grid does while a value cell's text is typed: applies it when the guard lets it through
@@ -92,8 +92,8 @@ class TfrmProp : public QWidget {
   std::string rowName(int row) const;
 
   MainWindow& main_;
-  TfrmItemsEd* itemsEd_ = nullptr;
-  TfrmBmpEd* bmpEd_ = nullptr;
+  ItemsEditor* itemsEd_ = nullptr;
+  BitmapEditor* bmpEd_ = nullptr;
   bool filling_ = false;
   int entered_ = -1;  // the row whose editor was last chosen
   int cellVisit_ = 0;
