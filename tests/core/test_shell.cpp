@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "ini/IniFile.h"
+#include "model/Family.h"
 #include "model/FormDocument.h"
 #include "model/Shell.h"
 
@@ -50,7 +51,7 @@ TEST(Shell, PaletteFollowsTheLibrary) {
   EXPECT_TRUE(p[15].shown);  // GSI
   EXPECT_FALSE(p[13].shown);
   EXPECT_FALSE(paletteFor(3, p));
-  EXPECT_EQ(libraryCaption(2), "PToolboxLib");
+  EXPECT_EQ(libraryName(2), "PToolboxLib");
 }
 
 TEST(Shell, RecentProjectsKeepTenMostRecentFirst) {

@@ -127,8 +127,8 @@ DesignTables makeTables() {
 // (it stays visible).
 void showMenus(FormDocument& form, const Control& menu) {
   for (const auto& c : form.windowChildren()) {
-    if (c->classId() == ClassId::CCMenuBar) static_cast<TCCMenuBar&>(*c).setTest(1);
-    if (c->classId() == ClassId::CCMenu && c.get() != &menu) static_cast<TCCMenu&>(*c).setTest(0);
+    if (c->classId() == ClassId::CCMenuBar) as<TCCMenuBar>(*c).setTest(1);
+    if (c->classId() == ClassId::CCMenu && c.get() != &menu) as<TCCMenu>(*c).setTest(0);
   }
 }
 
@@ -137,7 +137,7 @@ void hideMenus(FormDocument& form) {
   for (const auto& c : form.windowChildren())
     if (c->classId() == ClassId::CCMenu) {
       c->visible = false;
-      static_cast<TCCMenu&>(*c).setTest(0);
+      as<TCCMenu>(*c).setTest(0);
     }
 }
 
@@ -182,8 +182,8 @@ Control* CControlsFamily::createSpecial(Designer& d, FormDocument& form, const K
 
 std::string CControlsFamily::specialText(const FormDocument&, const Control& c, const RowDef& row) const {
   int test = 0;
-  if (c.classId() == ClassId::CCMenu) test = static_cast<const TCCMenu&>(c).test();
-  if (c.classId() == ClassId::CCMenuBar) test = static_cast<const TCCMenuBar&>(c).test();
+  if (c.classId() == ClassId::CCMenu) test = as<TCCMenu>(c).test();
+  if (c.classId() == ClassId::CCMenuBar) test = as<TCCMenuBar>(c).test();
   for (const Word& w : row.words->words)
     if (w.value == test) return w.text;
   return row.words->otherText;
@@ -196,12 +196,20 @@ void CControlsFamily::setSpecial(Designer&, FormDocument& form, Control& c, cons
     if (text == w.text) word = &w;
   if (!word) return;
   if (c.classId() == ClassId::CCMenuBar) {
-    static_cast<TCCMenuBar&>(c).setTest(word->value);
+    as<TCCMenuBar>(c).setTest(word->value);
     if (word->value == 0) hideMenus(form);
   } else if (c.classId() == ClassId::CCMenu) {
-    static_cast<TCCMenu&>(c).setTest(word->value);
+    as<TCCMenu>(c).setTest(word->value);
     if (word->value != 0) showMenus(form, c);
   }
+}
+
+std::optional<std::vector<std::string>> CControlsFamily::choices(const FormDocument*, const Control& c,
+                                                                 std::string_view row) const {
+  if (row != "Style") return std::nullopt;
+  if (c.classId() == ClassId::CCEdit || c.classId() == ClassId::CCLabel)
+    return std::vector<std::string>{"Plain", "Underlined", "Boxed"};
+  return std::vector<std::string>{};
 }
 
 }  // namespace tw

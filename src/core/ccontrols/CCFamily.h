@@ -7,10 +7,13 @@ namespace tw {
 class CControlsFamily : public Family {
  public:
   std::unique_ptr<Control> create(ClassId id) const override;
+  const char* name() const override { return "CControls"; }
   int library() const override { return kLibCControls; }
   const RecordTable& records() const override;
   void writeMenus(IniFile& ini, const FormDocument& form) const override;
   const DesignTables& design() const override;
+  std::optional<std::vector<std::string>> choices(const FormDocument* current, const Control& c,
+                                                  std::string_view row) const override;
   std::string kindWord(const Control& c) const override;
   Control* createSpecial(Designer& d, FormDocument& form, const KindRow& kind) const override;
   std::string specialText(const FormDocument& form, const Control& c, const RowDef& row) const override;

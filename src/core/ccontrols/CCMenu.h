@@ -51,6 +51,7 @@ class TCCMenu : public Control {
   const PropList& properties() const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCMenu)
+  bool onFormWindow() const override { return true; }
 
  private:
   int userLeft_ = 5, userWidth_ = 32, topicWidth_ = 31, test_ = 1;

@@ -16,6 +16,8 @@ class TCCMenuBar : public Control {
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCMenuBar)
   bool showsMarks() const override { return false; }
+  bool onFormWindow() const override { return true; }
+  bool marksWhenSelected() const override { return false; }
 
  private:
   int test_ = 1;

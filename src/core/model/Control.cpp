@@ -29,6 +29,12 @@ int clampCoord(long long v) { return int(std::clamp<long long>(v, kCoordMin, kCo
 Control::Control(ClassId id) : id_(id) {}
 Control::~Control() = default;
 
+bool Control::isWithin(const Control* outer) const {
+  for (const Control* c = this; c; c = c->parent())
+    if (c == outer) return true;
+  return false;
+}
+
 Control* Control::addChild(std::unique_ptr<Control> c) {
   c->parent_ = this;
   children_.push_back(std::move(c));

@@ -116,12 +116,19 @@ class Control {
   void moveChild(const Control* c, size_t index);
   // Visible on the design surface: itself and every ancestor visible.
   bool shown() const;
+  // This control is `outer` or lies inside it.
+  bool isWithin(const Control* outer) const;
 
   // The rows from the panel's top that paint and take clicks: all of them, but for a closed menu.
   virtual int paintedHeight() const { return height_; }
 
   // A dialog or the screen: controls may be placed inside it.
   virtual bool isContainer() const { return false; }
+  // A child of the form window rather than of the screen (a menu bar, a menu): it never goes
+  // through the clipboard, and a click on it activates its form and clears the selection.
+  virtual bool onFormWindow() const { return false; }
+  // Whether selecting the control marks it (a menu bar never is).
+  virtual bool marksWhenSelected() const { return true; }
 
   // Changes that the look makes when the control is painted (a label sizing itself, a list's row
   // height, ...). The painter calls it before drawing.

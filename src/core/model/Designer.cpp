@@ -12,14 +12,6 @@ namespace {
 
 bool isDialog(const Control* c) { return c && c->classId() == ClassId::PTDialog; }
 
-bool within(const Control* outer, const Control* inner) {
-  for (const Control* c = inner; c; c = c->parent())
-    if (c == outer) return true;
-  return false;
-}
-
-const char* libraryName(int library) { return library == kLibCControls ? "CControls" : "PToolboxLib"; }
-
 }  // namespace
 
 void markSelected(Control& c, bool selected, bool secondary) {
@@ -153,7 +145,7 @@ Control* Designer::create(FormDocument& form, const KindRow& kind, int x, int y,
   Control* placed = adopt(form, std::move(c), kind.base, parent, familyFor(form.library())->design().duplicateNameText);
   if (!placed) return nullptr;
   applyStart(*placed, kind.start, x, y);
-  if (dialog) showDialog(form, static_cast<TPTDialog&>(*placed));
+  if (dialog) showDialog(form, as<TPTDialog>(*placed));
   return placed;
 }
 
@@ -212,7 +204,7 @@ void Designer::pressControl(FormDocument& form, Control& c, bool rightOnly, bool
 void Designer::releaseControl(FormDocument& form, Control& c, bool rightOnly, const TextMetrics& metrics) {
   c.afterResize(metrics);
   if (rightOnly) return;
-  if (c.classId() == ClassId::CCMenu || c.classId() == ClassId::CCMenuBar) {
+  if (c.onFormWindow()) {
     activate(form);
     deselectAll(form);
   }
@@ -238,7 +230,7 @@ void Designer::showSelection(bool keepOthers) {
   if (!current_) return;
   if (!keepOthers) deselectAll(*current_);
   if (selForm_ != current_) return;
-  if (selControl_ && selControl_->classId() != ClassId::CCMenuBar) markSelected(*selControl_, true, keepOthers);
+  if (selControl_ && selControl_->marksWhenSelected()) markSelected(*selControl_, true, keepOthers);
   current_->lastSelected = selControl_;
 }
 
@@ -263,9 +255,9 @@ void Designer::sendToBack() {
 }
 
 void Designer::forget(const Control* c) {
-  if (within(c, selControl_)) selControl_ = nullptr;
+  if (selControl_ && selControl_->isWithin(c)) selControl_ = nullptr;
   for (const auto& f : forms_)
-    if (within(c, f->lastSelected)) f->lastSelected = nullptr;
+    if (f->lastSelected && f->lastSelected->isWithin(c)) f->lastSelected = nullptr;
 }
 
 void Designer::deleteSelected() {
@@ -366,12 +358,9 @@ std::vector<std::string> Designer::choices(std::string_view row) const {
   for (const auto& c : fixed)
     if (row == c.row) return c.words;
   const Control* sel = selControl_;
-  if (row == "Style") {
-    if (sel && (sel->classId() == ClassId::CCEdit || sel->classId() == ClassId::CCLabel))
-      return {"Plain", "Underlined", "Boxed"};
-    if (sel && sel->classId() == ClassId::PTList) return {"Stand-alone", "Pop-triggered", "Popup-list"};
-    return {};
-  }
+  if (sel && selForm_)
+    if (const Family* fam = familyFor(selForm_->library()))
+      if (auto words = fam->choices(current_, *sel, row)) return *words;
   if (row == "ShowForm") {
     L out = {"(None)"};
     const bool inDialog = sel && isDialog(sel->parent());
@@ -383,13 +372,6 @@ std::vector<std::string> Designer::choices(std::string_view row) const {
         for (const auto& c : f->screen().children())
           if (isDialog(c.get())) out.push_back(c->name());
     }
-    return out;
-  }
-  if (row == "Trigger") {
-    L out = {"(None)"};
-    if (current_)
-      for (const auto& c : current_->screen().children())
-        if (c->classId() == ClassId::PTPopTrigger) out.push_back(c->name());
     return out;
   }
   return {};
@@ -418,7 +400,7 @@ bool Designer::setItems(const std::vector<std::string>& list) {
 
 namespace {
 bool clipboardable(const Control* c) {
-  return c && c->classId() != ClassId::CCMenu && c->classId() != ClassId::CCMenuBar;
+  return c && !c->onFormWindow();
 }
 }  // namespace
 
@@ -449,7 +431,7 @@ bool Designer::paste(std::string_view payload) {
   const KindRow* kind = fam->kindOf(c);
   if (!kind || !kind->pasteBase) {
     messages.error(std::string("A ") + c.className() + " cannot be pasted into a form of the " +
-                   libraryName(form->library()) + " library");
+                   fam->name() + " library");
     return false;
   }
   // The control is read under its streamed name first, which the form must not hold already.
@@ -466,7 +448,7 @@ bool Designer::paste(std::string_view payload) {
   if (!placed) return false;
   if (dialog) {
     // Only one dialog is shown on a screen: a pasted shown dialog takes the place of the one shown.
-    auto& d = static_cast<TPTDialog&>(*placed);
+    auto& d = as<TPTDialog>(*placed);
     if (d.tag == 1)
       showDialog(*form, d);
     else

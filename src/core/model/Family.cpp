@@ -21,6 +21,11 @@ const Family* familyFor(int library) {
   return nullptr;
 }
 
+std::string libraryName(int library) {
+  const Family* f = familyFor(library);
+  return f ? f->name() : "";
+}
+
 // The class registry: the model creates its own classes, each family the classes it defines.
 std::unique_ptr<Control> createControl(ClassId id) {
   switch (id) {

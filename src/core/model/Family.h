@@ -2,6 +2,7 @@
 // A control library's operations on forms. The library number chooses the family:
 // 1 CControls, 2 PToolboxLib; any other number has none, and its operations do nothing.
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -43,6 +44,7 @@ class Family {
  public:
   virtual ~Family() = default;
   virtual int library() const = 0;
+  virtual const char* name() const = 0;  // "CControls", "PToolboxLib"
 
   // Creates a control of a class this family defines (its rows in Classes.def); nullptr otherwise.
   virtual std::unique_ptr<Control> create(ClassId id) const = 0;
@@ -67,12 +69,21 @@ class Family {
   virtual std::string specialText(const FormDocument&, const Control&, const RowDef&) const { return {}; }
   virtual void setSpecial(Designer&, FormDocument&, Control&, const RowDef&, const std::string&) const {}
 
+  // The inspector's choices for a row whose words depend on the kind (a list's Style, the
+  // selector's Trigger); nullopt for any other row. `current` is the form being designed.
+  virtual std::optional<std::vector<std::string>> choices(const FormDocument*, const Control&,
+                                                          std::string_view) const {
+    return std::nullopt;
+  }
+
   const KindRow* kindOf(const Control& c) const;  // nullptr when the family has no kind for it
   const KindRow* kindFor(Tool tool) const;         // the kind a palette tool places
   const AlignGeom* alignOf(ClassId cls) const;
 };
 
 const Family* familyFor(int library);
+// The library's name, as the status bar and messages show it; empty for a number with no family.
+std::string libraryName(int library);
 
 // A family makes itself known when the program starts (ccontrols/CCClasses.cpp); the build links
 // that registration into every program that links the family.

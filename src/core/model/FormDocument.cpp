@@ -14,12 +14,6 @@ namespace {
 constexpr const char* kWindowComponents[] = {"imgPalm", "panScreen", "popMenu",   "sthControls",
                                              "sthLoad", "snap",      "snapDialog"};
 
-bool contains(const Control* outer, const Control* inner) {
-  for (const Control* c = inner; c; c = c->parent())
-    if (c == outer) return true;
-  return false;
-}
-
 }  // namespace
 
 bool isValidIdent(std::string_view name) {
@@ -50,8 +44,8 @@ Control* FormDocument::add(std::unique_ptr<Control> c, Control* parent) {
 
 std::unique_ptr<Control> FormDocument::remove(Control* c) {
   if (!c) return nullptr;
-  if (shownDialog && contains(c, shownDialog)) shownDialog = nullptr;
-  if (lastSelected && contains(c, lastSelected)) lastSelected = nullptr;
+  if (shownDialog && shownDialog->isWithin(c)) shownDialog = nullptr;
+  if (lastSelected && lastSelected->isWithin(c)) lastSelected = nullptr;
   if (Control* p = c->parent()) return p->takeChild(c);
   for (size_t i = 0; i < window_.size(); ++i)
     if (window_[i].get() == c) {

@@ -212,7 +212,7 @@ bool setRow(Designer& d, FormDocument& form, Control& c, const Family& fam, cons
     }
     case Conv::DialogTest: {
       if (c.classId() != ClassId::PTDialog) return false;
-      auto& dialog = static_cast<TPTDialog&>(c);
+      auto& dialog = as<TPTDialog>(c);
       if (text == "Yes")
         d.showDialog(form, dialog);
       else if (dialog.tag != 0)

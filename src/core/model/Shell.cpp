@@ -19,12 +19,6 @@ std::string formCaption(const FormDocument& form) {
   return fileNamePart(form.fileName);
 }
 
-std::string libraryCaption(int library) {
-  if (library == 1) return "CControls";
-  if (library == 2) return "PToolboxLib";
-  return {};
-}
-
 Message saveProjectQuestion(const std::string& projectName) {
   return {MsgIcon::Question, "Confirm", "Save changes to project " + projectName + "?", kYes | kNo | kCancel, kYes};
 }

@@ -20,8 +20,6 @@ inline constexpr const char* kAppCaption = "Tarnowick 1.0";
 std::string mainCaption(const std::string& projectShown);
 // A form window's caption: its name + ".twk" until it has a file, then the file's name.
 std::string formCaption(const FormDocument& form);
-// The status bar's name of a library: "CControls", "PToolboxLib", or empty.
-std::string libraryCaption(int library);
 
 // The questions. Each answer is Yes, No or Cancel (or Yes/No where only those are offered).
 Message saveProjectQuestion(const std::string& projectName);

@@ -134,4 +134,17 @@ void PToolboxFamily::setSpecial(Designer&, FormDocument&, Control& c, const RowD
   }
 }
 
+std::optional<std::vector<std::string>> PToolboxFamily::choices(const FormDocument* current, const Control& c,
+                                                                std::string_view row) const {
+  if (row == "Style")
+    return c.classId() == ClassId::PTList ? std::vector<std::string>{"Stand-alone", "Pop-triggered", "Popup-list"}
+                                          : std::vector<std::string>{};
+  if (row != "Trigger") return std::nullopt;
+  std::vector<std::string> out = {"(None)"};
+  if (current)
+    for (const auto& k : current->screen().children())
+      if (k->classId() == ClassId::PTPopTrigger) out.push_back(k->name());
+  return out;
+}
+
 }  // namespace tw

@@ -234,7 +234,7 @@ QToolButton* MainWindow::paletteButton(Tool t) const {
 void MainWindow::updatePalette() {
   std::array<PaletteButton, kPaletteSize> pal{};
   if (!paletteFor(designer_.library, pal)) return;
-  statusLib_->setText(qs(libraryCaption(designer_.library)));
+  statusLib_->setText(qs(libraryName(designer_.library)));
   // 80 pixels wide, or as wide as the name needs in the desktop's font.
   statusLib_->setFixedWidth(std::max(80, statusLib_->fontMetrics().horizontalAdvance(statusLib_->text()) + 12));
   for (size_t i = 0; i < pal.size(); ++i) {
