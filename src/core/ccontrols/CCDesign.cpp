@@ -101,7 +101,7 @@ DesignTables makeTables() {
        {{"StringBits", ""}, {"Tag", 1LL}, {"Width", 20LL}, {"Height", 20LL}, {"Left", P::X}, {"Top", P::Y}},
        {{"Bitmap", "StringBits", Conv::Bitmap}, words("Clickable", "Tag", kClickable),
         number("Height", "Height", 0, kMaxBitmapSide), kPLeft, kName, kPTop,
-        number("Width", "Width", 0, kMaxBitmapSide)}},
+        number("Width", "Width", 0, kMaxBitmapSide)}, "Image"},
       {"MenuBar", ClassId::CCMenuBar, Tool::None, "MenuBar", nullptr, true, {},
        {kName, {"Test", "Test", Conv::Special, &kMenuTest}}},
   };

@@ -11,10 +11,12 @@
 
 namespace tw {
 
-// The palette's toggle buttons; at most one is down.
+// The palette's toggle buttons, from the tool list; at most one is down.
 enum class Tool : uint8_t {
-  None, Button, Select, Push, Label, EditLine, Edit, CheckBox, Switch, Pop, PopUp, ListBox, DropDown,
-  Radio, Menu, Bitmap, GSI, Dialog,
+  None,
+#define TW_TOOL(id, hint) id,
+#include "Tools.def"
+#undef TW_TOOL
 };
 
 // A word shown for a stored number, and the number the word stores.
@@ -69,6 +71,7 @@ struct KindRow {
   bool special;           // created by the family's own code (dialog, menu)
   std::vector<Init> start;
   std::vector<RowDef> rows;
+  const char* hint = nullptr;  // the palette button's hint where it differs from the tool's own
 };
 
 // Alignment geometry: which rectangle a kind aligns by. U = the handheld control's own (User)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "Family.h"
 #include "FormDocument.h"
 #include "base/FileIO.h"
 #include "ini/IniFile.h"
@@ -38,27 +39,20 @@ std::string withDefaultExtension(const std::string& path, const FileDialogInfo& 
 }
 
 bool paletteFor(int library, std::array<PaletteButton, kPaletteSize>& out) {
-  if (library != 1 && library != 2) return false;
-  const bool cc = library == 1;
-  out = {{
-      {Tool::Button, "spbButton", true, "Button"},
-      {Tool::Select, "spbSelect", !cc, "Select Box"},
-      {Tool::Push, "spbPush", !cc, "Push Button"},
-      {Tool::Label, "spbLabel", true, "Label"},
-      {Tool::EditLine, "spbEditLine", cc, "Edit Line"},
-      {Tool::Edit, "spbEdit", true, cc ? "Edit" : "Field"},
-      {Tool::CheckBox, "spbCheckBox", true, "CheckBox"},
-      {Tool::Switch, "spbSwitch", cc, "Switch Button"},
-      {Tool::Pop, "spbPop", !cc, "PopTrigger"},
-      {Tool::PopUp, "spbPopUp", cc, "PopUp"},
-      {Tool::ListBox, "spbListBox", true, cc ? "ListBox" : "List"},
-      {Tool::DropDown, "spbDropDown", cc, "DropDown"},
-      {Tool::Radio, "spbRadio", cc, "Radio Buttons"},
-      {Tool::Menu, "spbMenu", cc, "Menu"},
-      {Tool::Bitmap, "spbBitmap", true, cc ? "Image" : "Bitmap"},
-      {Tool::GSI, "spbGSI", !cc, "GSI"},
-      {Tool::Dialog, "spbDialog", true, "Dialog"},
-  }};
+  const Family* fam = familyFor(library);
+  if (!fam) return false;
+  static const PaletteButton kTools[kPaletteSize] = {
+#define TW_TOOL(id, hint) {Tool::id, "spb" #id, false, hint},
+#include "Tools.def"
+#undef TW_TOOL
+  };
+  for (int i = 0; i < kPaletteSize; ++i) {
+    out[size_t(i)] = kTools[i];
+    if (const KindRow* kind = fam->kindFor(kTools[i].tool)) {
+      out[size_t(i)].shown = true;
+      if (kind->hint) out[size_t(i)].hint = kind->hint;
+    }
+  }
   return true;
 }
 

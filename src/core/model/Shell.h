@@ -44,14 +44,18 @@ inline constexpr FileDialogInfo kOpenProjectDialog{"Open Project", "Tarnowick Pr
 // A chosen name without an extension gets the dialog's default one.
 std::string withDefaultExtension(const std::string& path, const FileDialogInfo& dialog);
 
-// The control palette: seventeen toggle buttons; which are shown and their hints depend on the library.
+// The control palette: one toggle button per tool; which are shown and their hints depend on the library.
 struct PaletteButton {
   Tool tool;
   const char* objectName;  // "spbButton"
   bool shown;
   const char* hint;
 };
-inline constexpr int kPaletteSize = 17;
+inline constexpr int kPaletteSize = 0
+#define TW_TOOL(id, hint) +1
+#include "Tools.def"
+#undef TW_TOOL
+    ;
 // The palette for a library; false (nothing to change) for a library other than 1 or 2.
 bool paletteFor(int library, std::array<PaletteButton, kPaletteSize>& out);
 
