@@ -77,6 +77,13 @@ TEST(Widgets, ItemRowsFollowTheHeight) {
   t.snapAfterResize(FakeMetrics());
   EXPECT_EQ(t.maxItems(), 3);
   EXPECT_EQ(t.height(), 36);
+  // A font without rows (a face that measures nothing) leaves the count alone.
+  struct NoRows : FakeMetrics {
+    int textHeight(const Font&, std::string_view) const override { return 0; }
+  };
+  t.setHeight(80);
+  t.snapAfterResize(NoRows());
+  EXPECT_EQ(t.maxItems(), 3);
 }
 
 TEST(Widgets, MenuKeepsItsOwnUserFieldsAndHeight) {
