@@ -230,31 +230,21 @@ TEST(DesignSheet, TextsAndNames) {
 }
 
 TEST(DesignSheet, ImagesAreAtMost40Square) {
-  DesignSession s(kLibCControls);
-  s.d.newForm();
-  Control* image = s.place(Tool::Bitmap, 0, 0);
-  EXPECT_TRUE(s.d.setValue("Width", "40"));
-  EXPECT_TRUE(s.msgs.shown.empty());
-  EXPECT_TRUE(s.d.setValue("Width", "41"));
-  EXPECT_EQ(s.lastMessage(), "The maximum width of a Image control is 40");
-  EXPECT_EQ(image->width(), 40);
-  // A mouse resize beyond the limit is corrected when the row is shown.
-  image->setHeight(55);
-  EXPECT_EQ(s.d.valueText("Height"), "40");
-  EXPECT_EQ(s.lastMessage(), "The maximum height of a Image control is 40");
-  EXPECT_EQ(image->height(), 40);
-
-  // PToolboxLib's bitmap is the same control, with the same limit.
-  DesignSession pt(kLibPToolbox);
-  pt.d.newForm();
-  Control* bitmap = pt.place(Tool::Bitmap, 0, 0);
-  EXPECT_TRUE(pt.d.setValue("Width", "300"));
-  EXPECT_EQ(pt.lastMessage(), "The maximum width of a Bitmap control is 40");
-  EXPECT_EQ(bitmap->width(), 40);
-  bitmap->setHeight(200);
-  EXPECT_EQ(pt.d.valueText("Height"), "40");
-  EXPECT_EQ(pt.lastMessage(), "The maximum height of a Bitmap control is 40");
-  EXPECT_EQ(bitmap->height(), 40);
+  for (auto [lib, kind] : {std::pair{kLibCControls, "Image"}, {kLibPToolbox, "Bitmap"}}) {
+    DesignSession s(lib);
+    s.d.newForm();
+    Control* image = s.place(Tool::Bitmap, 0, 0);
+    EXPECT_TRUE(s.d.setValue("Width", "40"));
+    EXPECT_TRUE(s.msgs.shown.empty());
+    EXPECT_TRUE(s.d.setValue("Width", "41"));
+    EXPECT_EQ(s.lastMessage(), std::string("The maximum width of a ") + kind + " control is 40");
+    EXPECT_EQ(image->width(), 40);
+    // A mouse resize beyond the limit is corrected when the row is shown.
+    image->setHeight(55);
+    EXPECT_EQ(s.d.valueText("Height"), "40");
+    EXPECT_EQ(s.lastMessage(), std::string("The maximum height of a ") + kind + " control is 40");
+    EXPECT_EQ(image->height(), 40);
+  }
 }
 
 TEST(DesignSheet, MenuRowsAndPreviews) {
