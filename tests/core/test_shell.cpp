@@ -91,3 +91,19 @@ TEST(Shell, OptionsFile) {
   EXPECT_EQ(optionsPath("/opt/tw", false, "", "/home/u"), "/home/u/.config/tarnowick/options.ini");
   EXPECT_EQ(optionsPath("/opt/tw", false, "/x", "/home/u"), "/x/tarnowick/options.ini");
 }
+
+// The recovery note keeps names as hex, so that any bytes survive the options file's format.
+TEST(Shell, HexKeepsEveryByteAndStopsAtTheFirstPairThatIsNotHex) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += char(b);
+  std::string upper = toHex(all);
+  for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
+  EXPECT_EQ(fromHex(toHex(all)), all);
+  EXPECT_EQ(fromHex(upper), all);
+  for (char next : std::string("/:@G`g")) {
+    EXPECT_EQ(fromHex(std::string("4a4") + next + "4a"), "J") << next;
+    EXPECT_EQ(fromHex(std::string("4a") + next + "44a"), "J") << next;
+  }
+  EXPECT_EQ(fromHex("414"), "A");  // a lone last digit is no byte
+  EXPECT_EQ(fromHex(""), "");
+}
