@@ -192,4 +192,22 @@ TEST(DesignPlacing, OtherLibrariesAndToolsDoNothing) {
   EXPECT_TRUE(none.d.setValue("Title", "x"));  // the form's own rows need no family
 }
 
+// A closed form stays in the designer but is neither current nor inspected.
+TEST(DesignPlacing, AClosedFormLetsGoOfTheSelection) {
+  DesignSession s(kLibPToolbox);
+  FormDocument& one = s.d.newForm();
+  Control* button = s.place(Tool::Button, 0, 0);
+  FormDocument& two = s.d.newForm();
+  s.d.activate(one);
+  s.click(button);
+  s.d.hideForm(two);  // another form: nothing changes here
+  EXPECT_EQ(s.d.selectedControl(), button);
+  s.d.hideForm(one);
+  EXPECT_FALSE(one.visible);
+  EXPECT_EQ(s.d.currentForm(), nullptr);
+  EXPECT_EQ(s.d.selectedForm(), nullptr);
+  EXPECT_EQ(s.d.selectedControl(), nullptr);
+  EXPECT_EQ(s.d.forms().size(), 2u);
+}
+
 }  // namespace tw

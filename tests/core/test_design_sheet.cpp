@@ -224,6 +224,8 @@ TEST(DesignSheet, TextsAndNames) {
   EXPECT_TRUE(s.d.setValue("Name", "Start"));
   EXPECT_FALSE(s.d.setValue("Name", ""));  // a nameless form file would not open again
   EXPECT_EQ(s.lastMessage(), "A form must have a name");
+  EXPECT_FALSE(s.d.setValue("Title", "a\nb"));
+  EXPECT_EQ(s.lastMessage(), "Line breaks and other control characters cannot be kept in a form file");
   EXPECT_FALSE(s.d.setValue("Left", "3"));
   EXPECT_EQ(s.rows(), "Name=Start; Title=Main menu");
   EXPECT_EQ(s.list(), "ok_1: Button, Label2: Label, Start: Form");
@@ -351,6 +353,12 @@ TEST(DesignSheet, ChoiceLists) {
   EXPECT_TRUE(s.d.choices("Text").empty());
   s.d.showProperties(form1, onScreen);
   EXPECT_TRUE(s.d.choices("Style").empty());
+  DesignSession cc(kLibCControls);
+  cc.d.newForm();
+  for (Tool t : {Tool::Edit, Tool::Label}) {
+    cc.place(t, 0, 0);
+    EXPECT_EQ(cc.d.choices("Style"), (std::vector<std::string>{"Plain", "Underlined", "Boxed"}));
+  }
   (void)form2;
 }
 

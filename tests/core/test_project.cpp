@@ -7,6 +7,7 @@
 #include "model/FormDocument.h"
 #include "model/FormFile.h"
 #include "model/Project.h"
+#include "model/Shell.h"
 #include "ptoolbox/PTButton.h"
 
 using namespace tw;
@@ -161,4 +162,23 @@ TEST(Project, TheExamplesOpenWithEveryFormAsTheDesignerSavesIt) {
     for (const auto& pf : o.project.forms)
       EXPECT_EQ(formToIni(*pf.form).serialize(), *readWholeFile(pf.form->fileName)) << pf.form->fileName;
   }
+}
+
+// The designer lends its forms to the project writer and takes them back whatever happens.
+TEST(Project, TheDesignersFormsAreLentToTheWriterAndKept) {
+  TempDir dir;
+  std::vector<std::unique_ptr<FormDocument>> forms;
+  for (const char* n : {"A", "B", "C"}) forms.push_back(formWithButton(2, n, dir.path + "/" + n + ".twk"));
+  forms[1]->visible = false;                        // closed: listed, not saved
+  forms[2]->visible = forms[2]->inProject = false;  // removed from the project
+  std::string why;
+  ASSERT_TRUE(writeDesignerProject(2, forms, dir.path + "/P.twp", {}, saveFormsToTheirFiles(), &why)) << why;
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"A.twk", "P.twp"}));
+  EXPECT_EQ(forms[1]->formName, "B");  // still owned here
+  IniFile ini;
+  ASSERT_TRUE(ini.load(dir.path + "/P.twp"));
+  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form1"}));
+  EXPECT_EQ(ini.readInteger("Project", "Lib", 0), 2);
+  EXPECT_FALSE(writeDesignerProject(2, forms, dir.path + "/no/P.twp", {}, saveFormsToTheirFiles(), &why));
+  EXPECT_EQ(forms[0]->formName, "A");
 }
