@@ -270,19 +270,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.help()->topic(), 1);
   }
 
-  void openFormRefusesTheOtherLibrary() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 1);
-    u.files = {std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Main.twk"};
-    trigger(w, "mnuFileOpenForm");
-    QCOMPARE(QString::fromStdString(u.asked.at(0).text),
-             QString::fromStdString(std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Main.twk" +
-                                    " format is not of the current library"));
-    QCOMPARE(int(w.designer().forms().size()), 1);
-  }
-
   void generateNeedsASavedProjectAndExitWithCancelKeepsIt() {
     User u;
     MainWindow w(start());
