@@ -202,14 +202,19 @@ TEST(Canvas, RectangleExcludesRightAndBottom) {
             ".oooo..\n"
             ".......\n"
             "##.....\n");
-  Canvas h(7, 6, kGray);
+  // Dotted, the pattern runs on around the corners, and nothing falls outside.
+  Canvas h(11, 7, kGray);
   h.brush.style = BrushStyle::Clear;
   h.pen.style = PenStyle::Dot;
-  h.rectangle(0, 0, 7, 3);
-  EXPECT_EQ(art(h, 0, 0, 7, 3),
-            "#o#o#o#\n"
-            "ooooooo\n"
-            "#o#o#o#\n");
+  h.rectangle(1, 1, 8, 4);
+  EXPECT_EQ(art(h),
+            "ooooooooooo\n"
+            "o#o#o#o#ooo\n"
+            "ooooooooooo\n"
+            "o#o#o#o#ooo\n"
+            "ooooooooooo\n"
+            "ooooooooooo\n"
+            "ooooooooooo\n");
 }
 
 TEST(Canvas, OriginAndClipConfineAControl) {
