@@ -290,3 +290,18 @@ TEST(Canvas, TextIsDrawnInTheFontColourOverAnOptionalCell) {
   d.textOut(-3, -4, "W");
   EXPECT_LE(countInk(d), 25);
 }
+
+TEST(Canvas, DrawCopiesAPictureRowForRowClippedToTheCanvas) {
+  Canvas src(3, 2);
+  src.setPixel(0, 0, kBlack);
+  src.setPixel(1, 1, kGray);
+  src.setPixel(2, 1, kBlack);
+  Canvas c(5, 4);
+  c.draw(1, 1, src);
+  c.draw(-1, 2, src);  // only the part inside lands
+  EXPECT_EQ(art(c),
+            ".....\n"
+            ".#...\n"
+            "..o#.\n"
+            "o#...\n");
+}
