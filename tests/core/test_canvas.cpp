@@ -305,3 +305,20 @@ TEST(Canvas, DrawCopiesAPictureRowForRowClippedToTheCanvas) {
             "..o#.\n"
             "o#...\n");
 }
+
+TEST(Canvas, ScalingRepeatsEachPixelAndStaysWithinBounds) {
+  Canvas src(3, 2);
+  src.setPixel(0, 0, kBlack);
+  src.setPixel(2, 1, kGray);
+  EXPECT_EQ(art(src.scaled(2)),
+            "##....\n"
+            "##....\n"
+            "....oo\n"
+            "....oo\n");
+  EXPECT_EQ(art(src.scaled(0)), art(src));  // at least once
+  EXPECT_EQ(src.scaled(1000).width(), 3 * 64);
+  Canvas wide(1000, 1);
+  EXPECT_EQ(wide.scaled(33).width(), 32000);  // no side beyond 32768
+  EXPECT_EQ(wide.scaled(32).width(), 32000);
+  EXPECT_EQ(Canvas(1024, 1).scaled(32).width(), 32768);
+}
