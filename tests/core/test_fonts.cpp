@@ -148,9 +148,12 @@ TEST(Fonts, DamagedBdfIsRefusedWithoutCrashing) {
       {with("", b42, "F0\n90\n"), "line 10: glyph without DWIDTH"},
       {head + "DWIDTH 5 0\n" + "STARTCHAR A\nENCODING 65\n", "line 7: bad DWIDTH"},  // outside a glyph
       {with(d5, "", "F0\n"), "line 10: BITMAP before BBX"},
+      {head + glyph + "BITMAP\n", "line 15: BITMAP before BBX"},  // after a glyph, outside any
       {head + "STARTCHAR A\nSTARTCHAR B\n", "line 8: STARTCHAR inside a glyph"},
       {head + "ENDCHAR\n", "line 7: ENDCHAR without BITMAP"},
       {head + "STARTCHAR A\nENCODING x\n", "line 8: bad ENCODING"},
+      {head + "ENCODING 65\n", "line 7: bad ENCODING"},  // outside a glyph
+      {head + "BBX 4 2 0 0\n", "line 7: bad BBX (or a glyph larger than 32 x 64)"},
       {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_ASCENT 65\n", "line 3: bad FONT_ASCENT"},
       {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_DESCENT -1\n", "line 3: bad FONT_DESCENT"},
       {"STARTFONT 2.1\nFONTBOUNDINGBOX 5 9\n", "line 2: bad FONTBOUNDINGBOX"},
