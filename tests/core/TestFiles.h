@@ -59,4 +59,12 @@ inline CmdResult runCommand(const std::string& cmd) {
   return r;
 }
 
+// Compares a text with tests/data/golden/NAME. To renew after an intended change, run the test
+// with TW_UPDATE_GOLDEN=1 and read the difference before committing it.
+inline std::string goldenText(const std::string& name, const std::string& actual) {
+  const std::string path = std::string(TW_TESTDATA_DIR) + "/golden/" + name;
+  if (std::getenv("TW_UPDATE_GOLDEN")) writeText(path, actual);
+  return readWholeFile(path).value_or("<no golden file " + path + ">");
+}
+
 }  // namespace tw

@@ -2,6 +2,11 @@
 // length in lower case.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
+#include "PaintTest.h"
+#include "ccontrols/CCBitmap.h"
+#include "graphics/BitmapFont.h"
 #include "model/BitmapGrid.h"
 
 using tw::BitmapGrid;
@@ -63,4 +68,27 @@ TEST(BitmapGrid, EditingStaysInsideThePicture) {
   g.set(0, 0, true);
   g.clear();
   EXPECT_EQ(g.write(), "00");
+}
+
+// Hex digits are read in three places (the editor's grid, the image's paint, a font's bitmap rows):
+// each digit in either case reads as its value, and its neighbours in the character set do not.
+TEST(BitmapGrid, EveryHexDigitReadsAsItsValueWhereverBitsAreRead) {
+  const std::string head = "STARTFONT 2.1\nFONTBOUNDINGBOX 4 1 0 0\nSTARTCHAR A\nENCODING 65\nDWIDTH 4 0\n"
+                           "BBX 4 1 0 0\nBITMAP\n";
+  for (char ch : std::string("0123456789abcdefABCDEF/:@G`g")) {
+    SCOPED_TRACE(std::string(1, ch));
+    const int value = std::isxdigit(static_cast<unsigned char>(ch)) ? std::stoi(std::string(1, ch), nullptr, 16) : 0;
+    std::string pixels;
+    for (int bit = 3; bit >= 0; --bit) pixels += (value >> bit) & 1 ? '#' : '.';
+    EXPECT_EQ(rows(BitmapGrid::read(std::string(1, ch), 4, 1)), pixels + "/");
+    tw::TCCBitmap image;
+    image.setBounds(0, 0, 4, 1);
+    image.stringBits = std::string(1, ch);
+    EXPECT_EQ(tw::testpaint::art(tw::testpaint::paintAlone(image)), pixels + "\n");
+    auto font = tw::BitmapFont::parse(head + ch + "\nENDCHAR\n");
+    EXPECT_EQ(bool(font), value > 0 || ch == '0');
+    if (font) {
+      EXPECT_EQ(font->rows(font->glyph('A'))[0], uint32_t(value) << 28);
+    }
+  }
 }

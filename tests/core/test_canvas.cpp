@@ -202,14 +202,19 @@ TEST(Canvas, RectangleExcludesRightAndBottom) {
             ".oooo..\n"
             ".......\n"
             "##.....\n");
-  Canvas h(7, 6, kGray);
+  // Dotted, the pattern runs on around the corners, and nothing falls outside.
+  Canvas h(11, 7, kGray);
   h.brush.style = BrushStyle::Clear;
   h.pen.style = PenStyle::Dot;
-  h.rectangle(0, 0, 7, 3);
-  EXPECT_EQ(art(h, 0, 0, 7, 3),
-            "#o#o#o#\n"
-            "ooooooo\n"
-            "#o#o#o#\n");
+  h.rectangle(1, 1, 8, 4);
+  EXPECT_EQ(art(h),
+            "ooooooooooo\n"
+            "o#o#o#o#ooo\n"
+            "ooooooooooo\n"
+            "o#o#o#o#ooo\n"
+            "ooooooooooo\n"
+            "ooooooooooo\n"
+            "ooooooooooo\n");
 }
 
 TEST(Canvas, OriginAndClipConfineAControl) {
@@ -284,4 +289,36 @@ TEST(Canvas, TextIsDrawnInTheFontColourOverAnOptionalCell) {
   Canvas d(5, 5);
   d.textOut(-3, -4, "W");
   EXPECT_LE(countInk(d), 25);
+}
+
+TEST(Canvas, DrawCopiesAPictureRowForRowClippedToTheCanvas) {
+  Canvas src(3, 2);
+  src.setPixel(0, 0, kBlack);
+  src.setPixel(1, 1, kGray);
+  src.setPixel(2, 1, kBlack);
+  Canvas c(5, 4);
+  c.draw(1, 1, src);
+  c.draw(-1, 2, src);  // only the part inside lands
+  EXPECT_EQ(art(c),
+            ".....\n"
+            ".#...\n"
+            "..o#.\n"
+            "o#...\n");
+}
+
+TEST(Canvas, ScalingRepeatsEachPixelAndStaysWithinBounds) {
+  Canvas src(3, 2);
+  src.setPixel(0, 0, kBlack);
+  src.setPixel(2, 1, kGray);
+  EXPECT_EQ(art(src.scaled(2)),
+            "##....\n"
+            "##....\n"
+            "....oo\n"
+            "....oo\n");
+  EXPECT_EQ(art(src.scaled(0)), art(src));  // at least once
+  EXPECT_EQ(src.scaled(1000).width(), 3 * 64);
+  Canvas wide(1000, 1);
+  EXPECT_EQ(wide.scaled(33).width(), 32000);  // no side beyond 32768
+  EXPECT_EQ(wide.scaled(32).width(), 32000);
+  EXPECT_EQ(Canvas(1024, 1).scaled(32).width(), 32768);
 }

@@ -141,7 +141,10 @@ TEST(OutputFolder, AFolderThatCannotBeWrittenStopsWithTheFilesWrittenNamed) {
   writeText(dir.path + "/plain", "x");
   OutputResult blocked = saveOutputFolder(request(dir.path + "/plain/sub"), sampleCode(), nullptr);
   EXPECT_FALSE(blocked.ok());
+  EXPECT_EQ(blocked.error.rfind("Cannot create the folder " + dir.path + "/plain/sub: ", 0), 0u) << blocked.error;
   EXPECT_TRUE(blocked.written.empty());
+  OutputResult onFile = saveOutputFolder(request(dir.path + "/plain"), sampleCode(), nullptr);
+  EXPECT_EQ(onFile.error, "Cannot use " + dir.path + "/plain as the output folder: it is not a folder");
 
   makeDir(dir.path + "/DemoEvents.pc");  // a folder where the events file goes
   OutputResult partway = saveOutputFolder(request(dir.path), sampleCode(), [](const std::string&) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DesignSession.h"
+#include "ccontrols/CCDropDown.h"
 #include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"
 #include "graphics/TextMetrics.h"
@@ -39,6 +40,19 @@ TEST(DesignSurface, MousePressesAndReleases) {
   EXPECT_EQ(list->visibleItems(), 3);
   EXPECT_EQ(list->height(), 35);
   EXPECT_EQ(s.d.selectedControl(), list);
+  // So do a drop-down, a pop-up and a PToolboxLib list.
+  for (Tool t : {Tool::DropDown, Tool::PopUp}) {
+    auto* drop = static_cast<TCCDropDown*>(s.place(t, 0, 90));
+    drop->setHeight(50);
+    s.d.releaseControl(s.form(), *drop, true, metrics);
+    EXPECT_EQ(drop->height(), 47) << int(t);
+  }
+  DesignSession pt(kLibPToolbox);
+  pt.d.newForm();
+  auto* ptList = static_cast<TPTList*>(pt.place(Tool::ListBox, 0, 0));
+  ptList->setHeight(40);
+  pt.d.releaseControl(pt.form(), *ptList, false, metrics);
+  EXPECT_EQ(ptList->maxItems(), 3);
   // A release on a menu clears the surface's marks.
   Control* menu = s.place(Tool::Menu, 0, 0);
   s.click(list);
@@ -233,6 +247,9 @@ TEST(DesignSurface, StackingOrderAndDelete) {
   s.d.showProperties(s.form(), m1);
   s.d.bringToFront();
   EXPECT_EQ(s.form().windowChildren().back().get(), m1);
+  s.d.sendToBack();
+  EXPECT_EQ(s.form().windowChildren().front().get(), m1);
+  s.d.bringToFront();
 
   // Deleting a dialog takes its children and forgets it as the shown dialog.
   s.click(inner);

@@ -216,6 +216,14 @@ TEST(Recovery, ASaveRemovesTheCopiesAndABrokenNoteIsNeitherTrustedNorKept) {
     EXPECT_FALSE(isDirectory(folder)) << note;
   }
   EXPECT_TRUE(fileExists(form.fileName));
+
+  // Copies that cannot be kept are reported, not pretended.
+  writeText(dir.path + "/file", "");
+  RecoveryWriter blocked(dir.path + "/file/rec");
+  ASSERT_TRUE(s.d.setValue("Top", "92"));
+  std::string why;
+  EXPECT_FALSE(blocked.update(work, &why));
+  EXPECT_EQ(why.rfind("Cannot make the folder " + dir.path + "/file/rec: ", 0), 0u) << why;
 }
 
 }  // namespace

@@ -127,23 +127,69 @@ TEST(Fonts, DamagedBdfIsRefusedWithoutCrashing) {
   EXPECT_EQ(ok->glyph('A').top, 7);
   EXPECT_EQ(ok->rows(ok->glyph('A'))[1], 0x90000000u);
 
-  const std::string bad[] = {
-      "",
-      "garbage\n",
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 40 2 0 0\nBITMAP\nF0\n90\nENDCHAR\n",       // too wide
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 200000 0 0\nBITMAP\nF0\nENDCHAR\n",     // too tall
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\nENDCHAR\n",          // a row short
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nF0\n90\nENDCHAR\n",      // a row over
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nZZ\nENDCHAR\n",          // not hex
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 99999999999999999999 0\nBBX 4 1 0 0\nBITMAP\nF0\nENDCHAR\n",
-      head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\n",                   // cut off
-      "STARTFONT 2.1\nSTARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nF0\nENDCHAR\n",  // no ascent
-      head + "ENDFONT\n",                                                                        // no glyphs
+  // Each refusal says which rule the file broke, and on which line.
+  auto with = [&](const std::string& dwidth, const std::string& bbx, const std::string& rows) {
+    return head + "STARTCHAR A\nENCODING 65\n" + dwidth + bbx + "BITMAP\n" + rows + "ENDCHAR\n";
   };
-  for (const std::string& text : bad) {
+  const std::string d5 = "DWIDTH 5 0\n", b42 = "BBX 4 2 0 0\n";
+  const std::pair<std::string, std::string> bad[] = {
+      {"", "not a BDF font (no STARTFONT)"},
+      {"garbage\n", "line 1: not a BDF font (no STARTFONT)"},
+      {with(d5, "BBX 40 2 0 0\n", "F0\n90\n"), "line 10: bad BBX (or a glyph larger than 32 x 64)"},
+      {with(d5, "BBX 4 200000 0 0\n", "F0\n"), "line 10: bad BBX (or a glyph larger than 32 x 64)"},
+      {with(d5, b42, "F0\n"), "line 13: glyph has fewer bitmap rows than its BBX height"},
+      {with(d5, "BBX 4 1 0 0\n", "F0\n90\n"), "line 13: glyph has more bitmap rows than its BBX height"},
+      {with(d5, "BBX 4 1 0 0\n", "ZZ\n"), "line 12: bad hexadecimal digit in a bitmap row"},
+      {with(d5, "BBX 12 1 0 0\n", "F0\n"), "line 12: bitmap row shorter than the glyph width"},
+      {with(d5, b42, "F0 0\n90\n"), "line 12: bad bitmap row"},
+      {with("DWIDTH 99999999999999999999 0\n", b42, "F0\n90\n"), "line 9: bad DWIDTH"},
+      {with("DWIDTH -1 0\n", b42, "F0\n90\n"), "line 9: bad DWIDTH"},
+      {with("DWIDTH 65 0\n", b42, "F0\n90\n"), "line 9: bad DWIDTH"},
+      {with("", b42, "F0\n90\n"), "line 10: glyph without DWIDTH"},
+      {head + "DWIDTH 5 0\n" + "STARTCHAR A\nENCODING 65\n", "line 7: bad DWIDTH"},  // outside a glyph
+      {with(d5, "", "F0\n"), "line 10: BITMAP before BBX"},
+      {head + glyph + "BITMAP\n", "line 15: BITMAP before BBX"},  // after a glyph, outside any
+      {head + "STARTCHAR A\nSTARTCHAR B\n", "line 8: STARTCHAR inside a glyph"},
+      {head + "ENDCHAR\n", "line 7: ENDCHAR without BITMAP"},
+      {head + "STARTCHAR A\nENCODING x\n", "line 8: bad ENCODING"},
+      {head + "ENCODING 65\n", "line 7: bad ENCODING"},  // outside a glyph
+      {head + "BBX 4 2 0 0\n", "line 7: bad BBX (or a glyph larger than 32 x 64)"},
+      {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_ASCENT 65\n", "line 3: bad FONT_ASCENT"},
+      {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_DESCENT -1\n", "line 3: bad FONT_DESCENT"},
+      {"STARTFONT 2.1\nFONTBOUNDINGBOX 5 9\n", "line 2: bad FONTBOUNDINGBOX"},
+      {head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\n", "file ends inside a glyph"},
+      {"STARTFONT 2.1\nSTARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nF0\nENDCHAR\n",
+       "font has no usable ascent and descent"},
+      {head + "ENDFONT\n", "font has no glyphs"},
+  };
+  for (const auto& [text, why] : bad) {
     error.clear();
     EXPECT_FALSE(BitmapFont::parse(text, &error)) << text;
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, why) << text;
+  }
+  // The widest advance and a glyph as wide as a row are taken; the box gives the metrics when the
+  // properties do not.
+  auto edge = BitmapFont::parse("STARTFONT 2.1\nFONTBOUNDINGBOX 32 12 0 -3\nSTARTCHAR A\nENCODING 65\n"
+                                "DWIDTH 64 0\nBBX 32 1 0 0\nBITMAP\nFFFFFFFF\nENDCHAR\n", &error);
+  ASSERT_TRUE(edge) << error;
+  EXPECT_EQ(edge->advance('A'), 64);
+  EXPECT_EQ(edge->ascent(), 9);
+  EXPECT_EQ(edge->lineHeight(), 12);
+  EXPECT_EQ(edge->rows(edge->glyph('A'))[0], 0xFFFFFFFFu);
+
+  // The face name wins over the family name; one pair of outer quotes and outer blanks go.
+  const std::pair<std::string, std::string> names[] = {
+      {"FACE_NAME \"Pilot Std\" \r\nFAMILY_NAME \"Fam\"\n", "Pilot Std"},
+      {"FAMILY_NAME   Fam  \n", "Fam"},
+      {"FACE_NAME \"\n", "\""},
+      {"FACE_NAME \"\"Q\"\"\n", "\"Q\""},
+      {"FACE_NAME 'x'\n", "'x'"},
+  };
+  for (const auto& [props, name] : names) {
+    auto f = BitmapFont::parse("STARTFONT 2.1\nSTARTPROPERTIES 3\nFONT_ASCENT 9\nFONT_DESCENT 2\n" + props +
+                               "ENDPROPERTIES\n" + glyph);
+    ASSERT_TRUE(f) << props;
+    EXPECT_EQ(f->name(), name) << props;
   }
   // Glyphs outside 0..255 are skipped, not stored.
   auto skipped = BitmapFont::parse(head + glyph + "STARTCHAR x\nENCODING 4660\nDWIDTH 5 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n");

@@ -3,10 +3,12 @@
 
 #include "TestFiles.h"
 #include "ccontrols/CCButton.h"
+#include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/FormFile.h"
 #include "model/Project.h"
+#include "model/Shell.h"
 #include "ptoolbox/PTButton.h"
 
 using namespace tw;
@@ -42,6 +44,7 @@ TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
   p.forms.push_back({formWithButton(1, "Gone", dir.path + "/Gone.twk"), false, false});
   WindowSettings w;
   w.inspectorShown = true, w.inspectorTop = 12, w.inspectorLeft = 34;
+  w.magnifierShown = true, w.magnifierTop = 56;
   std::string why;
   ASSERT_TRUE(writeProjectFile(p, path, w, saveFormsToTheirFiles(), &why)) << why;
   EXPECT_TRUE(fileExists(dir.path + "/First.twk"));
@@ -58,7 +61,8 @@ TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
   EXPECT_EQ(ini.readString("Code", "FirstForm", ""), "Third");
   EXPECT_EQ(ini.readString("Icons", "Large1", ""), "/x/l1.bmp");
   EXPECT_EQ(ini.keys("Properties"), (std::vector<std::string>{"Active", "Top", "Left"}));
-  EXPECT_EQ(ini.keys("Zoom"), (std::vector<std::string>{"Active"}));  // no position while hidden
+  EXPECT_EQ(ini.readInteger("Zoom", "Top", 0), 56);
+  EXPECT_EQ(ini.readInteger("Zoom", "Left", -1), 0);  // a place not known is written as 0
 
   OpenedProject back = readProjectFile(path, kWhite);
   EXPECT_EQ(back.project.name, "Demo");
@@ -70,7 +74,8 @@ TEST(Project, SavingListsVisibleFormsAndKeepsTheGenerationSettings) {
   EXPECT_TRUE(back.windows.inspectorShown);
   EXPECT_EQ(back.windows.inspectorTop, 12);
   EXPECT_EQ(back.windows.inspectorLeft, 34);
-  EXPECT_FALSE(back.windows.magnifierShown);
+  EXPECT_TRUE(back.windows.magnifierShown);
+  EXPECT_EQ(back.windows.magnifierTop, 56);
 }
 
 TEST(Project, AFormThatCannotBeWrittenIsReportedAndTheRestIsSaved) {
@@ -93,13 +98,16 @@ TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
   saveForm(*formWithButton(2, "Later", ""), dir.path + "/forms/Later.twk", nullptr);
   saveForm(*formWithButton(2, "Earlier", ""), dir.path + "/Earlier.twk", nullptr);
   writeText(dir.path + "/NoName.twk", "[FORM]\r\nTitle=x\r\nLib=2\r\n");
+  writeText(dir.path + "/Huge.twk", "");  // there, but beyond what is read
+  ASSERT_EQ(::truncate((dir.path + "/Huge.twk").c_str(), off_t(kMaxInputFile + 1)), 0);
   const std::string path = dir.path + "/P.twp";
   writeText(path,
             "[Project]\r\nLib=2\r\n[Zoom]\r\nActive=1\r\nLeft=40\r\n[ActiveForms]\r\nForm9=" + dir.path +
-                "/Earlier.twk\r\nForm1=/no/such/file.twk\r\nForm3=NoName.twk\r\nForm2=\r\nForm0=forms/Later.twk\r\n");
+                "/Earlier.twk\r\nForm1=/no/such/file.twk\r\nForm3=NoName.twk\r\nForm2=\r\nForm0=forms/Later.twk\r\n"
+                "Form4=Huge.twk\r\n");
   OpenedProject o = readProjectFile(path, kWhite);
   EXPECT_TRUE(o.error.empty());
-  EXPECT_TRUE(o.messages.empty());
+  EXPECT_EQ(o.messages, std::vector<std::string>{"Cannot read " + dir.path + "/Huge.twk: the file is too large"});
   EXPECT_EQ(o.project.library, 2);
   ASSERT_EQ(o.project.forms.size(), 2u);
   EXPECT_EQ(o.project.forms[0].form->formName, "Earlier");
@@ -107,7 +115,7 @@ TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
   EXPECT_EQ(o.project.forms[1].form->fileName, dir.path + "/forms/Later.twk");
   ASSERT_EQ(o.project.forms[1].form->screen().children().size(), 1u);
   EXPECT_EQ(o.project.forms[1].form->screen().children()[0]->classId(), ClassId::PTButton);
-  EXPECT_EQ(o.skipped.size(), 3u);
+  EXPECT_EQ(o.skipped.size(), 4u);
   EXPECT_TRUE(o.windows.magnifierShown);
   EXPECT_FALSE(o.windows.magnifierTop.has_value());  // stays where it is
   EXPECT_EQ(o.windows.magnifierLeft, 40);
@@ -119,6 +127,12 @@ TEST(Project, OpeningFollowsTheKeysAndSkipsWhatCannotBeOpened) {
   EXPECT_EQ(none.project.name, "Missing");
   EXPECT_EQ(none.project.library, 1);
   EXPECT_TRUE(none.project.forms.empty());
+  // One that cannot be read says why, under the name its file gives.
+  makeDir(dir.path + "/Dir.twp");
+  OpenedProject unreadable = readProjectFile(dir.path + "/Dir.twp", kWhite);
+  EXPECT_EQ(unreadable.error, "Cannot read " + dir.path + "/Dir.twp: not a regular file");
+  EXPECT_EQ(unreadable.project.name, "Dir");
+  EXPECT_EQ(unreadable.project.file, dir.path + "/Dir.twp");
 }
 
 // A form is only ever read with its own library: read with the other one it would come up without
@@ -161,4 +175,23 @@ TEST(Project, TheExamplesOpenWithEveryFormAsTheDesignerSavesIt) {
     for (const auto& pf : o.project.forms)
       EXPECT_EQ(formToIni(*pf.form).serialize(), *readWholeFile(pf.form->fileName)) << pf.form->fileName;
   }
+}
+
+// The designer lends its forms to the project writer and takes them back whatever happens.
+TEST(Project, TheDesignersFormsAreLentToTheWriterAndKept) {
+  TempDir dir;
+  std::vector<std::unique_ptr<FormDocument>> forms;
+  for (const char* n : {"A", "B", "C"}) forms.push_back(formWithButton(2, n, dir.path + "/" + n + ".twk"));
+  forms[1]->visible = false;                        // closed: listed, not saved
+  forms[2]->visible = forms[2]->inProject = false;  // removed from the project
+  std::string why;
+  ASSERT_TRUE(writeDesignerProject(2, forms, dir.path + "/P.twp", {}, saveFormsToTheirFiles(), &why)) << why;
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"A.twk", "P.twp"}));
+  EXPECT_EQ(forms[1]->formName, "B");  // still owned here
+  IniFile ini;
+  ASSERT_TRUE(ini.load(dir.path + "/P.twp"));
+  EXPECT_EQ(ini.keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form1"}));
+  EXPECT_EQ(ini.readInteger("Project", "Lib", 0), 2);
+  EXPECT_FALSE(writeDesignerProject(2, forms, dir.path + "/no/P.twp", {}, saveFormsToTheirFiles(), &why));
+  EXPECT_EQ(forms[0]->formName, "A");
 }

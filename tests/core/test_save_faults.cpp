@@ -322,3 +322,23 @@ TEST(SaveFaults, SavesWriteThroughSymbolicLinks) {
   EXPECT_EQ(errors, std::vector<std::string>{"Cannot write " + loopB + ": its symbolic links go round in a loop"});
   EXPECT_TRUE(isLink(loopA) && isLink(loopB));
 }
+
+// Reading is bounded: a file up to the limit is read whole, one byte more is refused by name, and a
+// file that cannot be opened or is not a plain file says so.
+TEST(SaveFaults, ReadingIsBoundedAndSaysWhy) {
+  TempDir dir;
+  const std::string big = dir.path + "/big.twk";
+  writeText(big, "");
+  ASSERT_EQ(::truncate(big.c_str(), off_t(kMaxInputFile)), 0);  // sparse: no disk used
+  std::string why;
+  auto whole = readWholeFile(big, &why);
+  ASSERT_TRUE(whole) << why;
+  EXPECT_EQ(whole->size(), kMaxInputFile);
+  ASSERT_EQ(::truncate(big.c_str(), off_t(kMaxInputFile + 1)), 0);
+  EXPECT_FALSE(readWholeFile(big, &why));
+  EXPECT_EQ(why, "Cannot read " + big + ": the file is too large");
+  EXPECT_FALSE(readWholeFile(dir.path + "/none.twk", &why));
+  EXPECT_EQ(why.rfind("Cannot open " + dir.path + "/none.twk", 0), 0u) << why;
+  EXPECT_FALSE(readWholeFile(dir.path, &why));
+  EXPECT_EQ(why, "Cannot read " + dir.path + ": not a regular file");
+}

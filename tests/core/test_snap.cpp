@@ -22,8 +22,12 @@ TEST(SnapToGrid, EdgeZonesAndCursors) {
   EXPECT_EQ(edgesAt(5, 5, 3, 3), kEdgeRight | kEdgeBottom);
   EXPECT_EQ(edgesAt(5, 5, 2, 2), kEdgeLeft | kEdgeTop);
 
-  EXPECT_EQ(cursorFor(kEdgeRight | kEdgeBottom), SizeCursor::SizeNWSE);
-  EXPECT_EQ(cursorFor(kEdgeLeft | kEdgeBottom), SizeCursor::SizeNESW);
+  const std::pair<unsigned, SizeCursor> cursors[] = {
+      {kEdgeLeft | kEdgeTop, SizeCursor::SizeNWSE}, {kEdgeRight | kEdgeBottom, SizeCursor::SizeNWSE},
+      {kEdgeRight | kEdgeTop, SizeCursor::SizeNESW}, {kEdgeLeft | kEdgeBottom, SizeCursor::SizeNESW},
+      {kEdgeLeft, SizeCursor::SizeWE}, {kEdgeRight, SizeCursor::SizeWE},
+      {kEdgeTop, SizeCursor::SizeNS}, {kEdgeBottom, SizeCursor::SizeNS}, {kEdgeNone, SizeCursor::Arrow}};
+  for (auto [edges, cursor] : cursors) EXPECT_EQ(cursorFor(edges), cursor) << edges;
 }
 
 TEST(SnapToGrid, GridSizeAndSnapping) {

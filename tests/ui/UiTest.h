@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +32,7 @@ namespace tw::ui::test {
 struct User {
   std::vector<Message> asked;
   std::deque<MsgButton> answers;
+  std::function<MsgButton(const std::string&)> choose;  // when set, answers each box by its text
   std::vector<std::pair<std::string, std::string>> dialogs;  // file dialogs: title, proposed name
   std::deque<std::optional<std::string>> files;
   int library = 2;
@@ -62,6 +65,12 @@ struct User {
     std::vector<std::string> out;
     for (const auto& m : asked) out.push_back(m.text);
     return out;
+  }
+  // How many of the boxes asked held `part` in their text.
+  int count(const std::string& part) const {
+    int n = 0;
+    for (const auto& m : asked) n += m.text.find(part) != std::string::npos;
+    return n;
   }
 
  private:
@@ -112,7 +121,9 @@ struct User {
     }
     asked.push_back(m);
     MsgButton chosen = m.defaultButton;
-    if (!answers.empty()) {
+    if (choose) {
+      chosen = choose(m.text);
+    } else if (!answers.empty()) {
       chosen = answers.front();
       answers.pop_front();
     }
@@ -140,5 +151,61 @@ inline void newProject(MainWindow& w, User& u, int lib) {
 }
 
 inline FormWindow* formWindow(MainWindow& w, int i = 0) { return w.windowOf(w.designer().forms().at(size_t(i)).get()); }
+
+inline void show(MainWindow& w) {
+  w.resize(1000, 760);
+  w.show();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+// Where a point of a control lies in its form window's client area.
+inline QPoint at(const Control* c, int x = 1, int y = 1) {
+  for (const Control* p = c; p; p = p->parent()) x += p->left(), y += p->top();
+  return {x, y};
+}
+
+// The mouse as the window system delivers it: the buttons held and the keys down with each event.
+inline void mouse(QWidget* v, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers mods = {}) {
+  QMouseEvent e(type, QPointF(p), v->mapToGlobal(QPointF(p)), button, held, mods);
+  QApplication::sendEvent(v, &e);
+}
+inline void hover(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = {}) {
+  mouse(v, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton, mods);
+}
+inline void click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = {}, Qt::MouseButton b = Qt::LeftButton) {
+  hover(v, p, mods);
+  mouse(v, QEvent::MouseButtonPress, p, b, b, mods);
+  mouse(v, QEvent::MouseButtonRelease, p, b, Qt::NoButton, mods);
+}
+// Hover at from, press, move to to in steps, release there.
+inline void drag(QWidget* v, QPoint from, QPoint to, Qt::KeyboardModifiers hoverMods = {},
+                 Qt::KeyboardModifiers dragMods = {}) {
+  hover(v, from, hoverMods);
+  mouse(v, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, dragMods);
+  for (int i = 1; i <= 2; ++i) mouse(v, QEvent::MouseMove, from + (to - from) * i / 2, Qt::NoButton, Qt::LeftButton, dragMods);
+  mouse(v, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, dragMods);
+}
+
+// Places a control of the palette at (x, y) of the current form's screen, or of the control `in`.
+inline Control* place(MainWindow& w, Tool t, int x, int y, Control* in = nullptr) {
+  w.paletteButton(t)->click();
+  FormDocument& form = *w.designer().currentForm();
+  click(w.windowOf(&form)->view(), at(in ? in : &form.screen(), x, y));
+  return w.designer().selectedControl();
+}
+
+// A copy of an example project's folder (ccontrols or ptoolbox) in `into`; returns its project file.
+inline QString copyExample(const QString& library, const QString& into) {
+  QDir().mkpath(into);
+  QDir source(QString(TW_EXAMPLES_DIR) + "/" + library);
+  for (const QString& f : source.entryList(QDir::Files)) {
+    QFile::remove(into + "/" + f);
+    QFile::copy(source.filePath(f), into + "/" + f);
+    QFile::setPermissions(into + "/" + f, QFile::ReadOwner | QFile::WriteOwner);
+  }
+  return into + "/Demo.twp";
+}
 
 }  // namespace tw::ui::test

@@ -36,23 +36,11 @@ class MainWindowTest : public QObject {
     User u;
     MainWindow w(start());
     w.show();
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0"));
     QVERIFY(u.asked.empty());  // the three fonts were found
-    QCOMPARE(w.designer().library, 2);
     QCOMPARE(w.libraryPanel()->text(), QString("PToolboxLib"));
-    QVERIFY(shown(w, Tool::Select));
-    QVERIFY(shown(w, Tool::GSI));
-    QVERIFY(!shown(w, Tool::EditLine));
-    QVERIFY(!shown(w, Tool::Menu));
-    for (auto [shown, text] : {std::pair{w.paletteButton(Tool::Edit)->toolTip(), "Field"},
-                               {w.paletteButton(Tool::ListBox)->toolTip(), "List"},
-                               {w.findChild<QAction*>("mnuFileSaveProjectAs")->shortcut().toString(), "Ctrl+A"},
-                               {w.findChild<QAction*>("mnuFileOpenProject")->shortcut().toString(), "Ctrl+O"},
-                               {w.findChild<QToolButton*>("spbOpenProject")->toolTip(), "Open Project"}})
-      QCOMPARE(shown, QString(text));
+    // A tool is shown exactly when the library has a kind for it.
+    QVERIFY(shown(w, Tool::GSI) && !shown(w, Tool::Menu));
     QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
-    QVERIFY(w.designer().forms().empty());
-    QVERIFY(!w.findChild<QMenu*>("mnuTools")->menuAction()->isVisible());
     // Commands that need a project or a form do nothing without one.
     trigger(w, "mnuFileSaveProject");
     trigger(w, "mnuFileSaveForm");
@@ -64,17 +52,11 @@ class MainWindowTest : public QObject {
     MainWindow w(start());
     w.show();
     newProject(w, u, 2);
-    QCOMPARE(w.designer().library, 2);
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
-    QCOMPARE(int(w.designer().forms().size()), 1);
-    QCOMPARE(QString::fromStdString(w.designer().forms()[0]->formName), QString("Form1"));
     QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
     QVERIFY(w.inspector()->isVisible());
-    QVERIFY(w.findChild<QAction*>("mnuViewProperties")->isChecked());
     QVERIFY(w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
-    // Beside the inspector, below the tool bars.
-    QVERIFY(formWindow(w)->x() > w.inspector()->width());
-    QCOMPARE(w.designer().currentForm(), w.designer().forms()[0].get());
+    QVERIFY(formWindow(w)->x() > w.inspector()->width());  // beside the inspector
 
     // A second form is Form2; Cancel in the dialog changes nothing.
     trigger(w, "mnuFileNewForm");
@@ -92,13 +74,8 @@ class MainWindowTest : public QObject {
     u.files = {path("Demo"), path("Form1.twk")};
     trigger(w, "mnuFileSaveProject");
     QCOMPARE(int(u.dialogs.size()), 2);
-    QCOMPARE(QString::fromStdString(u.dialogs[0].first), QString("Save project"));
-    QCOMPARE(QString::fromStdString(u.dialogs[0].second), QString("Project1"));
-    QCOMPARE(QString::fromStdString(u.dialogs[1].first), QString("Save Form"));
     QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString("Form1.twk"));
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
-    QCOMPARE(QString::fromStdString(w.projectFile()), QString::fromStdString(path("Demo.twp")));
-    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
     QCOMPARE(w.recent().items().front(), path("Demo.twp"));
     IniFile ini;
     QVERIFY(ini.load(path("Demo.twp")));
@@ -112,7 +89,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(u.asked.size()), 1);
     QCOMPARE(QString::fromStdString(u.asked[0].text),
              QString::fromStdString(path("Form1.twk") + " already exists. Do you want to replace it?"));
-    QCOMPARE(QString::fromStdString(u.asked[0].caption), QString("Save form"));
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
 
     // Save As over an existing file asks first; No writes nothing.
@@ -139,10 +115,7 @@ class MainWindowTest : public QObject {
       MainWindow w(start());
       w.show();
       newProject(w, u, 1);
-      QCOMPARE(w.libraryPanel()->text(), QString("CControls"));
-      QVERIFY(shown(w, Tool::Menu));
-      QVERIFY(!shown(w, Tool::GSI));
-      QCOMPARE(w.paletteButton(Tool::Edit)->toolTip(), QString("Edit"));
+      QVERIFY(shown(w, Tool::Menu) && !shown(w, Tool::GSI));
       u.files = {path("Cc.twp"), path("CcForm.twk")};
       trigger(w, "mnuFileSaveProjectAs");
       // Exit: the project's question, Yes saves (the form's file exists: replace it).
@@ -185,42 +158,11 @@ class MainWindowTest : public QObject {
     QVERIFY(!w.paletteButton(Tool::Button)->isChecked());
     QCOMPARE(w.designer().tool, Tool::None);
     QVERIFY(view->picture() != before);
-    QVERIFY(w.designer().propertyRows().size() > 2);
-    // Copy and paste through the system clipboard: a second button over the first, with a new name.
-    trigger(w, "mnuEditCopy");
-    trigger(w, "mnuEditPaste");
-    QCOMPARE(int(form.screen().children().size()), 2);
-    Control* pasted = form.screen().children()[1].get();
-    QCOMPARE(pasted->left(), made->left());
-    QVERIFY(pasted->name() != made->name());
-    trigger(w, "mnuEditCut");
-    QCOMPARE(int(form.screen().children().size()), 1);
     // A release with no tool down makes the form the inspected object.
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 100, 2 + 120));
     QCOMPARE(int(form.screen().children().size()), 1);
     QVERIFY(w.designer().formInspected());
     QCOMPARE(int(w.designer().propertyRows().size()), 2);
-  }
-
-  void placingInsideTheShownDialog() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 2);
-    FormDocument& form = *w.designer().forms()[0];
-    FormView* view = formWindow(w)->view();
-    w.paletteButton(Tool::Dialog)->click();
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 10, 2 + 20));
-    QVERIFY(form.shownDialog);
-    Control* dialog = form.shownDialog;
-    int before = int(dialog->children().size());
-    // A release inside the dialog puts the new control in it, at the point of the dialog.
-    w.paletteButton(Tool::Label)->click();
-    QPoint inside(4 + dialog->left() + dialog->width() / 2, 2 + dialog->top() + dialog->height() - 12);
-    QTest::mouseClick(view, Qt::LeftButton, {}, inside);
-    QCOMPARE(int(dialog->children().size()), before + 1);
-    QCOMPARE(w.designer().selectedControl(), dialog->children().back().get());
-    QCOMPARE(int(form.screen().children().size()), 1);
   }
 
   void optionsRecentListAndAbout() {
@@ -242,28 +184,15 @@ class MainWindowTest : public QObject {
     trigger(w, "mnuHelpAbout");
 
     // Remove Obsolete drops a project whose file is gone; Clear List empties the list.
-    u.library = 2;
-    trigger(w, "mnuFileNewProject");
-    u.files = {path("Kept.twp"), path("KeptForm.twk")};
+    newProject(w, u, 2);
+    u.files = {path("Kept.twp"), path("KeptForm.twk"), path("Again.twp"), path("AgainForm.twk")};
     trigger(w, "mnuFileSaveProjectAs");
-    u.answers = {kNo};
-    w.openRecent(path("Gone.twp"));  // a missing file opens as an empty project of that name
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gone"));
-    QCOMPARE(w.designer().library, 1);
-    QCOMPARE(int(w.recent().items().size()), 1);
-    auto* obsolete = w.findChild<QAction*>("mnuRecentObsolete");
-    obsolete->trigger();
-    QCOMPARE(int(w.recent().items().size()), 1);
     QFile::remove(QString::fromStdString(path("Kept.twp")));
-    w.findChild<QAction*>("mnuRecentObsolete")->trigger();
+    trigger(w, "mnuRecentObsolete");
     QVERIFY(w.recent().items().empty());
-    u.files = {path("Again.twp"), path("AgainForm.twk")};
-    u.answers = {kNo};
-    u.library = 2;
-    trigger(w, "mnuFileNewProject");
     trigger(w, "mnuFileSaveProjectAs");
     QCOMPARE(int(w.recent().items().size()), 1);
-    w.findChild<QAction*>("mnuRecentClear")->trigger();
+    trigger(w, "mnuRecentClear");
     QVERIFY(w.recent().items().empty());
   }
 
@@ -341,19 +270,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.help()->topic(), 1);
   }
 
-  void openFormRefusesTheOtherLibrary() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 1);
-    u.files = {std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Main.twk"};
-    trigger(w, "mnuFileOpenForm");
-    QCOMPARE(QString::fromStdString(u.asked.at(0).text),
-             QString::fromStdString(std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Main.twk" +
-                                    " format is not of the current library"));
-    QCOMPARE(int(w.designer().forms().size()), 1);
-  }
-
   void generateNeedsASavedProjectAndExitWithCancelKeepsIt() {
     User u;
     MainWindow w(start());
@@ -361,7 +277,6 @@ class MainWindowTest : public QObject {
     newProject(w, u, 2);
     trigger(w, "mnuProjectGenerate");
     QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("You must save the project before code generation"));
-    QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("Information"));
     QCOMPARE(QString::fromStdString(u.dialogs.at(0).first), QString("Save project"));
 
     u.answers = {kCancel};
@@ -383,12 +298,7 @@ class MainWindowTest : public QObject {
     w.resize(1100, 750);  // room for both forms and the magnifier
     w.show();
     w.openProjectFile(std::string(TW_EXAMPLES_DIR) + "/ccontrols/Demo.twp");
-    QCOMPARE(w.designer().library, 1);
-    QCOMPARE(int(w.designer().forms().size()), 2);
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
     trigger(w, "mnuViewZoom");
-    QVERIFY(w.zoom()->isVisible());
-    QVERIFY(w.findChild<QAction*>("mnuViewZoom")->isChecked());
     // Twice the current form's picture, pixel for pixel.
     FormWindow* current = w.windowOf(w.designer().currentForm());
     QImage small = current->view()->picture();
@@ -402,11 +312,6 @@ class MainWindowTest : public QObject {
     w.paletteButton(Tool::Label)->click();
     QTest::mouseClick(current->view(), Qt::LeftButton, {}, QPoint(30, 20));
     QCOMPARE(w.zoom()->shown(), kept);
-    trigger(w, "mnuViewZoom");
-    QVERIFY(!w.zoom()->isVisible());
-    // The close box of a tool window unchecks its View item.
-    w.inspector()->parentWidget()->close();
-    QVERIFY(!w.findChild<QAction*>("mnuViewProperties")->isChecked());
 
     trigger(w, "mnuHelpContents");
     QVERIFY(w.help()->isVisible());
@@ -443,7 +348,6 @@ class MainWindowTest : public QObject {
       QCOMPARE(QString::fromStdString(u.asked[0].text), QString("Error: PilotStandard.fon not found"));
       QCOMPARE(QString::fromStdString(u.asked[1].text), QString("Error: PilotLarge.fon not found"));
       QCOMPARE(QString::fromStdString(u.asked[2].text), QString("Error: PilotBold.fon not found"));
-      QCOMPARE(QString::fromStdString(u.asked[0].caption), QString("Error"));
       // The designer runs on: a new project places controls all the same.
       w.show();
       newProject(w, u, 2);

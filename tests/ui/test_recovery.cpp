@@ -1,22 +1,15 @@
 // Files changed by someone else while the designer has them open, and the work of a designer that
 // was killed mid-edit, restored at the next start. Every question is a real message box.
-#include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
 #include <csignal>
 #include <cstdio>
-#include <functional>
 
+#include "UiTest.h"
 #include "app/FileWatch.h"
-#include "app/MainWindow.h"
 #include "app/Recovery.h"
 #include "documents/FormWindow.h"
 #include "base/FileIO.h"
@@ -27,42 +20,18 @@
 
 using namespace tw;
 using namespace tw::ui;
+using namespace tw::ui::test;
 
 namespace {
 
-// Answers every message box that comes up, from a timer, as the user would: `answer` picks the
-// button by the box's text. The texts are kept.
-struct BoxAnswerer {
-  QTimer timer;
-  QStringList texts;
-  std::function<QMessageBox::StandardButton(const QString&)> answer;
-
-  explicit BoxAnswerer(std::function<QMessageBox::StandardButton(const QString&)> a) : answer(std::move(a)) {
-    timer.setInterval(20);
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || !box->isVisible()) return;
-      texts << box->text();
-      QAbstractButton* b = box->button(answer(box->text()));
-      if (!b) b = box->defaultButton();
-      b->click();
-    });
-    timer.start();
-  }
-  int count(const QString& part) const { return int(texts.filter(part).size()); }
-};
-
-QMessageBox::StandardButton yesTo(const QString& text, std::initializer_list<const char*> parts) {
-  for (const char* p : parts)
-    if (text.contains(p)) return QMessageBox::Yes;
-  return QMessageBox::No;
-}
-
-// A copy of the example project of a library in a folder of the test's own.
-QString copyExample(const QTemporaryDir& dir, const char* lib) {
-  QDir src(QString(TW_EXAMPLES_DIR) + "/" + lib);
-  for (const QString& name : src.entryList(QDir::Files)) QFile::copy(src.filePath(name), dir.filePath(name));
-  return dir.filePath("Demo.twp");
+// An answer to each box by its text: Yes when it holds one of `parts`, else No.
+std::function<MsgButton(const std::string&)> yesTo(std::initializer_list<const char*> parts) {
+  std::vector<std::string> yes(parts.begin(), parts.end());
+  return [yes](const std::string& text) {
+    for (const auto& p : yes)
+      if (text.find(p) != std::string::npos) return kYes;
+    return kNo;
+  };
 }
 
 std::string recoveryIn(const QTemporaryDir& dir) { return ss(dir.filePath("state/tarnowick/recovery")); }
@@ -92,16 +61,6 @@ void editElsewhere(const std::string& path, int lib, const std::string& title) {
 }
 
 std::string bytesOf(const std::string& path) { return readWholeFile(path).value_or(""); }
-
-// The mouse as the window system delivers it.
-void click(QWidget* v, QPoint p) {
-  for (auto [type, b, held] : {std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::MouseButtons()},
-                               std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::MouseButtons(Qt::LeftButton)},
-                               std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::MouseButtons()}}) {
-    QMouseEvent e(type, QPointF(p), v->mapToGlobal(QPointF(p)), b, held, {});
-    QApplication::sendEvent(v, &e);
-  }
-}
 
 // Places a label through the palette and a click on the form's screen, as the user does.
 void placeLabel(MainWindow& w, FormDocument& form, int x, int y) {
@@ -141,7 +100,7 @@ class RecoveryTest : public QObject {
  private slots:
   void aSaveOverAFileChangedElsewhereAsksFirst() {
     QTemporaryDir dir;
-    std::string project = ss(copyExample(dir, "ptoolbox"));
+    std::string project = ss(copyExample("ptoolbox", dir.path()));
     DesignerRun d(dir, recoveryIn(dir));
     MainWindow& w = d.w;
     w.openProjectFile(project);
@@ -153,7 +112,8 @@ class RecoveryTest : public QObject {
     std::string theirs = bytesOf(main->fileName);
     {
       // Keep their Main.twk; replace Options.twk (unchanged on disk) as usual.
-      BoxAnswerer user([](const QString& t) { return yesTo(t, {"already exists"}); });
+      User user;
+      user.choose = yesTo({"already exists"});
       w.findChild<QAction*>("mnuFileSaveProject")->trigger();
       QCOMPARE(user.count("Main.twk was changed by another program"), 1);
       QCOMPARE(user.count("Main.twk already exists"), 0);
@@ -162,9 +122,10 @@ class RecoveryTest : public QObject {
     QCOMPARE(bytesOf(main->fileName), theirs);
     QVERIFY(hasUnsavedChanges(*main));
     {
-      BoxAnswerer user([](const QString& t) { return yesTo(t, {"already exists", "changed by another"}); });
+      User user;
+      user.choose = yesTo({"already exists", "changed by another"});
       QTest::qWait(600);  // no offer to reload over the work that is now unsaved
-      QCOMPARE(int(user.texts.size()), 0);
+      QCOMPARE(int(user.asked.size()), 0);
       w.findChild<QAction*>("mnuFileSaveProject")->trigger();
       QCOMPARE(user.count("Main.twk was changed by another program"), 1);
       QCOMPARE(user.count("reload"), 0);
@@ -176,23 +137,25 @@ class RecoveryTest : public QObject {
     std::string twp = bytesOf(project);
     QVERIFY(writeFileAtomic(project, twp + "[Other]\r\nKey=1\r\n"));
     {
-      BoxAnswerer user([](const QString&) { return QMessageBox::No; });
+      User user;
+      user.choose = [](const std::string&) { return kNo; };
       w.findChild<QAction*>("mnuFileSaveProject")->trigger();
       QCOMPARE(user.count("Demo.twp was changed by another program"), 1);
-      QCOMPARE(int(user.texts.size()), 1);
+      QCOMPARE(int(user.asked.size()), 1);
     }
     QCOMPARE(bytesOf(project), twp + "[Other]\r\nKey=1\r\n");
   }
 
   void aFileChangedOnDiskIsOfferedForReloadingWhileItHasNoUnsavedChanges() {
     QTemporaryDir dir;
-    std::string project = ss(copyExample(dir, "ccontrols"));
+    std::string project = ss(copyExample("ccontrols", dir.path()));
     DesignerRun d(dir, recoveryIn(dir));
     MainWindow& w = d.w;
     w.openProjectFile(project);
     FormDocument* form = formNamed(w, "Settings.twk");
     QVERIFY(form);
-    BoxAnswerer user([](const QString& t) { return yesTo(t, {"reload"}); });
+    User user;
+    user.choose = yesTo({"reload"});
     editElsewhere(form->fileName, 1, "Reloaded");
     QTRY_COMPARE_WITH_TIMEOUT(form->screen().title, std::string("Reloaded"), 5000);
     QCOMPARE(user.count("Settings.twk was changed by another program. Do you want to reload it?"), 1);
@@ -216,18 +179,19 @@ class RecoveryTest : public QObject {
     const std::string mine = form->screen().title;
     editElsewhere(form->fileName, 1, "Again");
     QTest::qWait(1000);
-    QCOMPARE(int(user.texts.size()), 2);
+    QCOMPARE(int(user.asked.size()), 2);
     QCOMPARE(form->screen().title, mine);
   }
 
   void aProjectFileChangedElsewhereIsOfferedForReloading() {
     QTemporaryDir dir;
-    std::string project = ss(copyExample(dir, "ccontrols"));
+    std::string project = ss(copyExample("ccontrols", dir.path()));
     DesignerRun d(dir, recoveryIn(dir));
     MainWindow& w = d.w;
     w.openProjectFile(project);
     QCOMPARE(int(w.designer().forms().size()), 2);
-    BoxAnswerer user([](const QString& t) { return yesTo(t, {"reload"}); });
+    User user;
+    user.choose = yesTo({"reload"});
     // The other designer's project lists one form only.
     std::string twp = bytesOf(project);
     twp.erase(twp.find("Form4=Settings.twk"), 18);
@@ -239,7 +203,7 @@ class RecoveryTest : public QObject {
 
   void aDesignerKilledMidEditIsRestoredAtTheNextStart() {
     QTemporaryDir dir;
-    std::string project = ss(copyExample(dir, "ptoolbox"));
+    std::string project = ss(copyExample("ptoolbox", dir.path()));
     std::string root = recoveryIn(dir);
     std::string mainBefore = bytesOf(ss(dir.filePath("Main.twk")));
 
@@ -259,7 +223,8 @@ class RecoveryTest : public QObject {
     DesignerRun d(dir, recoveryIn(dir));
     MainWindow& w = d.w;
     {
-      BoxAnswerer user([](const QString& t) { return yesTo(t, {"did not close properly"}); });
+      User user;
+      user.choose = yesTo({"did not close properly"});
       QVERIFY(w.recovery()->offer());
       QCOMPARE(user.count("project Demo, forms Main, Options"), 1);
     }
@@ -280,7 +245,8 @@ class RecoveryTest : public QObject {
 
     // A clean save removes them.
     {
-      BoxAnswerer user([](const QString&) { return QMessageBox::Yes; });
+      User user;
+      user.choose = [](const std::string&) { return kYes; };
       w.findChild<QAction*>("mnuFileSaveProject")->trigger();
     }
     QTRY_VERIFY_WITH_TIMEOUT(!isDirectory(w.recovery()->writer()->folder()), 2 * Recovery::kDelayMs + 1000);
@@ -289,7 +255,7 @@ class RecoveryTest : public QObject {
 
   void aCleanExitLeavesNothingAndNoOtherRunsCopiesAreTouched() {
     QTemporaryDir dir;
-    std::string project = ss(copyExample(dir, "ccontrols"));
+    std::string project = ss(copyExample("ccontrols", dir.path()));
     std::string folder;
     {
       DesignerRun d(dir, recoveryIn(dir));
@@ -300,9 +266,10 @@ class RecoveryTest : public QObject {
       folder = w.recovery()->writer()->folder();
       QVERIFY(fileExists(folder + "/session.ini"));
       DesignerRun other(dir, recoveryIn(dir));
-      BoxAnswerer user([](const QString&) { return QMessageBox::Yes; });
+      User user;
+      user.choose = [](const std::string&) { return kYes; };
       QVERIFY(!other.w.recovery()->offer());  // a running designer's work is not offered
-      QCOMPARE(int(user.texts.size()), 0);
+      QCOMPARE(int(user.asked.size()), 0);
     }
     QVERIFY(!isDirectory(folder));
   }
