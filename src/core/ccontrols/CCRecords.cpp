@@ -9,13 +9,8 @@
 namespace tw {
 namespace {
 
+using namespace recordkeys;
 using K = RecConv;
-const RecKey kKind{"Control", K::Kind}, kName{"Name", K::Name}, kParent{"Parent", K::Parent};
-const RecKey kFont{"Font", K::Font}, kItems{"Items", K::Items};
-const RecKey kLeft{"Left", K::Number}, kTop{"Top", K::Number};
-const RecKey kWidth{"Width", K::Number}, kHeight{"Height", K::Number};
-RecKey num(const char* key, const char* prop = nullptr) { return {key, K::Number, prop}; }
-RecKey text(const char* key, const char* prop = nullptr) { return {key, K::Text, prop}; }
 
 // Most kinds read Top, Left and Width (and Height where they keep one) at 10, 10, 34 (and 14).
 const RecRead kRTop{"Top", 10LL}, kRLeft{"Left", 10LL}, kRWidth{"Width", 34LL}, kRHeight{"Height", 14LL};

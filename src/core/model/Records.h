@@ -35,6 +35,16 @@ struct RecKey {
   const char* property() const { return prop ? prop : key; }
 };
 
+// The keys most records share, and shorthands for the others, for the families' tables.
+namespace recordkeys {
+inline const RecKey kKind{"Control", RecConv::Kind}, kName{"Name", RecConv::Name}, kParent{"Parent", RecConv::Parent};
+inline const RecKey kFont{"Font", RecConv::Font}, kItems{"Items", RecConv::Items};
+inline const RecKey kLeft{"Left", RecConv::Number}, kTop{"Top", RecConv::Number};
+inline const RecKey kWidth{"Width", RecConv::Number}, kHeight{"Height", RecConv::Number};
+inline RecKey num(const char* key, const char* prop = nullptr) { return {key, RecConv::Number, prop}; }
+inline RecKey text(const char* key, const char* prop = nullptr) { return {key, RecConv::Text, prop}; }
+}  // namespace recordkeys
+
 using RecValue = std::variant<long long, const char*>;
 // A key a record reads and the value a missing (or unreadable) one gives; or, among a row's fixed
 // values, a property and the value every read record of the kind gets whatever the file holds.

@@ -5,13 +5,8 @@
 namespace tw {
 namespace {
 
+using namespace recordkeys;
 using K = RecConv;
-const RecKey kKind{"Control", K::Kind}, kName{"Name", K::Name}, kParent{"Parent", K::Parent};
-const RecKey kFont{"Font", K::Font}, kItems{"Items", K::Items};
-const RecKey kLeft{"Left", K::Number}, kTop{"Top", K::Number};
-const RecKey kWidth{"Width", K::Number}, kHeight{"Height", K::Number};
-RecKey num(const char* key, const char* prop = nullptr) { return {key, K::Number, prop}; }
-RecKey text(const char* key, const char* prop = nullptr) { return {key, K::Text, prop}; }
 
 // Most kinds write Height, Width, Left and Top, and read them back as Top, Left, Height, Width.
 std::vector<RecKey> boxed(std::initializer_list<RecKey> first, std::initializer_list<RecKey> rest) {
