@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
@@ -75,6 +77,7 @@ struct User {
 
  private:
   QObject alive_;  // the looks stop with the user
+  QPointer<QDialog> answering_;
 
   void look() {
     // A new shot each time: a box opened while a dialog is being answered is seen by the next one.
@@ -86,13 +89,17 @@ struct User {
       QTimer::singleShot(0, under, [under] { QApplication::setActiveWindow(under); });
     if (auto* box = qobject_cast<QMessageBox*>(w)) return answerBox(*box);
     auto* d = qobject_cast<QDialog*>(w);
-    if (!d) return;
+    // A dialog whose answer is still running (its step waits in an event loop) is not answered twice.
+    if (!d || d == answering_) return;
     int result = QDialog::Accepted;
     if (auto* np = qobject_cast<NewProjectDialog*>(d)) {
       if (library == 0) result = QDialog::Rejected;
       else np->cmbLib->setCurrentIndex(library - 1);
     } else if (dialog) {
+      QPointer<QDialog> outer = answering_;
+      answering_ = d;
       result = dialog(*d);
+      answering_ = outer;
     }
     if (d->isVisible()) d->done(result);
     ++dialogsAnswered;
