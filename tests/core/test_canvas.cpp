@@ -97,6 +97,15 @@ TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {
   }
 }
 
+TEST(Canvas, ARectanglesEdgesOutsideTheClipStayUnpainted) {
+  Canvas cv(6, 6);
+  cv.setClipRect({0, 2, 6, 4});
+  cv.pen = {kBlack, PenStyle::Solid};
+  cv.brush.style = BrushStyle::Clear;
+  cv.rectangle(0, 0, 6, 6);
+  EXPECT_EQ(art(cv), "......\n......\n#....#\n#....#\n......\n......\n");
+}
+
 TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
   Canvas c(8, 7);
   c.brush.color = kGray;
