@@ -6,10 +6,16 @@
 
 namespace tw {
 
+// Passed as a session's second argument: no form to start with.
+constexpr bool kNoForm = false;
+
 struct DesignSession {
   RecordingMessages msgs;
   Designer d;
-  explicit DesignSession(int library) : d(msgs, library) {}
+  // A designer of `library` holding a new form, Form1 (none with kNoForm).
+  explicit DesignSession(int library, bool withForm = true) : d(msgs, library) {
+    if (withForm) d.newForm();
+  }
 
   FormDocument& form() { return *d.currentForm(); }
 

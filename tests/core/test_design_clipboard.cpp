@@ -106,7 +106,6 @@ TEST(DesignClipboard, PayloadReaderRefusesWhatIsNotAControl) {
 
 TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   auto* drop = static_cast<TCCDropDown*>(s.place(Tool::DropDown, 30, 40));
   ASSERT_TRUE(s.d.setItems({"Red", "Green"}));
   ASSERT_TRUE(s.d.setValue("SelectedItem", "0"));
@@ -133,7 +132,7 @@ TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
 
 TEST(DesignClipboard, CutFromOneFormAndPasteIntoAnother) {
   DesignSession s(kLibPToolbox);
-  FormDocument& f1 = s.d.newForm();
+  FormDocument& f1 = s.form();
   Control* button = s.place(Tool::Button, 20, 30);
   s.d.setValue("Text", "Go");
   s.d.setValue("ShowForm", "Form2");
@@ -167,7 +166,6 @@ TEST(DesignClipboard, CutFromOneFormAndPasteIntoAnother) {
 
 TEST(DesignClipboard, PasteTargetsAndRefusals) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   auto* d1 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
   Control* field = s.place(Tool::Edit, 12, 14);
   auto fieldPayload = s.d.copy();
@@ -197,7 +195,6 @@ TEST(DesignClipboard, PasteTargetsAndRefusals) {
 
   // A control of the other library is refused, and so is anything else.
   DesignSession cc(kLibCControls);
-  cc.d.newForm();
   EXPECT_FALSE(cc.d.paste(*fieldPayload));
   EXPECT_EQ(cc.lastMessage(), "A TPTEdit cannot be pasted into a form of the CControls library");
   EXPECT_FALSE(cc.d.paste("some text that was copied elsewhere"));
@@ -212,7 +209,7 @@ TEST(DesignClipboard, PasteTargetsAndRefusals) {
   EXPECT_FALSE(cc.d.paste(writeControlPayload(*menu, "Copiado")));
 
   // No current form: nothing.
-  DesignSession empty(kLibCControls);
+  DesignSession empty(kLibCControls, kNoForm);
   EXPECT_FALSE(empty.d.paste(*dialogPayload));
   EXPECT_TRUE(empty.msgs.shown.empty());
 }

@@ -15,7 +15,6 @@ namespace tw {
 
 TEST(DesignPlacing, CControlsNamesCountAcrossKindsAndForms) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   EXPECT_EQ(s.form().formName, "Form1");
 
   Control* b1 = s.place(Tool::Button, 30, 40);
@@ -52,7 +51,6 @@ TEST(DesignPlacing, CControlsNamesCountAcrossKindsAndForms) {
 
 TEST(DesignPlacing, PToolboxStartingValuesAndDialogs) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Control* button = s.place(Tool::Button, 20, 30);
   EXPECT_EQ(button->left(), 18);  // the frame's corner lies at the click
   s.place(Tool::Label, 0, 0);
@@ -97,14 +95,14 @@ TEST(DesignPlacing, NamesSkipThoseOnALoadedForm) {
     loadForm(*form, ini, kWhite, nullptr);
     s.d.addForm(std::move(form));
   };
-  DesignSession a(kLibPToolbox);
+  DesignSession a(kLibPToolbox, kNoForm);
   open(a);
   EXPECT_EQ(a.place(Tool::Button, 1, 1)->name(), "Button1");
   EXPECT_EQ(a.place(Tool::Button, 1, 1)->name(), "Button2");
   EXPECT_EQ(a.place(Tool::Button, 1, 1)->name(), "Button4");  // 3 is taken
   EXPECT_EQ(a.d.controlCounter, 4);
 
-  DesignSession b(kLibPToolbox);
+  DesignSession b(kLibPToolbox, kNoForm);
   open(b);
   b.d.controlCounter = 3;
   EXPECT_EQ(b.place(Tool::Dialog, 1, 1)->name(), "Dialog5");
@@ -118,7 +116,6 @@ TEST(DesignPlacing, NamesSkipThoseOnALoadedForm) {
 
 TEST(DesignPlacing, CControlsMenusGetOneMenuBarNamedAfterTheForm) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   auto* m1 = static_cast<TCCMenu*>(s.place(Tool::Menu, 80, 80));
   auto* m2 = static_cast<TCCMenu*>(s.place(Tool::Menu, 80, 80));
   ASSERT_TRUE(m1 && m2);
@@ -148,7 +145,6 @@ TEST(DesignPlacing, CControlsMenusGetOneMenuBarNamedAfterTheForm) {
 TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
   // The unique-name rule compares exactly and skips menus; the form's naming rule does neither.
   DesignSession cc(kLibCControls);
-  cc.d.newForm();
   cc.place(Tool::Menu, 0, 0);  // Menu1
   cc.d.showProperties(cc.form(), cc.find("Menu1"));
   ASSERT_TRUE(cc.d.setValue("Name", "Button2"));
@@ -161,7 +157,6 @@ TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
   EXPECT_EQ(cc.place(Tool::Button, 10, 10)->name(), "Button3");
 
   DesignSession pt(kLibPToolbox);
-  pt.d.newForm();
   pt.place(Tool::Label, 0, 0);  // Label1
   ASSERT_TRUE(pt.d.setValue("Name", "button2"));
   EXPECT_EQ(pt.place(Tool::Button, 10, 10), nullptr);
@@ -170,7 +165,6 @@ TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
 
   // A menu bar whose name is taken: nothing is made.
   DesignSession bar(kLibCControls);
-  bar.d.newForm();
   bar.place(Tool::Button, 0, 0);
   ASSERT_TRUE(bar.d.setValue("Name", "MenuBarForm1"));
   EXPECT_EQ(bar.place(Tool::Menu, 0, 0), nullptr);
@@ -180,13 +174,11 @@ TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
 
 TEST(DesignPlacing, OtherLibrariesAndToolsDoNothing) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   // A tool that only the other library's palette shows makes nothing and stays down.
   EXPECT_EQ(s.place(Tool::GSI, 1, 1), nullptr);
   EXPECT_EQ(s.d.tool, Tool::GSI);
 
   DesignSession none(7);
-  none.d.newForm();
   EXPECT_EQ(none.place(Tool::Button, 1, 1), nullptr);
   EXPECT_TRUE(none.d.controlList(none.form()).empty());
   EXPECT_TRUE(none.d.setValue("Title", "x"));  // the form's own rows need no family
@@ -195,7 +187,7 @@ TEST(DesignPlacing, OtherLibrariesAndToolsDoNothing) {
 // A closed form stays in the designer but is neither current nor inspected.
 TEST(DesignPlacing, AClosedFormLetsGoOfTheSelection) {
   DesignSession s(kLibPToolbox);
-  FormDocument& one = s.d.newForm();
+  FormDocument& one = s.form();
   Control* button = s.place(Tool::Button, 0, 0);
   FormDocument& two = s.d.newForm();
   s.d.activate(one);

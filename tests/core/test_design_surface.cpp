@@ -23,7 +23,6 @@ struct FixedMetrics : TextMetrics {
 TEST(DesignSurface, MousePressesAndReleases) {
   FixedMetrics metrics;
   DesignSession s(kLibCControls);
-  s.d.newForm();
   auto* list = static_cast<TCCListBox*>(s.place(Tool::ListBox, 0, 0));
   Control* label = s.place(Tool::Label, 0, 50);
   // A right-button press leaves the selection as it was.
@@ -48,15 +47,17 @@ TEST(DesignSurface, MousePressesAndReleases) {
     EXPECT_EQ(drop->height(), 47) << int(t);
   }
   DesignSession pt(kLibPToolbox);
-  pt.d.newForm();
   auto* ptList = static_cast<TPTList*>(pt.place(Tool::ListBox, 0, 0));
   ptList->setHeight(40);
   pt.d.releaseControl(pt.form(), *ptList, false, metrics);
   EXPECT_EQ(ptList->maxItems(), 3);
   // A release on a menu clears the surface's marks.
   Control* menu = s.place(Tool::Menu, 0, 0);
+  FormDocument& first = s.form();
   s.click(list);
-  s.d.releaseControl(s.form(), *menu, false, metrics);
+  s.d.newForm();  // a release on the first form's menu brings that form forward
+  s.d.releaseControl(first, *menu, false, metrics);
+  EXPECT_EQ(s.d.currentForm(), &first);
   EXPECT_FALSE(list->selected);
   EXPECT_EQ(s.d.selectedControl(), menu);
   // A press on the background inspects the form.
@@ -66,7 +67,6 @@ TEST(DesignSurface, MousePressesAndReleases) {
 
 TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Control* a = s.place(Tool::Button, 10, 10);
   Control* b = s.place(Tool::Label, 10, 30);
   Control* c = s.place(Tool::GSI, 10, 50);
@@ -108,7 +108,6 @@ TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
 
 TEST(DesignSurface, AlignCControlsByEachKindsGeometry) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   Control* a = s.place(Tool::Button, 30, 40);  // handheld rect 30,40 38x12
   Control* b = s.place(Tool::Label, 10, 80);
   Control* c = s.place(Tool::Bitmap, 100, 100);
@@ -174,7 +173,6 @@ TEST(DesignSurface, AlignCControlsByEachKindsGeometry) {
 
 TEST(DesignSurface, AlignPToolboxByEachKindsGeometry) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Control* a = s.place(Tool::Button, 20, 30);  // handheld rect 20,30 42x13
   Control* b = s.place(Tool::Label, 0, 0);
   Control* c = s.place(Tool::CheckBox, 0, 60);
@@ -224,7 +222,6 @@ TEST(DesignSurface, AlignPToolboxByEachKindsGeometry) {
 
 TEST(DesignSurface, StackingOrderAndDelete) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   Control* a = s.place(Tool::Button, 0, 0);
   Control* b = s.place(Tool::Label, 0, 20);
   auto* dialog = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));

@@ -85,6 +85,7 @@ TEST(Fonts, TextWidthIsTheSumOfTheAdvances) {
   const BitmapFont& s = fonts.face("PilotStandard");
   EXPECT_EQ(s.textWidth("\u4E2D"), s.advance('?'));
   EXPECT_EQ(s.textWidth("\xC3"), s.advance('?'));
+  EXPECT_EQ(s.textWidth("\xC3" "A"), s.advance('?') + s.advance('A'));  // the A is no continuation byte
 }
 
 TEST(Fonts, MissingOrDamagedFilesGiveMessagesAndBoxSubstitutes) {

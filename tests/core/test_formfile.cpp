@@ -318,7 +318,6 @@ TEST(FormFile, RecordsWithRefusedNamesAreKeptUnderFreshNames) {
 
 TEST(FormFile, TheHeaderNameIsNoComponentName) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Control* b = s.place(Tool::Button, 10, 10);
   ASSERT_TRUE(b);
   for (const char* name : {"Form", "FORM", "form"}) {

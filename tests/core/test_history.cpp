@@ -89,7 +89,6 @@ struct Recorder {
 
 TEST(History, EveryKindOfStepOfAPToolboxFormUndoesAndRedoes) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Recorder r{s};
   Control *a = nullptr, *b = nullptr, *c = nullptr, *list = nullptr, *dialog = nullptr;
   r.step("Place Button", [&] { a = s.place(Tool::Button, 10, 10); });
@@ -152,7 +151,6 @@ TEST(History, EveryKindOfStepOfAPToolboxFormUndoesAndRedoes) {
 
 TEST(History, CControlsMenusBitmapsAndTheirSwitches) {
   DesignSession s(kLibCControls);
-  s.d.newForm();
   Recorder r{s};
   r.step("Place Menu", [&] { s.place(Tool::Menu, 0, 0); });  // the menu bar comes with the first menu
   EXPECT_EQ(s.form().windowChildren().size(), 2u);
@@ -180,7 +178,6 @@ TEST(History, CControlsMenusBitmapsAndTheirSwitches) {
 
 TEST(History, OnlyChangesMakeStepsAndOneStepMayHoldMany) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   History& h = s.form().history();
   Control* a = s.place(Tool::Button, 0, 0);
   Control* b = s.place(Tool::Button, 0, 30);
@@ -264,7 +261,6 @@ TEST(History, OnlyChangesMakeStepsAndOneStepMayHoldMany) {
 
 TEST(History, DepthIsBoundedAndCountersNeverGoBack) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   History& h = s.form().history();
   EXPECT_GE(h.depth(), 100u);
   Control* a = s.place(Tool::Button, 0, 0);
@@ -283,7 +279,6 @@ TEST(History, DepthIsBoundedAndCountersNeverGoBack) {
 
   // Names given once are not given again, whatever is undone.
   DesignSession n(kLibPToolbox);
-  n.d.newForm();
   for (int i = 0; i < 2; ++i) {
     HistoryStepScope step(n.d, n.form(), "Place Button");
     n.place(Tool::Button, 0, 20 * i);
@@ -301,7 +296,7 @@ TEST(History, DepthIsBoundedAndCountersNeverGoBack) {
 TEST(History, RestoringLeavesFilesAloneAndFollowsTheFormsLife) {
   TempDir dir;
   DesignSession s(kLibPToolbox);
-  FormDocument& form = s.d.newForm();
+  FormDocument& form = s.form();
   const std::string path = dir.path + "/Form1.twk";
   form.fileName = path;
   form.windowTop = 12;
@@ -340,7 +335,6 @@ TEST(History, RestoringLeavesFilesAloneAndFollowsTheFormsLife) {
 
 TEST(History, ACloneHoldsEveryValueAndChild) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   auto* dialog = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
   auto* list = static_cast<TPTList*>(s.place(Tool::ListBox, 3, 4, dialog));
   list->items = {"a", "b"};

@@ -85,7 +85,7 @@ TEST(Ini, ListsRoundTripAndReadOnlyWhatExists) {
   EXPECT_EQ(*ini.readList("L", false), (std::vector<std::string>{"One", "Three"}));
 
   IniFile odd;
-  odd.parse("[L]\nItem2=c\nCount=3\nItem0=a\nItem-1=neg\nItem01=zero\nItem3=beyond\n[Huge]\nCount=2000000000\nItem5=x\n"
+  odd.parse("[L]\nItem2=c\nCount=3\nItem0=a\nItem-1=neg\nItem01=zero\nItem1x=bad\nItem3=beyond\n[Huge]\nCount=2000000000\nItem5=x\n"
             "[None]\nItem0=a\n");
   EXPECT_EQ(*odd.readList("L", true), (std::vector<std::string>{"a", "c"}));  // Item1 missing is skipped
   EXPECT_EQ(*odd.readList("Huge", true), (std::vector<std::string>{"x"}));

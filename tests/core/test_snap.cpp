@@ -47,7 +47,6 @@ TEST(SnapToGrid, GridSizeAndSnapping) {
 
 TEST(SnapToGrid, MovingAndSizing) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Control* c = s.place(Tool::GSI, 0, 0);
   SnapToGrid snap;
   snap.window = &s.form().screen();
@@ -111,7 +110,6 @@ TEST(SnapToGrid, MovingAndSizing) {
 
 TEST(SnapToGrid, HitTestingInChildOrder) {
   DesignSession s(kLibPToolbox);
-  s.d.newForm();
   Control* back = s.place(Tool::GSI, 0, 0);
   Control* front = s.place(Tool::GSI, 0, 0);
   back->setBounds(10, 10, 40, 40);

@@ -1,17 +1,18 @@
 #pragma once
 // What the window tests share: the user's side of every question, and the main window's commands.
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPointer>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
@@ -22,6 +23,7 @@
 #include "app/MainWindow.h"
 #include "app/UiHooks.h"
 #include "documents/FormWindow.h"
+#include "editors/PropertiesEditor.h"
 #include "model/FormDocument.h"
 
 namespace tw::ui::test {
@@ -166,6 +168,17 @@ inline void show(MainWindow& w) {
   QVERIFY(QTest::qWaitForWindowActive(&w));
 }
 
+// The designer shown, with the user at the screen; a new project of `library` when one is given.
+// Taken apart where it is used: auto& [u, w] = session;
+struct Session {
+  User u;
+  MainWindow w;
+  explicit Session(const StartOptions& options, int library = 0) : w(options) {
+    show(w);
+    if (library) newProject(w, u, library);
+  }
+};
+
 // Where a point of a control lies in its form window's client area.
 inline QPoint at(const Control* c, int x = 1, int y = 1) {
   for (const Control* p = c; p; p = p->parent()) x += p->left(), y += p->top();
@@ -201,6 +214,26 @@ inline Control* place(MainWindow& w, Tool t, int x, int y, Control* in = nullptr
   FormDocument& form = *w.designer().currentForm();
   click(w.windowOf(&form)->view(), at(in ? in : &form.screen(), x, y));
   return w.designer().selectedControl();
+}
+
+// The inspector's row named `name`, or -1.
+inline int rowOf(PropertiesEditor& p, const char* name) {
+  for (int r = 0; r < p.grid()->rowCount(); ++r)
+    if (p.grid()->item(r, 0)->text() == name) return r;
+  return -1;
+}
+// A click on a row's value cell, as the user enters it.
+inline void enter(PropertiesEditor& p, const char* name) {
+  const int r = rowOf(p, name);
+  QVERIFY2(r >= 0, name);
+  QTableWidget* g = p.grid();
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(r, 1)).center());
+  QCOMPARE(g->currentRow(), r);
+}
+// The value cell's text editor, open and focused.
+inline QLineEdit* cellEditor(PropertiesEditor& p) {
+  auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  return e && e->objectName() == "cellEditor" && e->parentWidget() == p.grid()->viewport() ? e : nullptr;
 }
 
 // A copy of an example project's folder (ccontrols or ptoolbox) in `into`; returns its project file.

@@ -79,9 +79,8 @@ class GenerateTest : public QObject {
     QString project = copyExample("ccontrols", "defaults");
     // The example's settings removed: a project file without Code.
     writeBytes(project, "[Project]\r\nName=Demo.twp\r\nLib=1\r\n[ActiveForms]\r\nForm3=Main.twk\r\nForm4=Settings.twk\r\n");
-    User u;
-    MainWindow w(start());
-    w.show();
+    Session session(start());
+    auto& [u, w] = session;
     w.openProjectFile(project.toStdString());
     inDialog(w, u, [&](GenerateDialog& d) {
       QCOMPARE(d.dedOutput->text(), path("defaults") + "/");
@@ -108,9 +107,8 @@ class GenerateTest : public QObject {
     ini.writeString("Icons", "Large8", path("stored/gone.bmp").toStdString());
     QVERIFY(ini.save(project.toStdString()));
 
-    User u;
-    MainWindow w(start());
-    w.show();
+    Session session(start());
+    auto& [u, w] = session;
     w.openProjectFile(project.toStdString());
     inDialog(w, u, [&](GenerateDialog& d) {
       QCOMPARE(d.windowTitle(), QString("Tarnowick 1.0 - Generate code - PToolboxLib"));
@@ -153,9 +151,8 @@ class GenerateTest : public QObject {
     std::string bmp = encodeBmp(pic, 4);
     writeBytes(chosen, QByteArray(bmp.data(), qsizetype(bmp.size())));
 
-    User u;
-    MainWindow w(start());
-    w.show();
+    Session session(start());
+    auto& [u, w] = session;
     w.openProjectFile(project.toStdString());
     inDialog(w, u, [&](GenerateDialog& d) {
       d.dedOutput->setText(gui);
@@ -222,9 +219,8 @@ class GenerateTest : public QObject {
   void replaceQuestionsAreRealBoxes() {
     QString project = copyExample("ptoolbox", "replace");
     const QString out = path("replace/out");
-    User u;
-    MainWindow w(start());
-    w.show();
+    Session session(start());
+    auto& [u, w] = session;
     w.openProjectFile(project.toStdString());
     inDialog(w, u, [&](GenerateDialog& d) {
       d.dedOutput->setText(out);
@@ -247,9 +243,8 @@ class GenerateTest : public QObject {
 
   void switchingTheTargetEmptiesThePanes() {
     QString project = copyExample("ccontrols", "memos");
-    User u;
-    MainWindow w(start());
-    w.show();
+    Session session(start());
+    auto& [u, w] = session;
     w.openProjectFile(project.toStdString());
     inDialog(w, u, [&](GenerateDialog& d) {
       QTest::mouseClick(d.butGenerar, Qt::LeftButton);
@@ -268,9 +263,8 @@ class GenerateTest : public QObject {
 
   void noOpenFormIsRefused() {
     QString project = copyExample("ccontrols", "noform");
-    User u;
-    MainWindow w(start());
-    w.show();
+    Session session(start());
+    auto& [u, w] = session;
     w.openProjectFile(project.toStdString());
     u.answers = {kNo, kNo};  // the forms' save questions
     for (const auto& f : w.designer().forms()) w.windowOf(f.get())->close();

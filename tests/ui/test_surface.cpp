@@ -27,10 +27,8 @@ class SurfaceTest : public QObject {
   void init() { QFile::remove(dir_.path() + "/options.ini"); }
 
   void selectingAligningAndTheContextMenu() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 2);
+    Session session(start(), 2);
+    auto& [u, w] = session;
     FormView* v = view(w);
     FormDocument& form = *w.designer().currentForm();
     Control* a = place(w, Tool::Button, 30, 10);
@@ -81,10 +79,8 @@ class SurfaceTest : public QObject {
   }
 
   void movingAndSizingWithTheMouse() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 2);
+    Session session(start(), 2);
+    auto& [u, w] = session;
     FormView* v = view(w);
     Control* c = place(w, Tool::Edit, 0, 0);
     Control* other = place(w, Tool::Button, 100, 120);
@@ -129,10 +125,8 @@ class SurfaceTest : public QObject {
   }
 
   void deleteOnADialogAndMenusTakeTheirPresses() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 2);
+    Session session(start(), 2);
+    auto& [u, w] = session;
     FormView* v = view(w);
     FormDocument& form = *w.designer().currentForm();
     Control* loose = place(w, Tool::Button, 10, 10);
@@ -180,10 +174,8 @@ class SurfaceTest : public QObject {
   }
 
   void clipboardBetweenFormsAndIntoDialogs() {
-    User u;
-    MainWindow w(start());
-    show(w);
-    newProject(w, u, 2);
+    Session session(start(), 2);
+    auto& [u, w] = session;
     FormView* v = view(w);
     FormDocument& one = *w.designer().currentForm();
     Control* button = place(w, Tool::Button, 20, 20);

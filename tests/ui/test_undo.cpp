@@ -1,14 +1,10 @@
 // Undo and redo from the Edit menu, its tool buttons and its keys, offscreen: the steps a user takes
 // with the mouse, the inspector and the context menu, taken back and done again.
-#include <QApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTableWidget>
 
 #include "UiTest.h"
 #include "documents/Surface.h"
 #include "editors/ItemsEditor.h"
-#include "editors/PropertiesEditor.h"
 #include "model/FormFile.h"
 #include "model/History.h"
 #include "model/PTDialog.h"
@@ -20,12 +16,6 @@ using namespace tw::ui::test;
 namespace {
 
 std::string fileText(const FormDocument& f) { return formToIni(f).serialize(); }
-
-void enter(PropertiesEditor& p, const char* row) {
-  for (int r = 0; r < p.grid()->rowCount(); ++r)
-    if (p.grid()->item(r, 0)->text() == row)
-      QTest::mouseClick(p.grid()->viewport(), Qt::LeftButton, {}, p.grid()->visualItemRect(p.grid()->item(r, 1)).center());
-}
 
 }  // namespace
 
@@ -40,9 +30,8 @@ class UndoTest : public QObject {
   void init() { QFile::remove(dir_.path() + "/options.ini"); }
 
   void theItemsFollowTheCurrentFormsHistory() {
-    User u;
-    MainWindow w(start());
-    show(w);
+    Session session(start());
+    auto& [u, w] = session;
     QAction* undo = action(w, "mnuEditUndo");
     QAction* redo = action(w, "mnuEditRedo");
     auto* undoButton = w.findChild<QToolButton*>("spbUndo");
@@ -71,10 +60,8 @@ class UndoTest : public QObject {
   }
 
   void stepsUndoneAndRedone() {
-    User u;
-    MainWindow w(start());
-    show(w);
-    newProject(w, u, 2);
+    Session session(start(), 2);
+    auto& [u, w] = session;
     FormDocument& form = *w.designer().currentForm();
     FormView* v = w.windowOf(&form)->view();
     QAction* undo = action(w, "mnuEditUndo");
@@ -88,8 +75,8 @@ class UndoTest : public QObject {
     // Typing into Left is one step, however many keys it takes.
     PropertiesEditor& p = *w.inspector();
     enter(p, "Left");
-    auto* ed = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    QVERIFY(ed && ed->objectName() == "cellEditor");
+    QLineEdit* ed = cellEditor(p);
+    QVERIFY(ed);
     ed->selectAll();
     const size_t before = form.history().undoCount();
     QTest::keyClicks(ed, "44");
@@ -123,10 +110,8 @@ class UndoTest : public QObject {
   }
 
   void choicesAndTheItemsEditor() {
-    User u;
-    MainWindow w(start());
-    show(w);
-    newProject(w, u, 2);
+    Session session(start(), 2);
+    auto& [u, w] = session;
     FormDocument& form = *w.designer().currentForm();
     PropertiesEditor& p = *w.inspector();
     QAction* undo = action(w, "mnuEditUndo");
