@@ -6,7 +6,7 @@
 using tw::itemLines;
 using V = std::vector<std::string>;
 
-TEST(ItemLines, EveryLineIsAnItem) {
+TEST(ItemLines, EveryLineIsAnItemAndEveryItemALine) {
   EXPECT_EQ(itemLines("One\nTwo\nThree"), (V{"One", "Two", "Three"}));
   EXPECT_EQ(itemLines("One\n\nThree\n"), (V{"One", "", "Three"}));
   EXPECT_EQ(itemLines("One\r\nTwo\rThree\r\n"), (V{"One", "Two", "Three"}));
@@ -14,9 +14,7 @@ TEST(ItemLines, EveryLineIsAnItem) {
   EXPECT_EQ(itemLines("\n"), V{""});
   EXPECT_EQ(itemLines("\n\n"), (V{"", ""}));
   EXPECT_EQ(itemLines("  padded  "), V{"  padded  "});
-}
-
-TEST(ItemLines, TextShowsEveryItemOnItsLine) {
+  // And back: every item on its line.
   V items{"One", "", "Three"};
   EXPECT_EQ(tw::itemText(items), "One\n\nThree");
   EXPECT_EQ(itemLines(tw::itemText(items)), items);
