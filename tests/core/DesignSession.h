@@ -6,16 +6,10 @@
 
 namespace tw {
 
-// Passed as a session's second argument: no form to start with.
-constexpr bool kNoForm = false;
-
 struct DesignSession {
   RecordingMessages msgs;
   Designer d;
-  // A designer of `library` holding a new form, Form1 (none with kNoForm).
-  explicit DesignSession(int library, bool withForm = true) : d(msgs, library) {
-    if (withForm) d.newForm();
-  }
+  explicit DesignSession(int library) : d(msgs, library) {}
 
   FormDocument& form() { return *d.currentForm(); }
 
@@ -40,6 +34,11 @@ struct DesignSession {
     return out;
   }
   std::string lastMessage() const { return msgs.shown.empty() ? "" : msgs.shown.back().text; }
+};
+
+// A session holding a new form, Form1, as the current one.
+struct FormSession : DesignSession {
+  explicit FormSession(int library) : DesignSession(library) { d.newForm(); }
 };
 
 }  // namespace tw

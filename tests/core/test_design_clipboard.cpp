@@ -105,7 +105,7 @@ TEST(DesignClipboard, PayloadReaderRefusesWhatIsNotAControl) {
 }
 
 TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   auto* drop = static_cast<TCCDropDown*>(s.place(Tool::DropDown, 30, 40));
   ASSERT_TRUE(s.d.setItems({"Red", "Green"}));
   ASSERT_TRUE(s.d.setValue("SelectedItem", "0"));
@@ -131,7 +131,7 @@ TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
 }
 
 TEST(DesignClipboard, CutFromOneFormAndPasteIntoAnother) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   FormDocument& f1 = s.form();
   Control* button = s.place(Tool::Button, 20, 30);
   s.d.setValue("Text", "Go");
@@ -165,7 +165,7 @@ TEST(DesignClipboard, CutFromOneFormAndPasteIntoAnother) {
 }
 
 TEST(DesignClipboard, PasteTargetsAndRefusals) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   auto* d1 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
   Control* field = s.place(Tool::Edit, 12, 14);
   auto fieldPayload = s.d.copy();
@@ -194,7 +194,7 @@ TEST(DesignClipboard, PasteTargetsAndRefusals) {
   EXPECT_EQ(s.form().shownDialog, nullptr);
 
   // A control of the other library is refused, and so is anything else.
-  DesignSession cc(kLibCControls);
+  FormSession cc(kLibCControls);
   EXPECT_FALSE(cc.d.paste(*fieldPayload));
   EXPECT_EQ(cc.lastMessage(), "A TPTEdit cannot be pasted into a form of the CControls library");
   EXPECT_FALSE(cc.d.paste("some text that was copied elsewhere"));
@@ -209,7 +209,7 @@ TEST(DesignClipboard, PasteTargetsAndRefusals) {
   EXPECT_FALSE(cc.d.paste(writeControlPayload(*menu, "Copiado")));
 
   // No current form: nothing.
-  DesignSession empty(kLibCControls, kNoForm);
+  DesignSession empty(kLibCControls);
   EXPECT_FALSE(empty.d.paste(*dialogPayload));
   EXPECT_TRUE(empty.msgs.shown.empty());
 }

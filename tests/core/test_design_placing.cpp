@@ -14,7 +14,7 @@
 namespace tw {
 
 TEST(DesignPlacing, CControlsNamesCountAcrossKindsAndForms) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   EXPECT_EQ(s.form().formName, "Form1");
 
   Control* b1 = s.place(Tool::Button, 30, 40);
@@ -50,7 +50,7 @@ TEST(DesignPlacing, CControlsNamesCountAcrossKindsAndForms) {
 }
 
 TEST(DesignPlacing, PToolboxStartingValuesAndDialogs) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* button = s.place(Tool::Button, 20, 30);
   EXPECT_EQ(button->left(), 18);  // the frame's corner lies at the click
   s.place(Tool::Label, 0, 0);
@@ -95,14 +95,14 @@ TEST(DesignPlacing, NamesSkipThoseOnALoadedForm) {
     loadForm(*form, ini, kWhite, nullptr);
     s.d.addForm(std::move(form));
   };
-  DesignSession a(kLibPToolbox, kNoForm);
+  DesignSession a(kLibPToolbox);
   open(a);
   EXPECT_EQ(a.place(Tool::Button, 1, 1)->name(), "Button1");
   EXPECT_EQ(a.place(Tool::Button, 1, 1)->name(), "Button2");
   EXPECT_EQ(a.place(Tool::Button, 1, 1)->name(), "Button4");  // 3 is taken
   EXPECT_EQ(a.d.controlCounter, 4);
 
-  DesignSession b(kLibPToolbox, kNoForm);
+  DesignSession b(kLibPToolbox);
   open(b);
   b.d.controlCounter = 3;
   EXPECT_EQ(b.place(Tool::Dialog, 1, 1)->name(), "Dialog5");
@@ -115,7 +115,7 @@ TEST(DesignPlacing, NamesSkipThoseOnALoadedForm) {
 }
 
 TEST(DesignPlacing, CControlsMenusGetOneMenuBarNamedAfterTheForm) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   auto* m1 = static_cast<TCCMenu*>(s.place(Tool::Menu, 80, 80));
   auto* m2 = static_cast<TCCMenu*>(s.place(Tool::Menu, 80, 80));
   ASSERT_TRUE(m1 && m2);
@@ -144,7 +144,7 @@ TEST(DesignPlacing, CControlsMenusGetOneMenuBarNamedAfterTheForm) {
 
 TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
   // The unique-name rule compares exactly and skips menus; the form's naming rule does neither.
-  DesignSession cc(kLibCControls);
+  FormSession cc(kLibCControls);
   cc.place(Tool::Menu, 0, 0);  // Menu1
   cc.d.showProperties(cc.form(), cc.find("Menu1"));
   ASSERT_TRUE(cc.d.setValue("Name", "Button2"));
@@ -156,7 +156,7 @@ TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
   EXPECT_TRUE(cc.d.formInspected());
   EXPECT_EQ(cc.place(Tool::Button, 10, 10)->name(), "Button3");
 
-  DesignSession pt(kLibPToolbox);
+  FormSession pt(kLibPToolbox);
   pt.place(Tool::Label, 0, 0);  // Label1
   ASSERT_TRUE(pt.d.setValue("Name", "button2"));
   EXPECT_EQ(pt.place(Tool::Button, 10, 10), nullptr);
@@ -164,7 +164,7 @@ TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
   EXPECT_EQ(pt.list(), "button2: Label, Form1: Form");
 
   // A menu bar whose name is taken: nothing is made.
-  DesignSession bar(kLibCControls);
+  FormSession bar(kLibCControls);
   bar.place(Tool::Button, 0, 0);
   ASSERT_TRUE(bar.d.setValue("Name", "MenuBarForm1"));
   EXPECT_EQ(bar.place(Tool::Menu, 0, 0), nullptr);
@@ -173,12 +173,12 @@ TEST(DesignPlacing, ARefusedNameDropsTheWidget) {
 }
 
 TEST(DesignPlacing, OtherLibrariesAndToolsDoNothing) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   // A tool that only the other library's palette shows makes nothing and stays down.
   EXPECT_EQ(s.place(Tool::GSI, 1, 1), nullptr);
   EXPECT_EQ(s.d.tool, Tool::GSI);
 
-  DesignSession none(7);
+  FormSession none(7);
   EXPECT_EQ(none.place(Tool::Button, 1, 1), nullptr);
   EXPECT_TRUE(none.d.controlList(none.form()).empty());
   EXPECT_TRUE(none.d.setValue("Title", "x"));  // the form's own rows need no family
@@ -186,7 +186,7 @@ TEST(DesignPlacing, OtherLibrariesAndToolsDoNothing) {
 
 // A closed form stays in the designer but is neither current nor inspected.
 TEST(DesignPlacing, AClosedFormLetsGoOfTheSelection) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   FormDocument& one = s.form();
   Control* button = s.place(Tool::Button, 0, 0);
   FormDocument& two = s.d.newForm();

@@ -21,7 +21,7 @@ namespace tw {
 TEST(DesignSheet, RowsOfEveryNewControlReadBackAsShown) {
   std::string got;
   for (int lib : {kLibCControls, kLibPToolbox}) {
-    DesignSession s(lib);
+    FormSession s(lib);
     for (int t = int(Tool::Button); t <= int(Tool::Dialog); ++t) {
       Control* c = s.place(Tool(t), 30, 40);
       if (!c) continue;
@@ -40,7 +40,7 @@ TEST(DesignSheet, RowsOfEveryNewControlReadBackAsShown) {
 }
 
 TEST(DesignSheet, WordRowsTakeOnlyTheirWordsExactly) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   auto* label = static_cast<TCCLabel*>(s.place(Tool::Label, 0, 0));
   EXPECT_TRUE(s.d.setValue("Line", "Gray"));
   EXPECT_EQ(label->line, 2);
@@ -76,7 +76,7 @@ TEST(DesignSheet, WordRowsTakeOnlyTheirWordsExactly) {
   EXPECT_TRUE(s.d.setValue("Clickable", "No"));
   EXPECT_EQ(image->tag, 0);
 
-  DesignSession p(kLibPToolbox);
+  FormSession p(kLibPToolbox);
   auto* button = static_cast<TPTButton*>(p.place(Tool::Button, 0, 0));
   EXPECT_FALSE(p.d.setValue("Frame", "Round"));
   EXPECT_TRUE(p.d.setValue("Frame", "No Frame"));
@@ -105,7 +105,7 @@ TEST(DesignSheet, WordRowsTakeOnlyTheirWordsExactly) {
 }
 
 TEST(DesignSheet, NumbersAreStrictAndTheControlStaysValid) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* button = s.place(Tool::Button, 18, 18);
   EXPECT_EQ(s.d.valueText("Left"), "18");
   EXPECT_TRUE(s.d.setValue("Left", "30"));
@@ -161,7 +161,7 @@ TEST(DesignSheet, NumbersBeyondWhatTheControlHoldsAreRefusedAndTheCellShowsWhatI
                         {kLibCControls, Tool::Menu, "Left", "32767"}, {kLibCControls, Tool::Label, "Width", "-2147483648"},
                         {kLibCControls, Tool::Button, "Edge", "40000"}}) {
     SCOPED_TRACE(std::string(k.row) + " " + k.tooFar);
-    DesignSession s(k.lib);
+    FormSession s(k.lib);
     ASSERT_TRUE(s.place(k.tool, 20, 30));
     const std::string before = s.d.valueText(k.row);
     EXPECT_FALSE(s.d.applyTyped(k.row, k.tooFar));
@@ -186,7 +186,7 @@ TEST(DesignSheet, NumbersBeyondWhatTheControlHoldsAreRefusedAndTheCellShowsWhatI
 }
 
 TEST(DesignSheet, TextsAndNames) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   auto* button = static_cast<TCCButton*>(s.place(Tool::Button, 0, 0));
   s.place(Tool::Label, 0, 20);
   s.click(button);
@@ -227,7 +227,7 @@ TEST(DesignSheet, TextsAndNames) {
 
 TEST(DesignSheet, ImagesAreAtMost40Square) {
   for (auto [lib, kind] : {std::pair{kLibCControls, "Image"}, {kLibPToolbox, "Bitmap"}}) {
-    DesignSession s(lib);
+    FormSession s(lib);
     Control* image = s.place(Tool::Bitmap, 0, 0);
     EXPECT_TRUE(s.d.setValue("Width", "40"));
     EXPECT_TRUE(s.msgs.shown.empty());
@@ -243,7 +243,7 @@ TEST(DesignSheet, ImagesAreAtMost40Square) {
 }
 
 TEST(DesignSheet, MenuRowsAndPreviews) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   auto* m1 = static_cast<TCCMenu*>(s.place(Tool::Menu, 0, 0));
   m1->setUserLeft(9);
   EXPECT_EQ(s.d.valueText("Left"), "5");
@@ -278,7 +278,7 @@ TEST(DesignSheet, MenuRowsAndPreviews) {
 
 TEST(DesignSheet, DialogTestShowsOneDialogAtATime) {
   for (int lib : {kLibCControls, kLibPToolbox}) {
-    DesignSession s(lib);
+    FormSession s(lib);
     auto* d1 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
     Control* inside = s.place(Tool::Label, 3, 3, d1);
     auto* d2 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
@@ -301,7 +301,7 @@ TEST(DesignSheet, DialogTestShowsOneDialogAtATime) {
 }
 
 TEST(DesignSheet, SelectorTriggerAlignMovesOnceWhenSwitchingSides) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* select = s.place(Tool::Select, 20, 20);
   EXPECT_EQ(select->left(), 19);
   EXPECT_TRUE(s.d.setValue("Align", "Right"));
@@ -317,7 +317,7 @@ TEST(DesignSheet, SelectorTriggerAlignMovesOnceWhenSwitchingSides) {
 }
 
 TEST(DesignSheet, ChoiceLists) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* dlg = s.place(Tool::Dialog, 0, 0);
   ASSERT_TRUE(s.d.setValue("Name", "Dlg1"));
   Control* onScreen = s.place(Tool::Button, 0, 0);

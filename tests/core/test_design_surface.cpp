@@ -22,7 +22,7 @@ struct FixedMetrics : TextMetrics {
 
 TEST(DesignSurface, MousePressesAndReleases) {
   FixedMetrics metrics;
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   auto* list = static_cast<TCCListBox*>(s.place(Tool::ListBox, 0, 0));
   Control* label = s.place(Tool::Label, 0, 50);
   // A right-button press leaves the selection as it was.
@@ -46,7 +46,7 @@ TEST(DesignSurface, MousePressesAndReleases) {
     s.d.releaseControl(s.form(), *drop, true, metrics);
     EXPECT_EQ(drop->height(), 47) << int(t);
   }
-  DesignSession pt(kLibPToolbox);
+  FormSession pt(kLibPToolbox);
   auto* ptList = static_cast<TPTList*>(pt.place(Tool::ListBox, 0, 0));
   ptList->setHeight(40);
   pt.d.releaseControl(pt.form(), *ptList, false, metrics);
@@ -66,7 +66,7 @@ TEST(DesignSurface, MousePressesAndReleases) {
 }
 
 TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* a = s.place(Tool::Button, 10, 10);
   Control* b = s.place(Tool::Label, 10, 30);
   Control* c = s.place(Tool::GSI, 10, 50);
@@ -107,7 +107,7 @@ TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
 }
 
 TEST(DesignSurface, AlignCControlsByEachKindsGeometry) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   Control* a = s.place(Tool::Button, 30, 40);  // handheld rect 30,40 38x12
   Control* b = s.place(Tool::Label, 10, 80);
   Control* c = s.place(Tool::Bitmap, 100, 100);
@@ -172,7 +172,7 @@ TEST(DesignSurface, AlignCControlsByEachKindsGeometry) {
 }
 
 TEST(DesignSurface, AlignPToolboxByEachKindsGeometry) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* a = s.place(Tool::Button, 20, 30);  // handheld rect 20,30 42x13
   Control* b = s.place(Tool::Label, 0, 0);
   Control* c = s.place(Tool::CheckBox, 0, 60);
@@ -221,7 +221,7 @@ TEST(DesignSurface, AlignPToolboxByEachKindsGeometry) {
 }
 
 TEST(DesignSurface, StackingOrderAndDelete) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   Control* a = s.place(Tool::Button, 0, 0);
   Control* b = s.place(Tool::Label, 0, 20);
   auto* dialog = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));

@@ -49,7 +49,7 @@ TEST(DiskState, StampsTellAFileWrittenSinceFromTheSameFile) {
 
 TEST(DiskState, ASaveOverAFileChangedElsewhereAsksAndNoKeepsItAndTheWork) {
   TempDir dir;
-  DesignSession s(kLibPToolbox, kNoForm);
+  DesignSession s(kLibPToolbox);
   auto form = savedForm(s, dir.path);
   EXPECT_FALSE(hasUnsavedChanges(*form));
 
@@ -81,7 +81,7 @@ TEST(DiskState, ASaveOverAFileChangedElsewhereAsksAndNoKeepsItAndTheWork) {
 
 TEST(DiskState, UnsavedChangesFollowTheFormsTextAndReloadReadsTheFileAsOneStep) {
   TempDir dir;
-  DesignSession s(kLibPToolbox, kNoForm);
+  DesignSession s(kLibPToolbox);
   auto owned = savedForm(s, dir.path);
   FormDocument& form = s.d.addForm(std::move(owned));
   Control* b = form.findComponent("Button1");
@@ -96,7 +96,7 @@ TEST(DiskState, UnsavedChangesFollowTheFormsTextAndReloadReadsTheFileAsOneStep) 
   EXPECT_FALSE(hasUnsavedChanges(form)) << "undone back to the saved form";
 
   // Another program adds a label and renames the title.
-  DesignSession other(kLibPToolbox, kNoForm);
+  DesignSession other(kLibPToolbox);
   auto theirs = openFormFile(form.fileName, kLibPToolbox, kWhite);
   FormDocument& t = other.d.addForm(std::move(theirs.form));
   other.place(Tool::Label, 5, 60);
@@ -126,7 +126,7 @@ TEST(Recovery, CopiesOfUnsavedWorkOutliveACrashAndNoOtherRun) {
   EXPECT_EQ(root, dir.path + "/state/tarnowick/recovery");
   EXPECT_EQ(recoveryRoot("relative", "/home/u"), "/home/u/.local/state/tarnowick/recovery");
 
-  DesignSession s(kLibCControls, kNoForm);
+  DesignSession s(kLibCControls);
   auto saved = savedForm(s, dir.path);  // Form1, saved, Button1
   FormDocument& onFile = s.d.addForm(std::move(saved));
   FormDocument& fresh = s.d.newForm();  // Form2, never saved, with a label
@@ -180,7 +180,7 @@ TEST(Recovery, CopiesOfUnsavedWorkOutliveACrashAndNoOtherRun) {
 TEST(Recovery, ASaveRemovesTheCopiesAndABrokenNoteIsNeitherTrustedNorKept) {
   TempDir dir;
   std::string root = dir.path + "/rec";
-  DesignSession s(kLibPToolbox, kNoForm);
+  DesignSession s(kLibPToolbox);
   auto saved = savedForm(s, dir.path);
   FormDocument& form = s.d.addForm(std::move(saved));
   WorkSnapshot work{"", "", {}, kLibPToolbox, {&form}};

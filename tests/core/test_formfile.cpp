@@ -317,7 +317,7 @@ TEST(FormFile, RecordsWithRefusedNamesAreKeptUnderFreshNames) {
 }
 
 TEST(FormFile, TheHeaderNameIsNoComponentName) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* b = s.place(Tool::Button, 10, 10);
   ASSERT_TRUE(b);
   for (const char* name : {"Form", "FORM", "form"}) {

@@ -88,7 +88,7 @@ struct Recorder {
 }  // namespace
 
 TEST(History, EveryKindOfStepOfAPToolboxFormUndoesAndRedoes) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Recorder r{s};
   Control *a = nullptr, *b = nullptr, *c = nullptr, *list = nullptr, *dialog = nullptr;
   r.step("Place Button", [&] { a = s.place(Tool::Button, 10, 10); });
@@ -150,7 +150,7 @@ TEST(History, EveryKindOfStepOfAPToolboxFormUndoesAndRedoes) {
 }
 
 TEST(History, CControlsMenusBitmapsAndTheirSwitches) {
-  DesignSession s(kLibCControls);
+  FormSession s(kLibCControls);
   Recorder r{s};
   r.step("Place Menu", [&] { s.place(Tool::Menu, 0, 0); });  // the menu bar comes with the first menu
   EXPECT_EQ(s.form().windowChildren().size(), 2u);
@@ -177,7 +177,7 @@ TEST(History, CControlsMenusBitmapsAndTheirSwitches) {
 }
 
 TEST(History, OnlyChangesMakeStepsAndOneStepMayHoldMany) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   History& h = s.form().history();
   Control* a = s.place(Tool::Button, 0, 0);
   Control* b = s.place(Tool::Button, 0, 30);
@@ -260,7 +260,7 @@ TEST(History, OnlyChangesMakeStepsAndOneStepMayHoldMany) {
 }
 
 TEST(History, DepthIsBoundedAndCountersNeverGoBack) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   History& h = s.form().history();
   EXPECT_GE(h.depth(), 100u);
   Control* a = s.place(Tool::Button, 0, 0);
@@ -278,7 +278,7 @@ TEST(History, DepthIsBoundedAndCountersNeverGoBack) {
   (void)a;
 
   // Names given once are not given again, whatever is undone.
-  DesignSession n(kLibPToolbox);
+  FormSession n(kLibPToolbox);
   for (int i = 0; i < 2; ++i) {
     HistoryStepScope step(n.d, n.form(), "Place Button");
     n.place(Tool::Button, 0, 20 * i);
@@ -295,7 +295,7 @@ TEST(History, DepthIsBoundedAndCountersNeverGoBack) {
 
 TEST(History, RestoringLeavesFilesAloneAndFollowsTheFormsLife) {
   TempDir dir;
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   FormDocument& form = s.form();
   const std::string path = dir.path + "/Form1.twk";
   form.fileName = path;
@@ -334,7 +334,7 @@ TEST(History, RestoringLeavesFilesAloneAndFollowsTheFormsLife) {
 }
 
 TEST(History, ACloneHoldsEveryValueAndChild) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   auto* dialog = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
   auto* list = static_cast<TPTList*>(s.place(Tool::ListBox, 3, 4, dialog));
   list->items = {"a", "b"};

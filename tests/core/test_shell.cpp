@@ -35,7 +35,7 @@ TEST(Shell, PaletteFollowsTheLibrary) {
   std::array<PaletteButton, kPaletteSize> p{};
   for (int lib : {kLibCControls, kLibPToolbox}) {
     ASSERT_TRUE(paletteFor(lib, p));
-    DesignSession s(lib);
+    FormSession s(lib);
     for (const PaletteButton& b : p) EXPECT_EQ(b.shown, s.place(b.tool, 1, 1) != nullptr) << lib << b.objectName;
   }
   EXPECT_FALSE(paletteFor(3, p));

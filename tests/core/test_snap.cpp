@@ -46,7 +46,7 @@ TEST(SnapToGrid, GridSizeAndSnapping) {
 }
 
 TEST(SnapToGrid, MovingAndSizing) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* c = s.place(Tool::GSI, 0, 0);
   SnapToGrid snap;
   snap.window = &s.form().screen();
@@ -109,7 +109,7 @@ TEST(SnapToGrid, MovingAndSizing) {
 }
 
 TEST(SnapToGrid, HitTestingInChildOrder) {
-  DesignSession s(kLibPToolbox);
+  FormSession s(kLibPToolbox);
   Control* back = s.place(Tool::GSI, 0, 0);
   Control* front = s.place(Tool::GSI, 0, 0);
   back->setBounds(10, 10, 40, 40);
