@@ -1,0 +1,492 @@
+#include "Preview.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "FormDocument.h"
+#include "FormPicture.h"
+#include "PTDialog.h"
+#include "base/Text.h"
+#include "graphics/Fonts.h"
+
+namespace tw {
+namespace {
+
+// The preview reads and sets the copies' values through their published properties, so that it
+// serves both families without knowing their classes.
+long long num(const Control& c, const char* prop) {
+  const PropInfo* p = c.property(prop);
+  if (!p) return 0;
+  const PropValue v = p->get(c);
+  return std::holds_alternative<long long>(v) ? std::get<long long>(v) : 0;
+}
+std::string str(const Control& c, const char* prop) {
+  const PropInfo* p = c.property(prop);
+  if (!p) return {};
+  const PropValue v = p->get(c);
+  return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : std::string();
+}
+std::vector<std::string> items(const Control& c) {
+  const PropInfo* p = c.property("Items");
+  if (!p) return {};
+  const PropValue v = p->get(c);
+  using List = std::vector<std::string>;
+  return std::holds_alternative<List>(v) ? std::get<List>(v) : List();
+}
+void setNum(Control& c, const char* prop, long long v) {
+  if (const PropInfo* p = c.property(prop)) p->set(c, PropValue(v));
+}
+void setStr(Control& c, const char* prop, std::string v) {
+  if (const PropInfo* p = c.property(prop)) p->set(c, PropValue(std::move(v)));
+}
+
+bool is(const Control& c, ClassId id) { return c.classId() == id; }
+const char* textProp(const Control& c) { return is(c, ClassId::PTEdit) ? "Text" : "Content"; }
+bool namesNothing(std::string_view target) { return target.empty() || target == "(None)"; }
+
+std::unique_ptr<Control> copyTree(const Control& c) {
+  auto copy = c.cloneAlone();
+  copy->selected = false;
+  for (const auto& k : c.children()) copy->addChild(copyTree(*k));
+  return copy;
+}
+
+// A copy of the form in the state the device starts it in: no dialog, menus and trigger lists
+// closed, nothing selected.
+std::unique_ptr<FormDocument> startCopy(const FormDocument& src) {
+  auto f = std::make_unique<FormDocument>(src.library(), src.formName);
+  const TCCForm& s = src.screen();
+  TCCForm& screen = f->screen();
+  screen.title = s.title;
+  screen.style = s.style;
+  screen.color = s.color;
+  screen.font = s.font;
+  screen.setBounds(s.left(), s.top(), s.width(), s.height());
+  for (const auto& c : s.children()) f->add(copyTree(*c), &screen);
+  for (const auto& c : src.windowChildren()) f->add(copyTree(*c), nullptr);
+  f->forEachControl([](Control& c) {
+    if (is(c, ClassId::PTDialog)) c.tag = 0, c.visible = false;
+    if (is(c, ClassId::CCMenuBar) || is(c, ClassId::CCMenu)) setNum(c, "Test", 0), c.visible = false;
+    if (is(c, ClassId::CCDropDown)) setNum(c, "TestItems", 0);
+    if (is(c, ClassId::PTList) && num(c, "Style") == 1) c.visible = false;
+  });
+  return f;
+}
+
+size_t utf8Back(std::string_view s) {  // the length of s without its last character
+  size_t n = s.size();
+  while (n > 0 && (static_cast<unsigned char>(s[n - 1]) & 0xC0) == 0x80) --n;
+  return n > 0 ? n - 1 : 0;
+}
+size_t utf8Chars(std::string_view s) {
+  return size_t(std::count_if(s.begin(), s.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+}
+
+bool inside(const Control& c, Point o, int x, int y) {
+  return x >= o.x && y >= o.y && x - o.x < c.width() && y - o.y < c.paintedHeight();
+}
+
+// The face's round buttons: home at the upper left, the menu below it.
+constexpr Point kHomeButton{14, 180}, kMenuButton{14, 208};
+bool onButton(Point b, int x, int y) { return (x - b.x) * (x - b.x) + (y - b.y) * (y - b.y) <= 81; }
+
+}  // namespace
+
+Preview::Preview(const std::vector<const FormDocument*>& forms, std::string_view firstForm) {
+  for (const FormDocument* f : forms)
+    if (f) forms_.push_back(startCopy(*f));
+  for (size_t i = forms_.size(); i-- > 0;)
+    if (sameText(forms_[i]->formName, firstForm)) first_ = i;
+  current_ = first_;
+}
+
+Preview::~Preview() = default;
+
+std::string Preview::formName() const { return forms_.empty() ? std::string() : form().formName; }
+std::string Preview::dialogName() const { return dialog_ ? dialog_->name() : std::string(); }
+
+std::string Preview::editText(const Control& edit) const {
+  auto it = edits_.find(const_cast<Control*>(&edit));
+  return it != edits_.end() ? it->second : str(edit, textProp(edit));
+}
+
+Control* Preview::find(std::string_view name) const {
+  if (dialog_ && dialog_->name() == name) return dialog_;
+  if (dialog_)
+    for (const auto& k : dialog_->children())
+      if (k->name() == name) return k.get();
+  if (forms_.empty()) return nullptr;
+  if (Control* c = form().findComponent(name)) return c;
+  for (const auto& f : forms_)
+    if (Control* c = f->findComponent(name)) return c;
+  return nullptr;
+}
+
+Point Preview::originOf(const Control& c) const {
+  if (!c.parent()) return {c.left(), c.top()};
+  Point p = originOf(*c.parent());
+  return {p.x + c.left(), p.y + c.top()};
+}
+
+void Preview::closeAll() {
+  pressed_ = nullptr;
+  focus_ = nullptr;
+  if (openList_) {
+    if (is(*openList_, ClassId::CCDropDown)) setNum(*openList_, "TestItems", 0);
+    if (is(*openList_, ClassId::PTList)) openList_->visible = false;
+    openList_ = nullptr;
+  }
+  closeMenuBar();
+  dialog_ = nullptr;
+}
+
+void Preview::closeDialog() {
+  if (focus_ && dialog_ && focus_->isWithin(dialog_)) focus_ = nullptr;
+  dialog_ = nullptr;
+}
+
+void Preview::home() {
+  if (forms_.empty()) return;
+  closeAll();
+  current_ = first_;
+}
+
+// A form's name switches to that form; a dialog's name shows the dialog over the current form,
+// wherever it was designed, as the generated code calls it by name. A name of neither does nothing.
+void Preview::show(std::string_view target) {
+  if (namesNothing(target)) return;
+  auto formIndex = [&](bool exact) -> std::optional<size_t> {
+    for (size_t i = 0; i < forms_.size(); ++i)
+      if (exact ? forms_[i]->formName == target : sameText(forms_[i]->formName, target)) return i;
+    return std::nullopt;
+  };
+  std::optional<size_t> i = formIndex(true);
+  if (!i) i = formIndex(false);
+  if (i) {
+    closeAll();
+    current_ = *i;
+    return;
+  }
+  Control* d = form().findComponent(target);
+  for (size_t k = 0; !(d && is(*d, ClassId::PTDialog)) && k < forms_.size(); ++k) d = forms_[k]->findComponent(target);
+  if (!d || !is(*d, ClassId::PTDialog)) return;
+  Control* keepFocus = focus_ && focus_->isWithin(d) ? focus_ : nullptr;
+  closeAll();
+  dialog_ = d;
+  focus_ = keepFocus;
+}
+
+void Preview::tap(int x, int y) {
+  if (forms_.empty()) return;
+  pressed_ = nullptr;
+  if (onButton(kHomeButton, x, y)) return home();
+  if (onButton(kMenuButton, x, y)) return menuOpen_ ? closeMenuBar() : openMenuBar(nullptr);
+  if (menuOpen_) return void(tapMenus(x, y));
+  if (openList_) return void(tapOpen(x, y));
+  Control& root = dialog_ ? *dialog_ : static_cast<Control&>(form().screen());
+  const Point o = originOf(root);
+  if (Control* c = hit(root, x - o.x, y - o.y)) return act(*c, x, y);
+  // The form's title opens its menus.
+  if (!dialog_ && y >= o.y && y - o.y < 13 && x >= o.x && x - o.x < root.width()) openMenuBar(nullptr);
+}
+
+Control* Preview::hit(Control& parent, int x, int y) const {
+  const auto& kids = parent.children();
+  for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+    Control& c = **it;
+    if (!c.visible) continue;
+    if (x >= c.left() && y >= c.top() && x - c.left() < c.width() && y - c.top() < c.paintedHeight()) return &c;
+  }
+  return nullptr;
+}
+
+void Preview::act(Control& c, int x, int y) {
+  const Point o = originOf(c);
+  const int rx = x - o.x, ry = y - o.y;
+  const std::vector<std::string> list = items(c);
+  const long long count = static_cast<long long>(list.size());
+  switch (c.classId()) {
+    case ClassId::CCButton:
+    case ClassId::PTButton:
+      pressed_ = &c;
+      break;
+    case ClassId::CCSwitch:
+    case ClassId::CCCheckbox:
+      setNum(c, "State", num(c, "State") != 0 ? 0 : 1);
+      break;
+    case ClassId::PTCheckbox: {
+      // Boxes of one group number (other than 0) are exclusive: tapping one ticks it alone.
+      const long long group = num(c, "GroupNumber");
+      if (group == 0 || !c.parent()) {
+        setNum(c, "State", num(c, "State") != 0 ? 0 : 1);
+        break;
+      }
+      for (const auto& k : c.parent()->children())
+        if (is(*k, ClassId::PTCheckbox) && num(*k, "GroupNumber") == group) setNum(*k, "State", 0);
+      setNum(c, "State", 1);
+      break;
+    }
+    case ClassId::CCRadio:
+      if (count > 0 && c.width() >= count) {
+        const long long cell = c.width() / count;
+        setNum(c, "SelectedItem", std::min(count - 1, rx / cell));
+      }
+      break;
+    case ClassId::CCListBox:
+    case ClassId::PTList: {
+      const bool pt = is(c, ClassId::PTList);
+      const long long rows = pt ? num(c, "MaxItems") : num(c, "VisibleItems");
+      const long long rh = pt && rows > 0 ? (c.height() - 3) / rows : 11;
+      const long long row = rh > 0 && ry >= 1 ? (ry - 1) / rh : -1;
+      if (row >= 0 && row < std::min(rows, count)) setNum(c, "SelectedItem", row);
+      break;
+    }
+    case ClassId::CCDropDown:
+      setNum(c, "TestItems", 1);
+      openList_ = &c;
+      break;
+    case ClassId::CCPopUp:  // a pop-up list shown by its form takes one choice and goes
+      if (ry >= 1 && (ry - 1) / 11 < std::min<long long>(count, num(c, "VisibleItems"))) {
+        setNum(c, "SelectedItem", (ry - 1) / 11);
+        setNum(c, "Test", 0);
+      }
+      break;
+    case ClassId::PTPopTrigger:
+      if (c.parent())
+        for (const auto& k : c.parent()->children())
+          if (is(*k, ClassId::PTList) && str(*k, "Trigger") == c.name()) {
+            k->visible = true;
+            openList_ = k.get();
+            break;
+          }
+      break;
+    case ClassId::CCEdit:
+      focus_ = &c;
+      break;
+    case ClassId::PTEdit:
+      if (num(c, "Editable") == 0) focus_ = &c;  // stored inverted: 0 is editable
+      break;
+    default:
+      break;
+  }
+}
+
+// An open list takes the tap: a row chooses it, anywhere else closes the list unchanged.
+bool Preview::tapOpen(int x, int y) {
+  Control& c = *openList_;
+  const Point o = originOf(c);
+  const std::vector<std::string> list = items(c);
+  const bool pt = is(c, ClassId::PTList);
+  const long long rows = pt ? num(c, "MaxItems") : num(c, "VisibleItems");
+  const long long rh = pt && rows > 0 ? (c.height() - 3) / rows : 11;
+  const long long ry = y - o.y;
+  const long long row = rh > 0 && ry >= 1 ? (ry - 1) / rh : -1;
+  const bool chosen = inside(c, o, x, y) && row >= 0 && row < std::min<long long>(rows, list.size());
+  if (chosen) {
+    setNum(c, "SelectedItem", row);
+    if (pt)  // the trigger shows the choice
+      if (Control* trigger = c.parent() ? c.parent() : nullptr)
+        for (const auto& k : trigger->children())
+          if (k->name() == str(c, "Trigger")) setStr(*k, "Text", list[size_t(row)]);
+  }
+  if (pt) c.visible = false;
+  else setNum(c, "TestItems", 0);
+  openList_ = nullptr;
+  return chosen;
+}
+
+void Preview::openMenuBar(Control* menu) {
+  std::vector<Control*> menus;
+  for (const auto& c : form().windowChildren())
+    if (is(*c, ClassId::CCMenu)) menus.push_back(c.get());
+  if (menus.empty()) return;
+  if (!menu) menu = menus.front();
+  for (const auto& c : form().windowChildren())
+    if (is(*c, ClassId::CCMenuBar) || is(*c, ClassId::CCMenu)) {
+      c->visible = true;
+      setNum(*c, "Test", c.get() == menu || is(*c, ClassId::CCMenuBar) ? 1 : 0);
+    }
+  menuOpen_ = true;
+}
+
+void Preview::closeMenuBar() {
+  if (!menuOpen_) return;
+  for (const auto& c : form().windowChildren())
+    if (is(*c, ClassId::CCMenuBar) || is(*c, ClassId::CCMenu)) {
+      setNum(*c, "Test", 0);
+      c->visible = false;
+    }
+  menuOpen_ = false;
+}
+
+// With the menu bar open, a tap chooses an item of the open menu, opens another menu by its topic,
+// or closes the bar.
+bool Preview::tapMenus(int x, int y) {
+  for (const auto& c : form().windowChildren()) {
+    if (!is(*c, ClassId::CCMenu) || num(*c, "Test") == 0) continue;
+    const long long rx = x - c->left(), ry = y - c->top() - 14;
+    const std::vector<std::string> list = items(*c);
+    if (rx >= 0 && rx < num(*c, "UserWidth") && ry >= 0 && ry / 11 < static_cast<long long>(list.size())) {
+      menuChoice_ = str(*c, "Topic") + "/" + list[size_t(ry / 11)];
+      closeMenuBar();
+      return true;
+    }
+  }
+  for (const auto& c : form().windowChildren()) {
+    if (!is(*c, ClassId::CCMenu)) continue;
+    const int rx = x - c->left(), ry = y - c->top();
+    if (rx >= 0 && rx <= num(*c, "TopicWidth") && ry >= 0 && ry < 14) {
+      openMenuBar(c.get());
+      return true;
+    }
+  }
+  closeMenuBar();
+  return false;
+}
+
+void Preview::release(int x, int y) {
+  Control* c = pressed_;
+  pressed_ = nullptr;
+  if (!c || !inside(*c, originOf(*c), x, y)) return;
+  const std::string target = str(*c, "ShowForm");
+  // In a dialog a button that names nothing is its way out, as an OK button is.
+  if (namesNothing(target) && dialog_ && c->isWithin(dialog_)) return closeDialog();
+  // Naming the form under the dialog goes back to it.
+  if (dialog_ && sameText(target, form().formName)) return closeDialog();
+  show(target);
+}
+
+void Preview::key(std::string_view text) {
+  if (!focus_) return;
+  std::string& full = edits_.try_emplace(focus_, str(*focus_, textProp(*focus_))).first->second;
+  const bool pt = is(*focus_, ClassId::PTEdit);
+  const long long maxChars = pt ? num(*focus_, "MaxChars") : 0;
+  const bool digitsOnly = pt && num(*focus_, "NumbersOnly") != 0;
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    size_t n = 1;
+    if (b >= 0xC0)
+      while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
+    const std::string_view ch = text.substr(i, n);
+    i += n;
+    if (ch == "\b") {
+      full.resize(utf8Back(full));
+      continue;
+    }
+    if (b < 0x20 || b == 0x7F || (b >= 0x80 && b < 0xC0)) continue;  // controls and stray bytes
+    if (digitsOnly && !(b >= '0' && b <= '9')) continue;
+    if (maxChars > 0 && utf8Chars(full) >= size_t(maxChars)) continue;
+    full += ch;
+  }
+}
+
+// An edit shows the end of a text wider than its box: it scrolls as the user types.
+void Preview::showEditText(Control& edit, const FontSet& fonts) {
+  std::string_view text = edits_[&edit];
+  const bool pt = is(edit, ClassId::PTEdit);
+  if (!pt || num(edit, "SingleLine") != 0) {
+    const int room = pt ? edit.width() : edit.width() - 4;
+    while (!text.empty() && fonts.textWidth(edit.font, text) > room) {
+      size_t first = 1;
+      while (first < text.size() && (static_cast<unsigned char>(text[first]) & 0xC0) == 0x80) ++first;
+      text.remove_prefix(first);
+    }
+  }
+  setStr(edit, textProp(edit), std::string(text));
+}
+
+void Preview::drawOnTop(Canvas& out, Control& c, const FontSet& fonts) const {
+  const Canvas::State saved = out.state();
+  const Point p = c.parent() ? originOf(*c.parent()) : Point{};
+  out.resetClip();
+  out.setOrigin(p);
+  drawControlTree(out, c, fonts);
+  out.restore(saved);
+}
+
+// The caret stands after the text, where the edit's alignment puts its end.
+void Preview::drawCaret(Canvas& out, const FontSet& fonts) const {
+  if (!focus_) return;
+  const Control& e = *focus_;
+  const std::string text = str(e, textProp(e));
+  const int tw = fonts.textWidth(e.font, text), th = std::max(1, fonts.textHeight(e.font, text));
+  const bool pt = is(e, ClassId::PTEdit);
+  int x = 0, y = 0;
+  if (pt) {
+    x = num(e, "Justification") == 0 ? tw : e.width() - 1;
+  } else {
+    x = e.alignment == Alignment::Center ? (e.width() - tw) / 2 + tw
+        : e.alignment == Alignment::Right ? e.width() - 2 : 2 + tw;
+    y = (e.height() - th) / 2;
+  }
+  x = std::clamp(x, 0, std::max(0, e.width() - 1));
+  const Point o = originOf(e);
+  const Canvas::State saved = out.state();
+  out.resetClip();
+  out.setOrigin({0, 0});
+  out.fillRect({o.x + x, o.y + y, o.x + x + 1, o.y + y + th}, kBlack);
+  out.restore(saved);
+}
+
+void Preview::drawPressed(Canvas& out, const Control& b, const FontSet& fonts) const {
+  if (is(b, ClassId::CCButton)) {
+    // A held button looks like a switch that is on: the same shape, inverted.
+    auto on = createControl(ClassId::CCSwitch);
+    if (!on) return;
+    on->font = b.font;
+    on->color = b.color;
+    on->setBounds(b.left(), b.top(), b.width(), b.height());
+    setStr(*on, "Content", str(b, "Content"));
+    setNum(*on, "Line", num(b, "Line"));
+    setNum(*on, "Radius", num(b, "Radius"));
+    setNum(*on, "State", 1);
+    const Canvas::State saved = out.state();
+    out.resetClip();
+    out.setOrigin(b.parent() ? originOf(*b.parent()) : Point{});
+    drawControlTree(out, *on, fonts);
+    out.restore(saved);
+    return;
+  }
+  // Any other button: ink and paper swap inside its frame, row by row between the frame's sides (all
+  // of the inside for a button drawn without a frame).
+  const Point o = originOf(b);
+  const uint32_t ink = rgbOf(kBlack), paper = rgbOf(b.color);
+  const bool framed = num(b, "Frame") != 3;
+  for (int y = std::max(0, o.y + 2); y < std::min(out.height(), o.y + b.height() - 2); ++y) {
+    int l = std::max(0, o.x + (framed ? 0 : 2)), r = std::min(out.width(), o.x + b.width() - (framed ? 0 : 2)) - 1;
+    auto isInk = [&](int x) { return out.at(x, y) == ink; };
+    if (framed) {
+      while (l <= r && !isInk(l)) ++l;
+      while (l <= r && isInk(l)) ++l;
+      while (r >= l && !isInk(r)) --r;
+      while (r >= l && isInk(r)) --r;
+    }
+    for (int x = l; x <= r; ++x) {
+      uint32_t& px = out.data()[size_t(y) * size_t(out.width()) + size_t(x)];
+      px = px == ink ? paper : ink;
+    }
+  }
+}
+
+void Preview::paint(Canvas& out, const FontSet& fonts) {
+  if (forms_.empty()) {
+    const Canvas& face = handheldFace();
+    out.resize(face.width(), face.height());
+    out.draw(0, 0, face);
+    return;
+  }
+  for (auto& [edit, text] : edits_) showEditText(*edit, fonts);
+  drawFormPicture(out, form(), fonts);
+  if (dialog_) {
+    dialog_->visible = true;
+    dialog_->tag = 1;
+    drawOnTop(out, *dialog_, fonts);
+    dialog_->visible = false;
+    dialog_->tag = 0;
+  }
+  if (openList_) drawOnTop(out, *openList_, fonts);
+  if (pressed_) drawPressed(out, *pressed_, fonts);
+  drawCaret(out, fonts);
+}
+
+}  // namespace tw
