@@ -136,6 +136,10 @@ TEST(Preview, PopUpTriggersFieldsAndDialogsOfTheOtherFamily) {
   EXPECT_EQ(d.text("popLevel", "Text"), "High");
   EXPECT_FALSE(d.at("lstLevel").visible);
 
+  // Push buttons of one group: the one tapped is down, the others up, and it stays down.
+  for (const char* push : {"pshOne", "pshTwo", "pshTwo"}) d.tap(push);
+  EXPECT_EQ(d.value("pshOne", "State") * 10 + d.value("pshTwo", "State"), 1);
+
   // A numbers-only field of at most five characters.
   d.tap("fldCount");
   d.preview->key("12a34567");

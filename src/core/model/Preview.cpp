@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "FormDocument.h"
+#include "Family.h"
 #include "FormPicture.h"
 #include "PTDialog.h"
 #include "base/Text.h"
@@ -212,17 +213,17 @@ void Preview::act(Control& c, int x, int y) {
       break;
     case ClassId::CCSwitch:
     case ClassId::CCCheckbox:
-      setNum(c, "State", num(c, "State") != 0 ? 0 : 1);
-      break;
     case ClassId::PTCheckbox: {
-      // Boxes of one group number (other than 0) are exclusive: tapping one ticks it alone.
-      const long long group = num(c, "GroupNumber");
+      // Check boxes and push buttons of one group number (other than 0) are exclusive: tapping one
+      // sets it alone. A push button keeps its group number in its Tag.
+      const bool push = is(c, ClassId::CCSwitch) && form().library() == kLibPToolbox;
+      const long long group = push ? c.tag : is(c, ClassId::PTCheckbox) ? num(c, "GroupNumber") : 0;
       if (group == 0 || !c.parent()) {
         setNum(c, "State", num(c, "State") != 0 ? 0 : 1);
         break;
       }
       for (const auto& k : c.parent()->children())
-        if (is(*k, ClassId::PTCheckbox) && num(*k, "GroupNumber") == group) setNum(*k, "State", 0);
+        if (k->classId() == c.classId() && (push ? k->tag : num(*k, "GroupNumber")) == group) setNum(*k, "State", 0);
       setNum(c, "State", 1);
       break;
     }
