@@ -101,9 +101,21 @@ TEST(Preview, ControlsTakeThePenAndKeys) {
   d.tap("ddColour", 5, 11 + 4);
   EXPECT_EQ(d.value("ddColour", "SelectedItem"), 1);
   EXPECT_EQ(d.value("ddColour", "TestItems"), 0);
+  // Its arrow scrolls it, and the rows then choose from the items in sight.
+  d.tap("ddColour");
+  d.tap("ddColour", d.at("ddColour").width() - 6, d.at("ddColour").height() - 6);
+  Canvas scrolled;
+  d.preview->paint(scrolled, testpaint::fonts());
+  EXPECT_EQ(d.at("ddColour").property("Items")->get(d.at("ddColour")), PropValue(std::vector<std::string>{"Red", "Green", "Blue"}));
+  d.tap("ddColour", 5, 11 + 4);
+  EXPECT_EQ(d.value("ddColour", "SelectedItem"), 2);
+  d.tap("ddColour");
+  d.preview->scroll(-5);
+  d.tap("ddColour", 5, 4);
+  EXPECT_EQ(d.value("ddColour", "SelectedItem"), 0);
   d.tap("ddColour");
   d.tap("chkSound");
-  EXPECT_EQ(d.value("ddColour", "SelectedItem"), 1);
+  EXPECT_EQ(d.value("ddColour", "SelectedItem"), 0);
   EXPECT_EQ(d.value("chkSound", "State"), 0) << "the tap that closes a list does nothing else";
 
   // Typing goes to the edit last tapped; a text wider than the box shows its end.

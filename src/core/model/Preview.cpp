@@ -131,6 +131,7 @@ Point Preview::originOf(const Control& c) const {
 
 void Preview::closeAll() {
   pressed_ = nullptr;
+  lastList_ = nullptr;
   focus_ = nullptr;
   if (openList_) {
     if (is(*openList_, ClassId::CCDropDown)) setNum(*openList_, "TestItems", 0);
@@ -203,7 +204,7 @@ Control* Preview::hit(Control& parent, int x, int y) const {
 
 void Preview::act(Control& c, int x, int y) {
   const Point o = originOf(c);
-  const int rx = x - o.x, ry = y - o.y;
+  const int rx = x - o.x;
   const std::vector<std::string> list = items(c);
   const long long count = static_cast<long long>(list.size());
   switch (c.classId()) {
@@ -234,21 +235,18 @@ void Preview::act(Control& c, int x, int y) {
       }
       break;
     case ClassId::CCListBox:
-    case ClassId::PTList: {
-      const bool pt = is(c, ClassId::PTList);
-      const long long rows = pt ? num(c, "MaxItems") : num(c, "VisibleItems");
-      const long long rh = pt && rows > 0 ? (c.height() - 3) / rows : 11;
-      const long long row = rh > 0 && ry >= 1 ? (ry - 1) / rh : -1;
-      if (row >= 0 && row < std::min(rows, count)) setNum(c, "SelectedItem", row);
+    case ClassId::PTList:
+      lastList_ = &c;
+      if (const long long item = itemAt(c, x, y); item >= 0) setNum(c, "SelectedItem", item);
       break;
-    }
     case ClassId::CCDropDown:
       setNum(c, "TestItems", 1);
-      openList_ = &c;
+      openList_ = lastList_ = &c;
       break;
     case ClassId::CCPopUp:  // a pop-up list shown by its form takes one choice and goes
-      if (ry >= 1 && (ry - 1) / 11 < std::min<long long>(count, num(c, "VisibleItems"))) {
-        setNum(c, "SelectedItem", (ry - 1) / 11);
+      lastList_ = &c;
+      if (const long long item = itemAt(c, x, y); item >= 0) {
+        setNum(c, "SelectedItem", item);
         setNum(c, "Test", 0);
       }
       break;
@@ -257,7 +255,7 @@ void Preview::act(Control& c, int x, int y) {
         for (const auto& k : c.parent()->children())
           if (is(*k, ClassId::PTList) && str(*k, "Trigger") == c.name()) {
             k->visible = true;
-            openList_ = k.get();
+            openList_ = lastList_ = k.get();
             break;
           }
       break;
@@ -272,23 +270,53 @@ void Preview::act(Control& c, int x, int y) {
   }
 }
 
-// An open list takes the tap: a row chooses it, anywhere else closes the list unchanged.
-bool Preview::tapOpen(int x, int y) {
-  Control& c = *openList_;
-  const Point o = originOf(c);
-  const std::vector<std::string> list = items(c);
+Preview::ListRows Preview::listRows(const Control& c) const {
   const bool pt = is(c, ClassId::PTList);
   const long long rows = pt ? num(c, "MaxItems") : num(c, "VisibleItems");
-  const long long rh = pt && rows > 0 ? (c.height() - 3) / rows : 11;
-  const long long ry = y - o.y;
-  const long long row = rh > 0 && ry >= 1 ? (ry - 1) / rh : -1;
-  const bool chosen = inside(c, o, x, y) && row >= 0 && row < std::min<long long>(rows, list.size());
+  const long long height = pt && rows > 0 ? (c.height() - 3) / rows : 11;
+  auto it = tops_.find(const_cast<Control*>(&c));
+  return {rows, height, it == tops_.end() ? 0 : it->second, static_cast<long long>(items(c).size())};
+}
+
+// The item under a point of a list; kNoItem off its rows. A tap on the down arrow, which shows while
+// more items follow, scrolls a row instead (kArrow).
+long long Preview::itemAt(Control& c, int x, int y) {
+  const Point o = originOf(c);
+  if (!inside(c, o, x, y)) return kNoItem;
+  const ListRows r = listRows(c);
+  const int rx = x - o.x, ry = y - o.y;
+  if (r.count - r.top > r.rows && rx >= c.width() - 11 && ry >= c.paintedHeight() - 11) {
+    scroll(c, 1);
+    return kArrow;
+  }
+  const long long row = r.height > 0 && ry >= 1 ? (ry - 1) / r.height : -1;
+  return row >= 0 && row < r.rows && r.top + row < r.count ? r.top + row : kNoItem;
+}
+
+void Preview::scroll(Control& c, long long rows) {
+  const ListRows r = listRows(c);
+  tops_[&c] = std::clamp<long long>(r.top + rows, 0, std::max<long long>(0, r.count - r.rows));
+}
+
+void Preview::scroll(int rows) {
+  if (Control* c = openList_ ? openList_ : lastList_) scroll(*c, rows);
+}
+
+// An open list takes the tap: a row chooses it, its arrow scrolls it, anywhere else closes it unchanged.
+bool Preview::tapOpen(int x, int y) {
+  Control& c = *openList_;
+  const std::vector<std::string> list = items(c);
+  const bool pt = is(c, ClassId::PTList);
+  const long long item = itemAt(c, x, y);
+  if (item == kArrow) return false;
+  const bool chosen = item >= 0;
   if (chosen) {
-    setNum(c, "SelectedItem", row);
+    const size_t row = size_t(item);
+    setNum(c, "SelectedItem", item);
     if (pt)  // the trigger shows the choice
       if (Control* trigger = c.parent() ? c.parent() : nullptr)
         for (const auto& k : trigger->children())
-          if (k->name() == str(c, "Trigger")) setStr(*k, "Text", list[size_t(row)]);
+          if (k->name() == str(c, "Trigger")) setStr(*k, "Text", list[row]);
   }
   if (pt) c.visible = false;
   else setNum(c, "TestItems", 0);
@@ -477,6 +505,22 @@ void Preview::paint(Canvas& out, const FontSet& fonts) {
     return;
   }
   for (auto& [edit, text] : edits_) showEditText(*edit, fonts);
+  // A scrolled list shows its items from the first in sight: the painters draw from the first item, so
+  // for the picture the copy holds only those from there on.
+  struct Saved {
+    Control* list;
+    std::vector<std::string> items;
+    long long selected;
+  };
+  std::vector<Saved> saved;
+  for (auto& [c, top] : tops_) {
+    if (top <= 0 || (is(*c, ClassId::CCDropDown) && num(*c, "TestItems") == 0)) continue;
+    Saved s{c, items(*c), num(*c, "SelectedItem")};
+    std::vector<std::string> rest(s.items.begin() + std::min<long long>(top, s.items.size()), s.items.end());
+    if (const PropInfo* p = c->property("Items")) p->set(*c, PropValue(std::move(rest)));
+    setNum(*c, "SelectedItem", s.selected >= top ? s.selected - top : -1);
+    saved.push_back(std::move(s));
+  }
   drawFormPicture(out, form(), fonts);
   if (dialog_) {
     dialog_->visible = true;
@@ -486,6 +530,10 @@ void Preview::paint(Canvas& out, const FontSet& fonts) {
     dialog_->tag = 0;
   }
   if (openList_) drawOnTop(out, *openList_, fonts);
+  for (Saved& s : saved) {
+    if (const PropInfo* p = s.list->property("Items")) p->set(*s.list, PropValue(std::move(s.items)));
+    setNum(*s.list, "SelectedItem", s.selected);
+  }
   if (pressed_) drawPressed(out, *pressed_, fonts);
   drawCaret(out, fonts);
 }

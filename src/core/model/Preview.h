@@ -35,6 +35,8 @@ class Preview {
   void key(std::string_view text);
   // The face's home button: the first form, nothing open.
   void home();
+  // The hardware scroll buttons (or a wheel): the open list, else the list last tapped, scrolls.
+  void scroll(int rows);
 
   // The picture: the face with the current form, the shown dialog over it and what is open on top.
   void paint(Canvas& out, const FontSet& fonts);
@@ -64,6 +66,13 @@ class Preview {
   void closeMenuBar();
   void act(Control& c, int x, int y);
   Control* hit(Control& parent, int x, int y) const;
+  struct ListRows {
+    long long rows, height, top, count;
+  };
+  ListRows listRows(const Control& c) const;
+  static constexpr long long kNoItem = -1, kArrow = -2;
+  long long itemAt(Control& c, int x, int y);
+  void scroll(Control& c, long long rows);
   Point originOf(const Control& c) const;
   void drawOnTop(Canvas& out, Control& c, const FontSet& fonts) const;
   void showEditText(Control& edit, const FontSet& fonts);
@@ -76,6 +85,8 @@ class Preview {
   Control* pressed_ = nullptr;    // the button held down
   Control* focus_ = nullptr;      // the edit that takes keys
   Control* openList_ = nullptr;   // a drop-down, a pop-up or a trigger's list, open
+  Control* lastList_ = nullptr;   // the list the scroll buttons move
+  std::unordered_map<Control*, long long> tops_;  // the first item in sight of each scrolled list
   bool menuOpen_ = false;
   std::string menuChoice_;
   // The whole text of each edit typed into; the control shows the part that fits.

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -80,9 +81,18 @@ void PreviewWindow::mouseReleaseEvent(QMouseEvent* e) {
   refresh();
 }
 
+void PreviewWindow::wheelEvent(QWheelEvent* e) {
+  const int steps = e->angleDelta().y() / 120;
+  if (steps == 0) return;
+  preview_->scroll(-steps);
+  refresh();
+}
+
 void PreviewWindow::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Backspace) {
     preview_->key("\b");
+  } else if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) {
+    preview_->scroll(e->key() == Qt::Key_Up ? -1 : 1);
   } else if (e->key() == Qt::Key_Home) {
     preview_->home();
   } else if (!e->text().isEmpty()) {

@@ -33,6 +33,7 @@ class PreviewWindow : public QWidget {
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
+  void wheelEvent(QWheelEvent*) override;
 
  private:
   QPoint handheld(const QPointF& p) const;
