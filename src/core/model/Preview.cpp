@@ -182,7 +182,8 @@ void Preview::tap(int x, int y) {
   if (forms_.empty()) return;
   pressed_ = nullptr;
   if (onButton(kHomeButton, x, y)) return home();
-  if (onButton(kMenuButton, x, y)) return menuOpen_ ? closeMenuBar() : openMenuBar(nullptr);
+  // A dialog is modal: the menu button opens no menus over it.
+  if (onButton(kMenuButton, x, y)) return menuOpen_ ? closeMenuBar() : dialog_ ? void() : openMenuBar(nullptr);
   if (menuOpen_) return void(tapMenus(x, y));
   if (openList_) return void(tapOpen(x, y));
   Control& root = dialog_ ? *dialog_ : static_cast<Control&>(form().screen());
