@@ -5,45 +5,14 @@
 
 #include "FormDocument.h"
 #include "Family.h"
-#include "FormPicture.h"
 #include "PTDialog.h"
+#include "PreviewValues.h"
 #include "base/Text.h"
-#include "graphics/Fonts.h"
 
 namespace tw {
+using namespace pv;
+
 namespace {
-
-// The preview reads and sets the copies' values through their published properties, so that it
-// serves both families without knowing their classes.
-long long num(const Control& c, const char* prop) {
-  const PropInfo* p = c.property(prop);
-  if (!p) return 0;
-  const PropValue v = p->get(c);
-  return std::holds_alternative<long long>(v) ? std::get<long long>(v) : 0;
-}
-std::string str(const Control& c, const char* prop) {
-  const PropInfo* p = c.property(prop);
-  if (!p) return {};
-  const PropValue v = p->get(c);
-  return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : std::string();
-}
-std::vector<std::string> items(const Control& c) {
-  const PropInfo* p = c.property("Items");
-  if (!p) return {};
-  const PropValue v = p->get(c);
-  using List = std::vector<std::string>;
-  return std::holds_alternative<List>(v) ? std::get<List>(v) : List();
-}
-void setNum(Control& c, const char* prop, long long v) {
-  if (const PropInfo* p = c.property(prop)) p->set(c, PropValue(v));
-}
-void setStr(Control& c, const char* prop, std::string v) {
-  if (const PropInfo* p = c.property(prop)) p->set(c, PropValue(std::move(v)));
-}
-
-bool is(const Control& c, ClassId id) { return c.classId() == id; }
-const char* textProp(const Control& c) { return is(c, ClassId::PTEdit) ? "Text" : "Content"; }
-bool namesNothing(std::string_view target) { return target.empty() || target == "(None)"; }
 
 std::unique_ptr<Control> copyTree(const Control& c) {
   auto copy = c.cloneAlone();
@@ -81,10 +50,6 @@ size_t utf8Back(std::string_view s) {  // the length of s without its last chara
 }
 size_t utf8Chars(std::string_view s) {
   return size_t(std::count_if(s.begin(), s.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
-}
-
-bool inside(const Control& c, Point o, int x, int y) {
-  return x >= o.x && y >= o.y && x - o.x < c.width() && y - o.y < c.paintedHeight();
 }
 
 // The face's round buttons: home at the upper left, the menu below it.
@@ -408,135 +373,6 @@ void Preview::key(std::string_view text) {
     if (maxChars > 0 && utf8Chars(full) >= size_t(maxChars)) continue;
     full += ch;
   }
-}
-
-// An edit shows the end of a text wider than its box: it scrolls as the user types.
-void Preview::showEditText(Control& edit, const FontSet& fonts) {
-  std::string_view text = edits_[&edit];
-  const bool pt = is(edit, ClassId::PTEdit);
-  if (!pt || num(edit, "SingleLine") != 0) {
-    const int room = pt ? edit.width() : edit.width() - 4;
-    while (!text.empty() && fonts.textWidth(edit.font, text) > room) {
-      size_t first = 1;
-      while (first < text.size() && (static_cast<unsigned char>(text[first]) & 0xC0) == 0x80) ++first;
-      text.remove_prefix(first);
-    }
-  }
-  setStr(edit, textProp(edit), std::string(text));
-}
-
-void Preview::drawOnTop(Canvas& out, Control& c, const FontSet& fonts) const {
-  const Canvas::State saved = out.state();
-  const Point p = c.parent() ? originOf(*c.parent()) : Point{};
-  out.resetClip();
-  out.setOrigin(p);
-  drawControlTree(out, c, fonts);
-  out.restore(saved);
-}
-
-// The caret stands after the text, where the edit's alignment puts its end.
-void Preview::drawCaret(Canvas& out, const FontSet& fonts) const {
-  if (!focus_) return;
-  const Control& e = *focus_;
-  const std::string text = str(e, textProp(e));
-  const int tw = fonts.textWidth(e.font, text), th = std::max(1, fonts.textHeight(e.font, text));
-  const bool pt = is(e, ClassId::PTEdit);
-  int x = 0, y = 0;
-  if (pt) {
-    x = num(e, "Justification") == 0 ? tw : e.width() - 1;
-  } else {
-    x = e.alignment == Alignment::Center ? (e.width() - tw) / 2 + tw
-        : e.alignment == Alignment::Right ? e.width() - 2 : 2 + tw;
-    y = (e.height() - th) / 2;
-  }
-  x = std::clamp(x, 0, std::max(0, e.width() - 1));
-  const Point o = originOf(e);
-  const Canvas::State saved = out.state();
-  out.resetClip();
-  out.setOrigin({0, 0});
-  out.fillRect({o.x + x, o.y + y, o.x + x + 1, o.y + y + th}, kBlack);
-  out.restore(saved);
-}
-
-void Preview::drawPressed(Canvas& out, const Control& b, const FontSet& fonts) const {
-  if (is(b, ClassId::CCButton)) {
-    // A held button looks like a switch that is on: the same shape, inverted.
-    auto on = createControl(ClassId::CCSwitch);
-    if (!on) return;
-    on->font = b.font;
-    on->color = b.color;
-    on->setBounds(b.left(), b.top(), b.width(), b.height());
-    setStr(*on, "Content", str(b, "Content"));
-    setNum(*on, "Line", num(b, "Line"));
-    setNum(*on, "Radius", num(b, "Radius"));
-    setNum(*on, "State", 1);
-    const Canvas::State saved = out.state();
-    out.resetClip();
-    out.setOrigin(b.parent() ? originOf(*b.parent()) : Point{});
-    drawControlTree(out, *on, fonts);
-    out.restore(saved);
-    return;
-  }
-  // Any other button: ink and paper swap inside its frame, row by row between the frame's sides (all
-  // of the inside for a button drawn without a frame).
-  const Point o = originOf(b);
-  const uint32_t ink = rgbOf(kBlack), paper = rgbOf(b.color);
-  const bool framed = num(b, "Frame") != 3;
-  for (int y = std::max(0, o.y + 2); y < std::min(out.height(), o.y + b.height() - 2); ++y) {
-    int l = std::max(0, o.x + (framed ? 0 : 2)), r = std::min(out.width(), o.x + b.width() - (framed ? 0 : 2)) - 1;
-    auto isInk = [&](int x) { return out.at(x, y) == ink; };
-    if (framed) {
-      while (l <= r && !isInk(l)) ++l;
-      while (l <= r && isInk(l)) ++l;
-      while (r >= l && !isInk(r)) --r;
-      while (r >= l && isInk(r)) --r;
-    }
-    for (int x = l; x <= r; ++x) {
-      uint32_t& px = out.data()[size_t(y) * size_t(out.width()) + size_t(x)];
-      px = px == ink ? paper : ink;
-    }
-  }
-}
-
-void Preview::paint(Canvas& out, const FontSet& fonts) {
-  if (forms_.empty()) {
-    const Canvas& face = handheldFace();
-    out.resize(face.width(), face.height());
-    out.draw(0, 0, face);
-    return;
-  }
-  for (auto& [edit, text] : edits_) showEditText(*edit, fonts);
-  // A scrolled list shows its items from the first in sight: the painters draw from the first item, so
-  // for the picture the copy holds only those from there on.
-  struct Saved {
-    Control* list;
-    std::vector<std::string> items;
-    long long selected;
-  };
-  std::vector<Saved> saved;
-  for (auto& [c, top] : tops_) {
-    if (top <= 0 || (is(*c, ClassId::CCDropDown) && num(*c, "TestItems") == 0)) continue;
-    Saved s{c, items(*c), num(*c, "SelectedItem")};
-    std::vector<std::string> rest(s.items.begin() + std::min<long long>(top, s.items.size()), s.items.end());
-    if (const PropInfo* p = c->property("Items")) p->set(*c, PropValue(std::move(rest)));
-    setNum(*c, "SelectedItem", s.selected >= top ? s.selected - top : -1);
-    saved.push_back(std::move(s));
-  }
-  drawFormPicture(out, form(), fonts);
-  if (dialog_) {
-    dialog_->visible = true;
-    dialog_->tag = 1;
-    drawOnTop(out, *dialog_, fonts);
-    dialog_->visible = false;
-    dialog_->tag = 0;
-  }
-  if (openList_) drawOnTop(out, *openList_, fonts);
-  for (Saved& s : saved) {
-    if (const PropInfo* p = s.list->property("Items")) p->set(*s.list, PropValue(std::move(s.items)));
-    setNum(*s.list, "SelectedItem", s.selected);
-  }
-  if (pressed_) drawPressed(out, *pressed_, fonts);
-  drawCaret(out, fonts);
 }
 
 }  // namespace tw
