@@ -3,6 +3,8 @@
 
 #include "PaintTest.h"
 #include "model/FormDocument.h"
+#include "model/DiskState.h"
+#include "model/Family.h"
 #include "model/FormFile.h"
 #include "model/Preview.h"
 #include "model/Project.h"
@@ -171,6 +173,29 @@ TEST(Preview, PopUpTriggersFieldsAndDialogsOfTheOtherFamily) {
   none.key("x");
   none.paint(cv, testpaint::fonts());
   EXPECT_EQ(cv.width(), 167);
+}
+
+// The pen everywhere on every form of the test data, with keys and scrolls between: the preview keeps to
+// its copies, and whatever it shows is one of its forms.
+TEST(Preview, TapsAnywhereOnEveryFormLeaveTheDocumentsAlone) {
+  for (int lib : {kLibCControls, kLibPToolbox}) {
+    const std::string path = std::string(TW_TESTDATA_DIR) + (lib == kLibCControls ? "/golden/ccontrols.twk" : "/golden/ptoolbox.twk");
+    OpenedForm opened = openFormFile(path, lib, kWhite);
+    ASSERT_TRUE(opened.form) << path;
+    const std::string before = formText(*opened.form);
+    Preview preview({opened.form.get()}, "");
+    Canvas cv;
+    for (int y = 0; y < 227; y += 3)
+      for (int x = 0; x < 167; x += 3) {
+        preview.tap(x, y);
+        if ((x + y) % 12 == 0) preview.paint(cv, testpaint::fonts());
+        preview.release(x, y);
+        preview.key((x + y) % 5 ? "w\xC3\xA9" : "\b");
+        preview.scroll((x % 7) - 3);
+        EXPECT_EQ(preview.formName(), opened.form->formName);
+      }
+    EXPECT_EQ(formText(*opened.form), before) << path;
+  }
 }
 
 }  // namespace

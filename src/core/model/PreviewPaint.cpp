@@ -18,11 +18,18 @@ void Preview::showEditText(Control& edit, const FontSet& fonts) {
   const bool pt = is(edit, ClassId::PTEdit);
   if (!pt || num(edit, "SingleLine") != 0) {
     const int room = pt ? edit.width() : edit.width() - 4;
-    while (!text.empty() && fonts.textWidth(edit.font, text) > room) {
-      size_t first = 1;
-      while (first < text.size() && (static_cast<unsigned char>(text[first]) & 0xC0) == 0x80) ++first;
-      text.remove_prefix(first);
+    // Widths add up character by character: measuring back from the end costs only what is shown,
+    // however long the text has grown.
+    size_t start = text.size();
+    long long width = 0;
+    while (start > 0) {
+      size_t prev = start - 1;
+      while (prev > 0 && (static_cast<unsigned char>(text[prev]) & 0xC0) == 0x80) --prev;
+      width += fonts.textWidth(edit.font, text.substr(prev, start - prev));
+      if (width > room) break;
+      start = prev;
     }
+    text.remove_prefix(start);
   }
   setStr(edit, textProp(edit), std::string(text));
 }
