@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow {
   // The save dialog (when saveAs or the form has no file) and the replace question; false: write nothing.
   bool prepareFormSave(FormDocument& form, bool saveAs);
   void generateCode();
+  void showPreview();  // Project > Preview (app/PreviewWindow.cpp)
   void toggleZoom();
   void toggleInspector();
   void showHelp(int topic);  // 0: the contents

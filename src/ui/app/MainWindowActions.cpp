@@ -45,6 +45,7 @@ void MainWindow::buildActions() {
       {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
       {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
+      {"mnuProjectPreview", "Pre&view", &MainWindow::showPreview, "F5", nullptr},
       {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
       {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
       {"mnuHelpContents", "Tarnowick...", &MainWindow::helpContents, nullptr, nullptr},
@@ -121,6 +122,7 @@ void MainWindow::buildMenus() {
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);
+  project->addAction(action("mnuProjectPreview"));
   project->addAction(action("mnuProjectRemoveForm"));
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("mnuTools");
