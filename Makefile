@@ -51,6 +51,7 @@ fuzz: deps
 
 bench: build
 	for b in $(BUILD)/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	python3 bench/compare-uic $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

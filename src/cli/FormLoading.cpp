@@ -40,7 +40,7 @@ LoadedForm loadFormForCli(const std::string& path, std::ostream& err) {
     err << "tarnowick: " << path << ": not a form file of a known control library (FORM/Lib is " << lib << ")\n";
     return out;
   }
-  OpenedForm opened = openFormFile(path, lib, kWhite);
+  OpenedForm opened = openFormIni(ini, lib, kWhite);
   if (!opened.form) {
     err << "tarnowick: " << (opened.error.empty() ? path + ": the form has no name (FORM/Name)" : opened.error)
         << "\n";

@@ -1,24 +1,30 @@
+// The command line. It links the core alone, so a command maps no window-system library; the
+// designer is a program of its own, tarnowick-designer, installed in the same folder and executed
+// in this process's place when no command is asked for.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Cli.h"
-#ifdef TW_HAVE_UI
-#include "app/MainWindow.h"
-#endif
+#include "model/DataDir.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (tw::isCliInvocation(args)) return tw::runCli(args, std::cout, std::cerr);
-#ifdef TW_HAVE_UI
   // Without a platform to connect to, the window system's start aborts the process: say so instead.
   if (!tw::designerHasDisplay(args)) {
     std::cerr << "tarnowick: no display to show the designer on (DISPLAY is not set); for the commands, see --help\n";
     return tw::kExitUsage;
   }
-  return tw::ui::runDesigner(argc, argv);
-#else
-  std::cerr << "tarnowick: this build has no designer window; use a command (see --help).\n";
+  std::string dir = tw::executableDir();
+  std::string designer = (dir.empty() ? std::string(".") : dir) + "/tarnowick-designer";
+  std::vector<char*> designerArgv(argv, argv + argc + 1);  // with the closing null
+  designerArgv[0] = designer.data();
+  ::execv(designer.c_str(), designerArgv.data());
+  std::cerr << "tarnowick: cannot start the designer " << designer << ": " << std::strerror(errno) << "\n";
   return tw::kExitUsage;
-#endif
 }

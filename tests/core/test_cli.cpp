@@ -79,6 +79,30 @@ TEST(Cli, AMistypedCommandIsAUsageErrorAndTheDesignerNeedsADisplay) {
   EXPECT_TRUE(dir.list().empty());
 }
 
+// The command line maps no window-system library; the designer it starts is the program beside it,
+// which takes its place with the same arguments (and so the same process, exit status and output).
+TEST(Cli, TheDesignerIsTheProgramBesideTheCommandLine) {
+  CmdResult libs = runCommand("ldd " + std::string(TW_EXE));
+  EXPECT_EQ(libs.status, 0);
+  EXPECT_EQ(libs.output.find("Qt"), std::string::npos) << libs.output;
+  TempDir dir;
+  const std::string exe = dir.path + "/tarnowick", withDisplay = "env QT_QPA_PLATFORM=offscreen " + exe;
+  ASSERT_EQ(runCommand("cp '" + std::string(TW_EXE) + "' '" + exe + "'").status, 0);
+  CmdResult missing = runCommand(withDisplay + " a.twp");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.output.find("cannot start the designer " + dir.path + "/tarnowick-designer"), std::string::npos)
+      << missing.output;
+  writeText(dir.path + "/tarnowick-designer", "#!/bin/sh\necho \"$0|$*|$$\"; exit 7\n");
+  ::chmod((dir.path + "/tarnowick-designer").c_str(), 0755);
+  CmdResult started = runCommand("{ " + withDisplay + " 'my form.twk' -x & echo pid $!; wait $!; }");
+  EXPECT_EQ(started.status, 7);
+  const size_t at = started.output.find("pid ") + 4;
+  const std::string pid = started.output.substr(at, started.output.find('\n', at) - at);
+  EXPECT_NE(started.output.find(dir.path + "/tarnowick-designer|my form.twk -x|" + pid + "\n"), std::string::npos)
+      << started.output;
+  EXPECT_EQ(runCommand(withDisplay + " --version").output, "tarnowick 1.0\n");  // commands stay here
+}
+
 TEST(Cli, OutputIntoAFifoOrDeviceIsStreamedAndNeverReplaced) {
   TempDir dir;
   const std::string in = dir.path + "/in.twk", plain = dir.path + "/plain.twk", fifo = dir.path + "/fifo";

@@ -17,6 +17,7 @@
 
 #include "TestFiles.h"
 #include "base/AtomicBatch.h"
+#include "codegen/OutputFolder.h"
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/FormFile.h"
@@ -157,6 +158,26 @@ TEST(SaveFaults, FullDisk) {
   s.saveAllAndExpectFailure("No space left on device");
   // No temporary is left behind to use up the space.
   EXPECT_EQ(disk.dir.list(), (std::vector<std::string>{"Demo.twp", "Main.twk", "Settings.twk", "filler", "options.ini"}));
+}
+
+// Generated files are not flushed before their rename, but are still never replaced by a part.
+TEST(SaveFaults, GeneratedFilesOnAFullDiskStayAsTheyWere) {
+  SmallDisk disk("64k");
+  NEED_MOUNT(disk);
+  GeneratedCode code;
+  code.main = code.forms = code.events = code.header = {"old"};
+  OutputRequest r;
+  r.folder = disk.dir.path;
+  r.project = "Demo";
+  r.memos = true;
+  ASSERT_TRUE(saveOutputFolder(r, code, nullptr).ok());
+  disk.fill();
+  const std::vector<std::string> before = disk.dir.list();
+  code.main = code.forms = code.events = code.header = {std::string(8192, 'n')};
+  OutputResult res = saveOutputFolder(r, code, [](const std::string&) { return ReplaceAnswer::Yes; });
+  EXPECT_NE(res.error.find("No space left on device"), std::string::npos) << res.error;
+  EXPECT_EQ(disk.dir.list(), before);
+  for (const std::string& f : sourceFileNames(disk.dir.path + "/", "Demo")) EXPECT_EQ(fileText(f), "old\r\n");
 }
 
 TEST(SaveFaults, FolderWhereTheFileGoes) {

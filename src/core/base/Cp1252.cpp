@@ -36,6 +36,13 @@ char32_t nextCodePoint(std::string_view s, size_t& i) {
   return cp;
 }
 
+// The number of bytes below 0x80 from i on.
+size_t asciiRun(std::string_view s, size_t i) {
+  size_t n = i;
+  while (n < s.size() && static_cast<unsigned char>(s[n]) < 0x80) ++n;
+  return n - i;
+}
+
 }  // namespace
 
 char32_t cp1252ToUnicode(unsigned char code) {
@@ -52,7 +59,13 @@ std::optional<unsigned char> cp1252Code(char32_t cp) {
 std::string cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  for (unsigned char c : bytes) appendUtf8(out, cp1252ToUnicode(c));
+  // Form files are almost all ASCII, which is the same in both: copied a run at a time.
+  for (size_t i = 0; i < bytes.size();) {
+    size_t run = asciiRun(bytes, i);
+    out.append(bytes.data() + i, run);
+    i += run;
+    if (i < bytes.size()) appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(bytes[i++])));
+  }
   return out;
 }
 
@@ -60,6 +73,10 @@ std::string utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
+    size_t run = asciiRun(text, i);
+    out.append(text.data() + i, run);
+    i += run;
+    if (i == text.size()) break;
     auto code = cp1252Code(nextCodePoint(text, i));
     out += code ? char(*code) : '?';
   }

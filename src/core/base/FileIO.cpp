@@ -161,7 +161,9 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
   return data;
 }
 
-bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
+namespace {
+
+bool replaceWhole(const std::string& path, std::string_view bytes, std::string* why, bool flush) {
   const auto target = saveTarget(path, why);
   if (!target) return false;
   if (std::string refusal = replaceRefusal(*target, path); !refusal.empty()) {
@@ -199,11 +201,21 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes, std::strin
     }
     done += size_t(n);
   }
-  if (::fsync(fd) != 0) return fail("Cannot write");
+  if (flush && ::fsync(fd) != 0) return fail("Cannot write");
   // Renamed while still open and locked, so that no other save takes it for a leftover meanwhile.
   if (::rename(tmp.c_str(), target->c_str()) != 0) return fail("Cannot write");
   ::close(fd);
   return true;
+}
+
+}  // namespace
+
+bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
+  return replaceWhole(path, bytes, why, true);
+}
+
+bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
+  return replaceWhole(path, bytes, why, false);
 }
 
 }  // namespace tw

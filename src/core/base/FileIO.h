@@ -22,6 +22,10 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
 // file is untouched, the temporary is removed and why says what went wrong. A path that is a
 // symbolic link is not replaced: the file it points to is written, atomically there.
 bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why = nullptr);
+// writeFileAtomic for files derived from the user's documents, which writing them again restores
+// (generated code, icons): no reader ever sees one half-written, but the process does not wait for
+// the disk before the rename, so after a power cut such a file may be old, new, or empty.
+bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why = nullptr);
 
 // The pieces of an atomic save, for writers of several files at once.
 // The file a save of path writes: where its chain of symbolic links ends (that file need not exist

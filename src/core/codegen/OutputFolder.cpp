@@ -86,7 +86,7 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
         continue;
       }
     }
-    if (!writeFileAtomic(names[i], linesToFile(*texts[i]), &out.error)) return out;
+    if (!writeDerivedFileAtomic(names[i], linesToFile(*texts[i]), &out.error)) return out;
     out.written.push_back(names[i]);
   }
   if (r.memos) return out;
@@ -108,7 +108,7 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
         out.warnings.push_back(chosen + " is not a bitmap; the default " + slot.caption + " icon is saved instead.");
     }
     if (bytes.empty()) bytes = defaultIconFile(slot.width, slot.height, slot.bitsPerPixel);
-    if (!writeFileAtomic(target, bytes, &out.error)) return out;
+    if (!writeDerivedFileAtomic(target, bytes, &out.error)) return out;
     out.written.push_back(target);
   }
 

@@ -1,5 +1,6 @@
 #include "IniFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -109,6 +110,9 @@ void IniFile::parse(std::string_view bytes) {
       sections_.push_back(Section{std::string(name), {}});
       current = &sections_.back();
       index_.try_emplace(lowerAscii(name), sections_.size() - 1);
+      // Room for the section's lines at once: growing key by key costs a form file most of its reading.
+      size_t next = std::min(all.find("\n[", pos), all.size());
+      current->entries.reserve(size_t(std::count(all.begin() + long(pos), all.begin() + long(next), '\n')) + 1);
       continue;
     }
     size_t eq = line.find('=');
@@ -122,8 +126,8 @@ std::string IniFile::serialize() const {
   std::string out;
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (i) out += "\r\n";
-    out += '[' + sections_[i].name + "]\r\n";
-    for (const auto& e : sections_[i].entries) out += e.key + '=' + e.value + "\r\n";
+    out.append(1, '[').append(sections_[i].name).append("]\r\n");
+    for (const auto& e : sections_[i].entries) out.append(e.key).append(1, '=').append(e.value).append("\r\n");
   }
   return utf8ToCp1252(out);
 }
@@ -141,6 +145,7 @@ IniFile::Section& IniFile::findOrAdd(std::string_view name) {
   auto it = index_.find(lowerAscii(name));
   if (it != index_.end()) return sections_[it->second];
   sections_.push_back(Section{std::string(name), {}});
+  sections_.back().entries.reserve(16);  // a control's record, written key by key, without regrowing
   index_.emplace(lowerAscii(name), sections_.size() - 1);
   return sections_.back();
 }

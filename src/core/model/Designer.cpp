@@ -1,5 +1,7 @@
 #include "Designer.h"
 
+#include <unordered_set>
+
 #include "ItemLines.h"
 
 #include "Alignment.h"
@@ -90,20 +92,18 @@ void Designer::showProperties(FormDocument& form, Control* c) {
 // ---- Naming and control lists
 
 std::string Designer::uniqueName(std::string_view base, const FormDocument& form) {
-  auto taken = [&](const std::string& name) {
-    for (const auto& c : form.screen().children()) {
-      if (c->name() == name) return true;
-      if (isDialog(c.get()))
-        for (const auto& k : c->children())
-          if (k->name() == name) return true;
-    }
-    return false;
-  };
+  // Gathered once: a form read with Label1 to Label40000 would otherwise be scanned for every number tried.
+  std::unordered_set<std::string_view> taken;
+  for (const auto& c : form.screen().children()) {
+    taken.insert(c->name());
+    if (isDialog(c.get()))
+      for (const auto& k : c->children()) taken.insert(k->name());
+  }
   std::string candidate;
   do {
     ++controlCounter;
     candidate = std::string(base) + std::to_string(controlCounter);
-  } while (taken(candidate));
+  } while (taken.count(candidate));
   return candidate;
 }
 

@@ -112,14 +112,20 @@ OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour desi
     out.error = why;
     return out;
   }
+  out = openFormIni(ini, currentLibrary, designColour, controlCounter);
+  if (out.form) out.form->diskStamp = stamp;
+  return out;
+}
+
+OpenedForm openFormIni(const IniFile& ini, int currentLibrary, Colour designColour, int* controlCounter) {
+  OpenedForm out;
   std::string name = ini.readString("FORM", "Name", "");
   if (name.empty()) return out;
   if (ini.readInteger("FORM", "Lib", 0) != currentLibrary) {
-    out.error = path + " format is not of the current library";
+    out.error = ini.path() + " format is not of the current library";
     return out;
   }
   out.form = std::make_unique<FormDocument>(currentLibrary, name);
-  out.form->diskStamp = stamp;
   loadForm(*out.form, ini, designColour, &out.messages, controlCounter);
   return out;
 }

@@ -33,5 +33,7 @@ struct OpenedForm {
 };
 OpenedForm openFormFile(const std::string& path, int currentLibrary, Colour designColour,
                         int* controlCounter = nullptr);
+// The same on a form file already read into ini (its path set), for a caller that looked into it first.
+OpenedForm openFormIni(const IniFile& ini, int currentLibrary, Colour designColour, int* controlCounter = nullptr);
 
 }  // namespace tw
