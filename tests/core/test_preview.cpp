@@ -6,7 +6,7 @@
 #include "model/DiskState.h"
 #include "model/Family.h"
 #include "model/FormFile.h"
-#include "model/Preview.h"
+#include "preview/Preview.h"
 #include "model/Project.h"
 
 namespace tw {

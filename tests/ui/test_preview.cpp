@@ -3,7 +3,7 @@
 
 #include "UiTest.h"
 #include "app/PreviewWindow.h"
-#include "model/Preview.h"
+#include "preview/Preview.h"
 
 using namespace tw;
 using namespace tw::ui;

@@ -13,7 +13,7 @@
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/FormPicture.h"
-#include "model/Preview.h"
+#include "preview/Preview.h"
 
 namespace tw::ui {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "FormDocument.h"
-#include "Family.h"
-#include "PTDialog.h"
+#include "model/FormDocument.h"
+#include "model/Family.h"
+#include "model/PTDialog.h"
 #include "PreviewValues.h"
 #include "base/Text.h"
 

@@ -2,8 +2,8 @@
 // caret and scrolled text, a held button, a scrolled list, what is open on top).
 #include <algorithm>
 
-#include "FormDocument.h"
-#include "FormPicture.h"
+#include "model/FormDocument.h"
+#include "model/FormPicture.h"
 #include "Preview.h"
 #include "PreviewValues.h"
 #include "graphics/Fonts.h"
