@@ -94,6 +94,7 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   OutputRequest target;
   target.folder = p.options.count("--out") ? p.options["--out"] : outputFolderFor(s, path);
   target.project = project.name;
+  target.projectFile = path;
   target.library = project.library;
   target.memos = s.memos;
   target.icons = s.icons;

@@ -30,7 +30,8 @@ struct Folder {
     g.settings.memos = true;  // the texts alone
     GeneratedCode code;
     EXPECT_TRUE(generateCode(g, code, nullptr));
-    OutputRequest r{dir.path, "Demo", 1, true, {}, true};
+    OutputRequest r;
+    r.folder = dir.path, r.project = "Demo", r.memos = true;
     return saveOutputFolder(r, code, [this](const std::string& path) {
       asked.push_back(fileNamePart(path));
       return answer;

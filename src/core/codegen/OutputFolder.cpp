@@ -82,7 +82,7 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
   // Whatever ends the save, the files written so far keep their bases.
   auto keepBases = [&] {
     std::string why;
-    if (!bases.commit(r.project, &why)) out.warnings.push_back("The generated files' bases were not kept. " + why);
+    if (!bases.commit(r.projectFile.empty() ? r.project : r.projectFile, &why)) out.warnings.push_back("The generated files' bases were not kept. " + why);
   };
   for (size_t i = 0; i < names.size(); ++i) {
     std::string generated = linesToFile(*texts[i]);

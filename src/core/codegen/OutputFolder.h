@@ -23,6 +23,7 @@ std::string mergeQuestionText(const std::string& path);    // for a file with a 
 struct OutputRequest {
   std::string folder;   // as typed; see normaliseOutputFolder
   std::string project;  // P: the files are P.pc, PForms.pc, PEvents.pc and P.h
+  std::string projectFile;  // the project they come from, named in the bases' manifest
   int library = 1;
   bool memos = false;  // the memos target writes no icons and makes no library check
   std::array<std::string, kIconSlotCount> icons;  // chosen pictures; empty for the default

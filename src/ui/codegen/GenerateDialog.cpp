@@ -386,6 +386,7 @@ void GenerateDialog::save() {
   OutputRequest request;
   request.folder = outputFolderFor(folder, main_.projectFile());
   request.project = main_.projectName();
+  request.projectFile = main_.projectFile();
   request.library = main_.designer().library;
   request.memos = rbtMemos->isChecked();
   request.icons = iconPaths_;
