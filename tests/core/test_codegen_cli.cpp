@@ -30,6 +30,7 @@ TEST(GenerateCommand, WritesTheExampleAndReplacesOnlyWithForce) {
   EXPECT_EQ(main.rfind("@cid \"TWCC\";\r\n@name \"CC Demo\";\r\n", 0), 0u);
   EXPECT_NE(main.find("\r\n  Main();\r\n"), std::string::npos);
 
+  EXPECT_EQ(generate(kCc + " --out " + out).status, 0);  // nothing changed by hand: nothing is refused
   writeText(out + "/DemoEvents.pc", "edited by hand");
   Outcome again = generate(kCc + " --out " + out + " --first-form settings");
   EXPECT_EQ(again.status, 3) << again.output;
