@@ -4,6 +4,7 @@
 #include "Cli.h"
 #include "Commands.h"
 #include "FormLoading.h"
+#include "codegen/GeneratedBase.h"
 #include "codegen/OutputFolder.h"
 #include "graphics/Fonts.h"
 #include "base/FileIO.h"
@@ -16,7 +17,7 @@ namespace tw {
 namespace {
 
 const char* kGenerateUsage =
-    "Usage: tarnowick generate PROJECT.twp [--out DIR] [--target pde|memos] [--first-form NAME] [--force]\n";
+    "Usage: tarnowick generate PROJECT.twp [--out DIR] [--target pde|memos] [--first-form NAME] [--merge] [--force]\n";
 
 int usage(std::ostream& err, const std::string& why) {
   err << "tarnowick generate: " << why << "\n" << kGenerateUsage;
@@ -26,7 +27,7 @@ int usage(std::ostream& err, const std::string& why) {
 }  // namespace
 
 int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  ParsedArgs p = parseArgs(args, {"--out", "--target", "--first-form"}, {"--force"});
+  ParsedArgs p = parseArgs(args, {"--out", "--target", "--first-form"}, {"--force", "--merge"});
   if (!p.error.empty()) return usage(err, p.error);
   if (p.positional.size() != 1) return usage(err, "generate takes one project file");
   if (p.options.count("--target") && p.options["--target"] != "pde" && p.options["--target"] != "memos")
@@ -93,12 +94,15 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   OutputRequest target;
   target.folder = p.options.count("--out") ? p.options["--out"] : outputFolderFor(s, path);
   target.project = project.name;
+  target.projectFile = path;
   target.library = project.library;
   target.memos = s.memos;
   target.icons = s.icons;
-  const bool force = p.flags.count("--force") > 0;
+  const bool force = p.flags.count("--force") > 0, merge = p.flags.count("--merge") > 0;
   target.replaceIcons = force;
-  OutputResult result = saveOutputFolder(target, code, [force](const std::string&) {
+  // With both, a file that has no base to merge against is replaced.
+  OutputResult result = saveOutputFolder(target, code, [force, merge](const std::string& file) {
+    if (merge && (!force || hasGeneratedBase(file))) return ReplaceAnswer::Merge;
     return force ? ReplaceAnswer::Yes : ReplaceAnswer::No;
   });
   for (const auto& f : result.written) out << f << "\n";
@@ -111,12 +115,19 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     return kExitBadInput;
   }
-  if (!result.leftAlone.empty()) {
-    err << "tarnowick generate: these files exist and were left alone (use --force to replace them):\n";
-    for (const auto& f : result.leftAlone) err << "  " << f << "\n";
-    return kExitRefused;
+  for (const auto& f : result.noBase)
+    err << "tarnowick generate: " << f << " has no base to merge with (it was not generated here, or its copy in "
+        << kBaseFolderName << " is damaged)\n";
+  if (!result.conflicts.empty()) {
+    err << "tarnowick generate: these files were merged and hold conflicts to resolve (<<<<<<< ... >>>>>>>):\n";
+    for (const auto& f : result.conflicts) err << "  " << f << "\n";
   }
-  return kExitOk;
+  if (!result.leftAlone.empty()) {
+    err << "tarnowick generate: these files exist and were left alone (use " << (merge ? "" : "--merge to merge or ")
+        << "--force to replace them):\n";
+    for (const auto& f : result.leftAlone) err << "  " << f << "\n";
+  }
+  return result.leftAlone.empty() && result.conflicts.empty() ? kExitOk : kExitRefused;
 }
 
 }  // namespace tw

@@ -30,6 +30,7 @@ TEST(GenerateCommand, WritesTheExampleAndReplacesOnlyWithForce) {
   EXPECT_EQ(main.rfind("@cid \"TWCC\";\r\n@name \"CC Demo\";\r\n", 0), 0u);
   EXPECT_NE(main.find("\r\n  Main();\r\n"), std::string::npos);
 
+  EXPECT_EQ(generate(kCc + " --out " + out).status, 0);  // nothing changed by hand: nothing is refused
   writeText(out + "/DemoEvents.pc", "edited by hand");
   Outcome again = generate(kCc + " --out " + out + " --first-form settings");
   EXPECT_EQ(again.status, 3) << again.output;
@@ -41,6 +42,27 @@ TEST(GenerateCommand, WritesTheExampleAndReplacesOnlyWithForce) {
   EXPECT_EQ(forced.status, 0) << forced.output;
   EXPECT_NE(*readWholeFile(out + "/DemoEvents.pc"), "edited by hand");
   EXPECT_NE(readWholeFile(out + "/Demo.pc")->find("\r\n  Settings();\r\n"), std::string::npos);
+
+  // --merge: the user's handler body stays; a line both changed is a conflict (status 3, named); a
+  // folder whose bases are gone is left alone, and said so.
+  std::string events = *readWholeFile(out + "/DemoEvents.pc");
+  events.insert(events.find("OnswLight(){\r\n") + 14, "  light();\r\n");
+  writeText(out + "/DemoEvents.pc", events);
+  std::string mainFile = *readWholeFile(out + "/Demo.pc");
+  mainFile.replace(mainFile.find("  Settings();"), 13, "  Settings(); // first");
+  writeText(out + "/Demo.pc", mainFile);
+  Outcome merged = generate(kCc + " --out " + out + " --merge");
+  EXPECT_EQ(merged.status, 3) << merged.output;
+  EXPECT_NE(merged.output.find("hold conflicts to resolve (<<<<<<< ... >>>>>>>):\n  " + out + "/Demo.pc\n"),
+            std::string::npos) << merged.output;
+  EXPECT_EQ(*readWholeFile(out + "/DemoEvents.pc"), events);
+  EXPECT_NE(readWholeFile(out + "/Demo.pc")->find("<<<<<<< yours\r\n  Settings(); // first\r\n=======\r\n  Main();"),
+            std::string::npos);
+  std::system(("rm -r '" + out + "/.tarnowick'").c_str());
+  Outcome noBase = generate(kCc + " --out " + out + " --merge");
+  EXPECT_EQ(noBase.status, 3) << noBase.output;
+  EXPECT_NE(noBase.output.find(out + "/DemoEvents.pc has no base to merge with"), std::string::npos);
+  EXPECT_EQ(*readWholeFile(out + "/DemoEvents.pc"), events);
 }
 
 TEST(GenerateCommand, TargetsOptionsAndBadInput) {

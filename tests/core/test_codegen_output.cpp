@@ -70,13 +70,14 @@ TEST(OutputFolder, WritesSourcesThenIconsAndAsksBeforeReplacing) {
   ASSERT_EQ(first.warnings.size(), 1u);
   EXPECT_EQ(first.warnings[0], "CControls library not found at project source path. You must copy it before compile.");
 
-  // No for the forms file keeps it and goes on; the icons are replaced without a question.
+  // Only a file changed since it was generated is asked about; No keeps it and goes on; the icons are
+  // replaced without a question.
   writeText(d + "/DemoForms.pc", "mine");
   writeText(d + "/Ccontrols.c", "");  // the library, found whatever the letter case
-  stub.answers = {ReplaceAnswer::Yes, ReplaceAnswer::No, ReplaceAnswer::Yes, ReplaceAnswer::Yes};
+  stub.answers = {ReplaceAnswer::No};
   OutputResult second = saveOutputFolder(request(d + "/"), sampleCode(), stub.question());
-  ASSERT_EQ(stub.asked.size(), 4u);
-  EXPECT_EQ(stub.asked[1], d + "/DemoForms.pc already exists. Do you want to replace it?");
+  ASSERT_EQ(stub.asked.size(), 1u);
+  EXPECT_EQ(stub.asked[0], d + "/DemoForms.pc already exists. Do you want to replace it?");
   EXPECT_EQ(*readWholeFile(d + "/DemoForms.pc"), "mine");
   EXPECT_EQ(second.leftAlone, (std::vector<std::string>{d + "/DemoForms.pc"}));
   EXPECT_EQ(second.written.size(), 11u);
@@ -91,7 +92,7 @@ TEST(OutputFolder, WritesSourcesThenIconsAndAsksBeforeReplacing) {
   OutputResult third = saveOutputFolder(request(d), sampleCode(), stub.question());
   EXPECT_TRUE(third.cancelled);
   EXPECT_EQ(stub.asked.size(), 2u);
-  EXPECT_EQ(third.written, (std::vector<std::string>{d + "/Demo.pc"}));
+  EXPECT_EQ(third.written, (std::vector<std::string>{d + "/Demo.pc", d + "/DemoForms.pc"}));
   EXPECT_EQ(*readWholeFile(d + "/DemoEvents.pc"), "kept");
   EXPECT_FALSE(fileExists(d + "/small8.bmp"));
   EXPECT_TRUE(third.warnings.empty());
@@ -160,7 +161,7 @@ TEST(OutputFolder, AFolderThatCannotBeWrittenStopsWithTheFilesWrittenNamed) {
   r.memos = true;
   OutputResult m = saveOutputFolder(r, sampleCode(), nullptr);
   EXPECT_TRUE(m.ok());
-  EXPECT_EQ(memo.list(), (std::vector<std::string>{"Demo.h", "Demo.pc", "DemoEvents.pc", "DemoForms.pc"}));
+  EXPECT_EQ(memo.list(), (std::vector<std::string>{".tarnowick", "Demo.h", "Demo.pc", "DemoEvents.pc", "DemoForms.pc"}));
   EXPECT_TRUE(m.warnings.empty());
 }
 

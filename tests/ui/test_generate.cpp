@@ -233,10 +233,23 @@ class GenerateTest : public QObject {
       QCOMPARE(u.asked[0].buttons, unsigned(kYes | kNo | kCancel));
       QCOMPARE(bytesOf(out + "/DemoForms.pc"), QByteArray("old\r\n"));
       QVERIFY(bytesOf(out + "/Demo.h") != QByteArray("<missing>"));
+      // A file the user changed since it was saved: Merge is the default and keeps both changes.
+      QByteArray events = bytesOf(out + "/DemoEvents.pc");
+      writeBytes(out + "/DemoEvents.pc", "// mine\r\n" + events);
+      QPlainTextEdit* pane = d.panes[2];
+      pane->moveCursor(QTextCursor::End);
+      QTest::keyClicks(pane, "//new");
       u.asked.clear();
-      u.answers = {kYes, kCancel};  // Demo.pc now exists too
+      u.answers = {kNo};  // the forms file, which has no base, keeps the plain question
       QTest::mouseClick(d.butSave, Qt::LeftButton);
-      QCOMPARE(int(u.asked.size()), 2);
+      QCOMPARE(int(u.asked.size()), 4);  // and the library's warning
+      QCOMPARE(u.asked[0].buttons, unsigned(kYes | kNo | kCancel));
+      QCOMPARE(text(u.asked[1].text), out + "/DemoEvents.pc was changed since it was generated. Merge your changes "
+                                            "with the new code, replace the file, or keep it as it is?");
+      QCOMPARE(u.asked[1].buttons, unsigned(kYes | kOk | kNo | kCancel));
+      QCOMPARE(u.asked[1].defaultButton, kYes);
+      QCOMPARE(text(u.asked[3].text), QString("1 file was merged cleanly."));
+      QCOMPARE(bytesOf(out + "/DemoEvents.pc"), "// mine\r\n" + events + "//new\r\n");
       QCOMPARE(bytesOf(out + "/DemoForms.pc"), QByteArray("old\r\n"));
     });
   }

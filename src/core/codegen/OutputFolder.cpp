@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "GeneratedBase.h"
 #include "Icons.h"
+#include "MergeText.h"
 #include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
@@ -55,6 +57,10 @@ bool folderHolds(const std::string& folder, const std::string& name) {
 
 std::string replaceQuestionText(const std::string& path) { return path + " already exists. Do you want to replace it?"; }
 
+std::string mergeQuestionText(const std::string& path) {
+  return path + " was changed since it was generated. Merge your changes with the new code, replace the file, or keep it as it is?";
+}
+
 std::string normaliseOutputFolder(const std::string& folder) {
   if (folder.empty() || folder.back() == '/') return folder;
   return folder + '/';
@@ -72,42 +78,75 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
 
   const auto names = sourceFileNames(d, r.project);
   const Lines* texts[4] = {&code.main, &code.forms, &code.events, &code.header};
+  GeneratedBases bases(d);
+  // Whatever ends the save, the files written so far keep their bases.
+  auto keepBases = [&] {
+    std::string why;
+    if (!bases.commit(r.projectFile.empty() ? r.project : r.projectFile, &why)) out.warnings.push_back("The generated files' bases were not kept. " + why);
+  };
   for (size_t i = 0; i < names.size(); ++i) {
+    std::string generated = linesToFile(*texts[i]);
+    std::string bytes = generated;
     if (fileExists(names[i]) || isDirectory(names[i])) {
-      ReplaceAnswer a = ask ? ask(names[i]) : ReplaceAnswer::No;
+      auto mine = readWholeFile(names[i]);
+      auto base = bases.baseOf(names[i]);
+      bool untouched = mine && ((base && *mine == *base) || *mine == generated);
+      ReplaceAnswer a = untouched ? ReplaceAnswer::Yes : ask ? ask(names[i]) : ReplaceAnswer::No;
       if (a == ReplaceAnswer::Cancel) {
         out.cancelled = true;
         for (size_t j = i; j < names.size(); ++j)
           if (fileExists(names[j])) out.leftAlone.push_back(names[j]);
+        keepBases();
         return out;
+      }
+      if (a == ReplaceAnswer::Merge && (!mine || !base)) {
+        out.noBase.push_back(names[i]);
+        a = ReplaceAnswer::No;
+      }
+      if (a == ReplaceAnswer::Merge) {
+        MergedText m = mergeGenerated(*base, *mine, generated);
+        if (!m.ok) {
+          out.warnings.push_back(names[i] + " was left alone: " + m.why);
+          a = ReplaceAnswer::No;
+        } else {
+          bytes = std::move(m.text);
+          (m.conflicts ? out.conflicts : out.merged).push_back(names[i]);
+        }
       }
       if (a == ReplaceAnswer::No) {
         out.leftAlone.push_back(names[i]);
         continue;
       }
     }
-    if (!writeDerivedFileAtomic(names[i], linesToFile(*texts[i]), &out.error)) return out;
+    if (!writeDerivedFileAtomic(names[i], bytes, &out.error)) {
+      keepBases();
+      return out;
+    }
     out.written.push_back(names[i]);
+    bases.record(names[i], std::move(generated));
   }
+  keepBases();
   if (r.memos) return out;
 
   for (size_t i = 0; i < kIconSlotCount; ++i) {
     const IconSlot& slot = iconSlots()[i];
     std::string target = d + slot.file;
-    if (!r.replaceIcons && fileExists(target)) {
-      out.leftAlone.push_back(target);
-      continue;
-    }
-    std::string bytes;
+    std::string bytes, warning;
     if (const std::string& chosen = r.icons[i]; !chosen.empty() && fileExists(chosen)) {
       std::string why;
       auto file = readWholeFile(chosen, &why);
       if (file && file->size() > 2 && file->compare(0, 2, "BM") == 0)
         bytes = std::move(*file);
       else
-        out.warnings.push_back(chosen + " is not a bitmap; the default " + slot.caption + " icon is saved instead.");
+        warning = chosen + " is not a bitmap; the default " + slot.caption + " icon is saved instead.";
     }
     if (bytes.empty()) bytes = defaultIconFile(slot.width, slot.height, slot.bitsPerPixel);
+    // An icon that already holds these bytes is not refused: nothing of it would change.
+    if (!r.replaceIcons && fileExists(target) && readWholeFile(target) != bytes) {
+      out.leftAlone.push_back(target);
+      continue;
+    }
+    if (!warning.empty()) out.warnings.push_back(warning);
     if (!writeDerivedFileAtomic(target, bytes, &out.error)) return out;
     out.written.push_back(target);
   }

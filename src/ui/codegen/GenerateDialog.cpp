@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "app/MainWindow.h"
 #include "app/UiHooks.h"
 #include "codegen/CodePanes.h"
+#include "codegen/GeneratedBase.h"
 #include "codegen/Icons.h"
 #include "codegen/OutputFolder.h"
 #include "graphics/Fonts.h"
@@ -384,17 +386,53 @@ void GenerateDialog::save() {
   OutputRequest request;
   request.folder = outputFolderFor(folder, main_.projectFile());
   request.project = main_.projectName();
+  request.projectFile = main_.projectFile();
   request.library = main_.designer().library;
   request.memos = rbtMemos->isChecked();
   request.icons = iconPaths_;
   request.replaceIcons = true;
   Messages& messages = main_.messages();
-  OutputResult result = saveOutputFolder(request, code, [&messages](const std::string& path) {
-    MsgButton b = messages.show({MsgIcon::Warning, "Warning", replaceQuestionText(path), kYes | kNo | kCancel, kNo});
-    return b == kYes ? ReplaceAnswer::Yes : b == kCancel ? ReplaceAnswer::Cancel : ReplaceAnswer::No;
+  OutputResult result = saveOutputFolder(request, code, [this, &messages](const std::string& path) {
+    if (!hasGeneratedBase(path)) {
+      MsgButton b = messages.show({MsgIcon::Warning, "Warning", replaceQuestionText(path), kYes | kNo | kCancel, kNo});
+      return b == kYes ? ReplaceAnswer::Yes : b == kCancel ? ReplaceAnswer::Cancel : ReplaceAnswer::No;
+    }
+    return askMerge(path);
   });
   if (!result.ok()) messages.error(result.error);
   for (const auto& w : result.warnings) messages.warning(w);
+  if (!result.merged.empty() || !result.conflicts.empty()) {
+    std::string text = std::to_string(result.merged.size()) +
+                       (result.merged.size() == 1 ? " file was" : " files were") + " merged cleanly.";
+    if (!result.conflicts.empty()) {
+      text += "\n\nThese files hold conflicts to resolve, between <<<<<<< and >>>>>>> lines:";
+      for (const auto& f : result.conflicts) text += "\n" + f;
+    }
+    result.conflicts.empty() ? messages.information(text) : messages.warning(text);
+  }
+}
+
+ReplaceAnswer GenerateDialog::askMerge(const std::string& path) {
+  // A file the user changed since it was generated: merging keeps both, so it is the default. The
+  // box's buttons are standard ones with other words, so that they answer as every box's do.
+  QMessageBox box(QMessageBox::Warning, "Warning", qs(mergeQuestionText(path)), QMessageBox::NoButton, this);
+  const std::pair<QMessageBox::StandardButton, const char*> buttons[] = {
+      {QMessageBox::Yes, "&Merge"}, {QMessageBox::Ok, "&Replace"}, {QMessageBox::No, "&Keep"}, {QMessageBox::Cancel, nullptr}};
+  for (const auto& [button, label] : buttons)
+    if (label) box.addButton(button)->setText(label);
+    else box.addButton(button);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  UiMessages& messages = main_.messages();
+  if (messages.onModal) messages.onModal(true);
+  box.exec();
+  if (messages.onModal) messages.onModal(false);
+  switch (box.clickedButton() ? box.standardButton(box.clickedButton()) : QMessageBox::Cancel) {
+    case QMessageBox::Yes: return ReplaceAnswer::Merge;
+    case QMessageBox::Ok: return ReplaceAnswer::Yes;
+    case QMessageBox::No: return ReplaceAnswer::No;
+    default: return ReplaceAnswer::Cancel;
+  }
 }
 
 void GenerateDialog::chooseIcon(size_t slot) {

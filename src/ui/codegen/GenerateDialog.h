@@ -9,6 +9,7 @@
 
 #include "codegen/Generate.h"
 #include "codegen/GenerationSettings.h"
+#include "codegen/OutputFolder.h"
 
 class QComboBox;
 class QGroupBox;
@@ -94,6 +95,7 @@ class GenerateDialog : public QDialog {
   void showIcon(size_t slot);
   std::vector<const FormDocument*> openForms() const;
   GenerationSettings settingsFromFields() const;
+  ReplaceAnswer askMerge(const std::string& path);  // Merge, Replace, Keep or Cancel for an edited file
 
   MainWindow& main_;
   std::array<std::string, kIconSlotCount> iconPaths_;

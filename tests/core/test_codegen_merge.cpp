@@ -1,0 +1,114 @@
+// Regenerating into files the user wrote code in: bases kept beside them, three-way merges, and
+// bases that are missing or damaged.
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "ccontrols/CCButton.h"
+#include "ccontrols/CCSwitch.h"
+#include "codegen/GeneratedBase.h"
+#include "codegen/OutputFolder.h"
+#include "model/FormDocument.h"
+
+using namespace tw;
+
+namespace {
+
+struct Folder {
+  TempDir dir;
+  FormDocument form{1, "Main"};
+  std::vector<std::string> asked;
+  ReplaceAnswer answer = ReplaceAnswer::Merge;
+
+  void add(std::unique_ptr<Control> c, const std::string& name) {
+    c->setNameUnchecked(name);
+    form.add(std::move(c), &form.screen());
+  }
+  std::string events() const { return dir.path + "/DemoEvents.pc"; }
+  std::string text() const { return *readWholeFile(events()); }
+  OutputResult save() {
+    GenerateRequest g{1, "Demo", {&form}, {}};
+    g.settings.memos = true;  // the texts alone
+    GeneratedCode code;
+    EXPECT_TRUE(generateCode(g, code, nullptr));
+    OutputRequest r;
+    r.folder = dir.path, r.project = "Demo", r.memos = true;
+    return saveOutputFolder(r, code, [this](const std::string& path) {
+      asked.push_back(fileNamePart(path));
+      return answer;
+    });
+  }
+  void edit(const std::string& from, const std::string& to) {
+    std::string t = text();
+    ASSERT_NE(t.find(from), std::string::npos) << from;
+    writeText(events(), t.replace(t.find(from), from.size(), to));
+  }
+};
+
+const std::string kBody = "OnswLight(){\r\n  if (Cgetstate(swLight)) backlight(1);\r\n}\r\n";
+
+}  // namespace
+
+TEST(GeneratedMerge, TheUsersCodeSurvivesChangesToTheFormAndClashesBecomeOneBlock) {
+  Folder f;
+  for (const char* name : {"butOk", "butOld", "butNew"}) f.add(std::make_unique<TCCButton>(), name);
+  f.add(std::make_unique<TCCSwitch>(), "swLight");
+  f.form.remove(f.form.findComponent("butNew"));
+  ASSERT_TRUE(f.save().ok());
+  f.edit("OnswLight(){\r\n}\r\n", kBody);
+
+  // A control added, another renamed, one whose handler the user never touched deleted.
+  f.add(std::make_unique<TCCButton>(), "butNew");
+  ASSERT_TRUE(f.form.rename(*f.form.findComponent("butOk"), "butGo"));
+  f.form.remove(f.form.findComponent("butOld"));
+  OutputResult changed = f.save();
+  EXPECT_EQ(f.asked, (std::vector<std::string>{"DemoEvents.pc"}));  // the files never edited are not asked about
+  EXPECT_EQ(changed.merged, (std::vector<std::string>{f.events()}));
+  std::string t = f.text();
+  for (const std::string& part : {kBody, std::string("OnbutNew(){\r\n}\r\n"), std::string("OnbutGo(){")})
+    EXPECT_NE(t.find(part), std::string::npos) << part << "\n" << t;
+  for (const char* gone : {"butOk", "butOld"}) EXPECT_EQ(t.find(gone), std::string::npos) << gone << "\n" << t;
+
+  // The user and the generator changing one line: one block holding both, line ends as the file's.
+  // (A body right below a handler's first line that the generator renames is such a block too: the
+  // merge takes lines that touch for one change.)
+  f.edit("OnbutGo();", "OnbutGo(); // go");
+  ASSERT_TRUE(f.form.rename(*f.form.findComponent("butGo"), "butRun"));
+  EXPECT_EQ(f.save().conflicts, (std::vector<std::string>{f.events()}));
+  t = f.text();
+  EXPECT_NE(t.find("    e=event(1);\r\n<<<<<<< yours\r\n    if (Cevent(butGo,e)) OnbutGo(); // go\r\n=======\r\n"
+                   "    if (Cevent(butRun,e)) OnbutRun();\r\n>>>>>>> generated\r\n    else if"),
+            std::string::npos) << t;
+  EXPECT_EQ(t.find("<<<<<<<", t.find("<<<<<<<") + 1), std::string::npos) << t;
+  EXPECT_NE(t.find(kBody), std::string::npos);
+}
+
+TEST(GeneratedMerge, LineEndsOfAnEditorAndMissingOrDamagedBases) {
+  Folder f;
+  f.add(std::make_unique<TCCButton>(), "butOk");
+  ASSERT_TRUE(f.save().ok());
+  // An editor that wrote every line end as LF: only the user's line counts as a change.
+  std::string lf = f.text();
+  std::erase(lf, '\r');
+  writeText(f.events(), lf.replace(lf.find("OnbutOk(){\n"), 11, "OnbutOk(){\n  go();\n"));
+  f.add(std::make_unique<TCCButton>(), "butTwo");
+  EXPECT_EQ(f.save().merged.size(), 1u);
+  EXPECT_NE(f.text().find("OnbutOk(){\r\n  go();\r\n}\r\n\r\nOnbutTwo(){\r\n"), std::string::npos) << f.text();
+
+  // No base: the file is left alone and said so, until the user has it replaced.
+  const std::string hidden = f.dir.path + "/.tarnowick/";
+  const std::string edited = f.text() + "// mine\r\n";
+  for (const std::string& damage : {std::string("rm -r '") + hidden + "'", "rm '" + hidden + "DemoEvents.pc'",
+                                    "echo '}' > '" + hidden + "DemoEvents.pc'", "truncate -s -3 '" + hidden + "manifest'",
+                                    "sed -i 's/=DemoEvents/=..\\/DemoEvents/' '" + hidden + "manifest'"}) {
+    f.answer = ReplaceAnswer::Yes;
+    f.save();
+    writeText(f.events(), edited);
+    ASSERT_EQ(std::system(damage.c_str()), 0);
+    EXPECT_FALSE(hasGeneratedBase(f.events())) << damage;
+    f.answer = ReplaceAnswer::Merge;
+    OutputResult r = f.save();
+    EXPECT_EQ(r.noBase, (std::vector<std::string>{f.events()})) << damage;
+    EXPECT_EQ(r.leftAlone, r.noBase) << damage;
+    EXPECT_EQ(f.text(), edited) << damage;
+  }
+}
