@@ -312,16 +312,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
     trigger(w, "mnuEditRedo");
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1*"));
+    // Yes to the question, then a cancelled save: the work stays.
+    u.answers = {kYes};
+    QVERIFY(!w.close());
+    QCOMPARE(int(w.designer().forms().size()), 1);
 
-    // Generate saves first, then opens its window; a cancelled save opens nothing.
+    // Generate saves first, then opens its window; a save that failed opens nothing.
     int generated = 0;
     u.dialog = [&](QDialog& d) {
       generated += d.objectName() == "frmGenerate";
       return int(QDialog::Rejected);
     };
+    u.files = {path("none/Gen.twp"), path("GenForm.twk")};
     trigger(w, "mnuProjectGenerate");
     QCOMPARE(generated, 0);
-    u.files = {path("Gen.twp"), path("GenForm.twk")};
+    QVERIFY(w.projectFile().empty());
+    u.files = {path("Gen.twp")};
+    u.answers = {kOk, kYes};  // the form's file that the failed save left is replaced
     QVERIFY(u.answered([&] { trigger(w, "mnuProjectGenerate"); }));
     QCOMPARE(generated, 1);
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen"));
