@@ -77,13 +77,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(ini.readString("ActiveForms", "Form0", "")),
              QString::fromStdString(path("Form1.twk")));
 
-    // A plain save asks to replace the form's file and shows the project file's name.
+    // A plain save writes over the files it wrote without a question, and shows the project file's name.
     u.asked.clear();
-    u.answers = {kYes};
+    place(w, Tool::Button, 20, 20);
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo*"));
     trigger(w, "mnuFileSaveProject");
-    QCOMPARE(int(u.asked.size()), 1);
-    QCOMPARE(QString::fromStdString(u.asked[0].text),
-             QString::fromStdString(path("Form1.twk") + " already exists. Do you want to replace it?"));
+    QVERIFY(u.asked.empty());
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
 
     // Save As over an existing file asks first; No writes nothing.
@@ -94,9 +93,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("New project"));
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
 
-    // Reopening from the recent list gives the project's form back.
+    // Reopening from the recent list gives the project's form back; a change asks first.
     u.asked.clear();
     u.answers = {kNo};
+    place(w, Tool::Button, 60, 60);
     w.openRecent(path("Demo.twp"));
     QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to project Demo?"));
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
@@ -113,10 +113,12 @@ class MainWindowTest : public QObject {
       QVERIFY(shown(w, Tool::Menu) && !shown(w, Tool::GSI));
       u.files = {path("Cc.twp"), path("CcForm.twk")};
       trigger(w, "mnuFileSaveProjectAs");
-      // Exit: the project's question, Yes saves (the form's file exists: replace it).
+      // Exit: the project's question, and Yes saves.
+      place(w, Tool::Button, 20, 20);
       u.asked.clear();
-      u.answers = {kYes, kYes};
+      u.answers = {kYes};
       QVERIFY(w.close());
+      QCOMPARE(int(u.asked.size()), 1);
       QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to project Cc?"));
     }
     IniFile options;
@@ -260,6 +262,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("You must save the project before code generation"));
     QCOMPARE(QString::fromStdString(u.dialogs.at(0).first), QString("Save project"));
 
+    place(w, Tool::Button, 20, 20);
     u.answers = {kCancel};
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
@@ -271,6 +274,65 @@ class MainWindowTest : public QObject {
     QVERIFY(w.designer().forms().empty());
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0"));
     QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
+  }
+
+  // The caption's "*" follows unsaved work, and the questions come only with it.
+  void fewerQuestions() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
+    place(w, Tool::Button, 20, 20);
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1*"));
+    trigger(w, "mnuEditUndo");
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
+    trigger(w, "mnuEditRedo");
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1*"));
+    // Yes to the question, then a cancelled save: the work stays.
+    u.answers = {kYes};
+    QVERIFY(!w.close());
+
+    // Generate saves first, then opens its window; a save that failed opens nothing.
+    int generated = 0;
+    u.dialog = [&](QDialog& d) {
+      generated += d.objectName() == "frmGenerate";
+      return int(QDialog::Rejected);
+    };
+    u.files = {path("none/Gen.twp"), path("GenForm.twk")};
+    trigger(w, "mnuProjectGenerate");
+    QCOMPARE(generated, 0);
+    QVERIFY(w.projectFile().empty());
+    u.files = {path("Gen.twp")};
+    u.answers = {kOk, kYes};  // the form's file that the failed save left is replaced
+    QVERIFY(u.answered([&] { trigger(w, "mnuProjectGenerate"); }));
+    QCOMPARE(generated, 1);
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen"));
+
+    // A form's own file takes a save without a question; Save As onto another existing file asks.
+    u.asked.clear();
+    place(w, Tool::Label, 40, 60);
+    trigger(w, "mnuFileSaveForm");
+    QVERIFY(u.asked.empty());
+    u.files = {path("Gen.twp")};
+    u.answers = {kNo};
+    trigger(w, "mnuFileSaveFormAs");
+    QCOMPARE(u.count("already exists"), 1);
+    QCOMPARE(QString::fromStdString(w.designer().forms()[0]->fileName), QString::fromStdString(path("GenForm.twk")));
+
+    // A project setting that no undo step records is a change too: Cancel keeps it all.
+    u.asked.clear();
+    trigger(w, "mnuFileNewForm");
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen*"));
+    u.answers = {kCancel};
+    QVERIFY(!w.close());
+    u.files = {path("Form2.twk")};
+    trigger(w, "mnuFileSaveProject");
+    // Saved: leaving asks nothing.
+    u.asked.clear();
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen.twp"));
+    QVERIFY(w.close());
+    QVERIFY(u.asked.empty());
   }
 
   void examplesMagnifierAndHelp() {

@@ -5,11 +5,14 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QRubberBand>
 
 #include "UiTest.h"
 #include "app/SideWindows.h"
 #include "documents/Surface.h"
 #include "model/ControlStream.h"
+#include "model/Designer.h"
+#include "model/History.h"
 
 using namespace tw;
 using namespace tw::ui;
@@ -135,10 +138,14 @@ class SurfaceTest : public QObject {
     QCOMPARE(inner->parent(), dialog);
     click(v, at(inner, 5, 5));
     QCOMPARE(w.designer().selectedControl(), inner);
-    // Dragging the dialog's background moves the dialog.
+    // Dragging the dialog's title bar moves the dialog; a drag below it draws a band.
     const int top = dialog->top();
-    drag(v, at(dialog, 60, 60), at(dialog, 60, 50));
+    drag(v, at(dialog, 60, 5), at(dialog, 60, -5));
     QCOMPARE(dialog->top(), top - 10);
+    drag(v, at(dialog, 8, 60), at(inner, 2, 2));
+    QCOMPARE(dialog->top(), top - 10);
+    QCOMPARE(w.designer().selectedControl(), inner);
+    click(v, at(dialog, 60, 60));
     QCOMPARE(w.designer().selectedControl(), dialog);
 
     // Delete removes the dialog with its controls, and the form forgets it was shown.
@@ -171,6 +178,50 @@ class SurfaceTest : public QObject {
     QCOMPARE(QRect(under->left(), under->top(), under->width(), under->height()), was);
     QCOMPARE(w.designer().selectedControl(), menu);
     QVERIFY(!under->selected);
+  }
+
+  void rubberBandSelectAllDeleteAndArrowKeys() {
+    User u;
+    MainWindow w(start());
+    w.show();
+    newProject(w, u, 2);
+    FormView* v = view(w);
+    FormDocument& form = *w.designer().currentForm();
+    Control* a = place(w, Tool::Button, 10, 20);
+    Control* b = place(w, Tool::Label, 60, 24);
+    Control* c = place(w, Tool::CheckBox, 100, 20);
+    place(w, Tool::Button, 10, 120);
+    auto selected = [&] { return w.designer().selection(form); };
+    // From the background, up and to the left, over the three but not the fourth.
+    drag(v, at(&form.screen(), 150, 40), at(&form.screen(), 12, 22));
+    QCOMPARE(selected(), (std::vector<Control*>{a, b, c}));
+    if (auto* band = v->findChild<QRubberBand*>()) QVERIFY(!band->isVisible());
+
+    // Arrows move all three, a burst of them one step; Shift takes larger steps, Ctrl sizes.
+    const size_t steps = form.history().undoCount();
+    const int aLeft = a->left(), cTop = c->top(), bWidth = b->width();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(v, Qt::Key_Right);
+    QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(a->left(), aLeft + 3);
+    QCOMPARE(c->top(), cTop + kCoarseNudge);
+    QCOMPARE(form.history().undoCount(), steps + 1);
+    QTest::keyClick(v, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(b->width(), bWidth + 1);
+    QCOMPARE(form.history().undoCount(), steps + 2);
+
+    // Delete removes the three as one step; undo gives them back.
+    QTest::keyClick(v, Qt::Key_Delete);
+    QCOMPARE(int(form.screen().children().size()), 1);
+    QCOMPARE(form.history().undoCount(), steps + 3);
+    trigger(w, "mnuEditUndo");
+    QCOMPARE(int(form.screen().children().size()), 4);
+
+    // A Shift band adds to the selection, and Select All takes every control.
+    click(v, at(form.screen().children()[0].get(), 3, 3));
+    drag(v, at(&form.screen(), 5, 110), at(&form.screen(), 40, 140), Qt::ShiftModifier, Qt::ShiftModifier);
+    QCOMPARE(selected().size(), size_t(2));
+    trigger(w, "mnuEditSelectAll");
+    QCOMPARE(selected().size(), size_t(4));
   }
 
   void clipboardBetweenFormsAndIntoDialogs() {

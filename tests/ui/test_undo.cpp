@@ -87,6 +87,7 @@ class UndoTest : public QObject {
     click(v, at(b, 3, 3), Qt::ShiftModifier);
     w.windowOf(&form)->surface()->item("mnuALeft")->trigger();
     QCOMPARE(undo->text(), QString("&Undo Align Left"));
+    click(v, at(b, 3, 3));
     v->setFocus();
     QTest::keyClick(v, Qt::Key_Delete);
     QCOMPARE(undo->text(), QString("&Undo Delete"));

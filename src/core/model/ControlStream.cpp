@@ -234,4 +234,31 @@ std::optional<StreamedControl> readControlPayload(std::string_view payload, std:
   return out;
 }
 
+std::optional<std::vector<StreamedControl>> readControlsPayload(std::string_view payload, std::string* why) {
+  std::string scratch;
+  if (!why) why = &scratch;
+  if (payload.size() > kMaxPayload) {
+    *why = "the clipboard's content is too large";
+    return std::nullopt;
+  }
+  // A header line is the only line without "=", so it cannot be taken for a property's value.
+  std::vector<StreamedControl> out;
+  size_t start = 0;
+  while (start < payload.size()) {
+    size_t next = start;
+    do {
+      next = payload.find(kHeader, next + 1);
+    } while (next != std::string_view::npos && payload[next - 1] != '\n');
+    auto one = readControlPayload(payload.substr(start, next == std::string_view::npos ? next : next - start), why);
+    if (!one) return std::nullopt;
+    out.push_back(std::move(*one));
+    start = next == std::string_view::npos ? payload.size() : next;
+  }
+  if (out.empty()) {
+    *why = "the clipboard does not hold a control";
+    return std::nullopt;
+  }
+  return out;
+}
+
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Control.h"
 
@@ -22,5 +23,8 @@ struct StreamedControl {
 // Any bytes may come in: anything that is not a well-formed payload of a streamable class is
 // refused with the reason in why.
 std::optional<StreamedControl> readControlPayload(std::string_view payload, std::string* why);
+// Several controls are their payloads one after another; each starts with the header line. All of
+// them, or nothing (with why) when one is refused.
+std::optional<std::vector<StreamedControl>> readControlsPayload(std::string_view payload, std::string* why);
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "Designer.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "ItemLines.h"
@@ -261,13 +262,104 @@ void Designer::forget(const Control* c) {
 }
 
 void Designer::deleteSelected() {
-  if (!selControl_ || !selForm_) return;
+  if (!selForm_) return;
   FormDocument& form = *selForm_;
-  Control* c = selControl_;
-  forget(c);
-  form.remove(c);  // a dialog takes its children; the shown dialog is forgotten with it
+  const std::vector<Control*> doomed = selection(form);
+  if (doomed.empty()) return;
+  for (Control* c : doomed) {
+    forget(c);
+    form.remove(c);  // a dialog takes its children; the shown dialog is forgotten with it
+  }
   form.lastSelected = nullptr;
   presentForm(form);
+}
+
+// ---- Several controls at once
+
+std::vector<Control*> Designer::selection(const FormDocument& form) const {
+  Control* inspected = selForm_ == &form ? selControl_ : nullptr;
+  if (inspected && !inspected->selected) return {inspected};
+  std::vector<Control*> out;
+  if (inspected) out.push_back(inspected);
+  auto take = [&](Control& c) {
+    if (c.selected && &c != inspected) out.push_back(&c);
+  };
+  for (const auto& c : form.screen().children()) {
+    take(*c);
+    if (isDialog(c.get()))
+      for (const auto& k : c->children()) take(*k);
+  }
+  // What lies inside a selected dialog goes with it, and is never acted on twice.
+  std::erase_if(out, [&](const Control* c) {
+    for (const Control* other : out)
+      if (other != c && c->isWithin(other)) return true;
+    return false;
+  });
+  return out;
+}
+
+void Designer::markAll(FormDocument& form, const std::vector<Control*>& controls, bool extending) {
+  current_ = &form;
+  const bool keepPrimary = extending && selForm_ == &form && selControl_ && selControl_->selected;
+  if (!extending) deselectAll(form);
+  if (controls.empty()) return;
+  Control* primary = keepPrimary ? selControl_ : controls.front();
+  for (Control* c : controls)
+    if (c != primary) markSelected(*c, true, true);
+  if (!keepPrimary) {
+    markSelected(*primary, true, false);
+    showProperties(form, primary);
+  }
+  form.lastSelected = primary;
+}
+
+void Designer::selectAll(FormDocument& form) {
+  std::vector<Control*> all;
+  for (const auto& c : form.screen().children()) {
+    if (!c->visible) continue;
+    if (!isDialog(c.get())) all.push_back(c.get());
+    else if (c.get() == form.shownDialog)
+      for (const auto& k : c->children())
+        if (k->visible) all.push_back(k.get());
+  }
+  markAll(form, all, false);
+  if (all.empty()) presentForm(form);
+}
+
+int Designer::selectInBand(FormDocument& form, Control& window, int x0, int y0, int x1, int y1, bool extending) {
+  const int left = std::min(x0, x1), right = std::max(x0, x1), top = std::min(y0, y1), bottom = std::max(y0, y1);
+  std::vector<Control*> caught;
+  for (const auto& c : window.children()) {
+    if (!c->visible || isDialog(c.get())) continue;
+    const bool touches = c->left() <= right && c->left() + c->width() >= left && c->top() <= bottom &&
+                         c->top() + c->height() >= top;
+    if (touches) caught.push_back(c.get());
+  }
+  markAll(form, caught, extending);
+  if (caught.empty() && !extending) presentForm(form);
+  return int(caught.size());
+}
+
+bool Designer::nudge(FormDocument& form, int dx, int dy, bool size, const TextMetrics& metrics) {
+  bool any = false;
+  for (Control* c : selection(form)) {
+    if (c->onFormWindow()) continue;
+    if (size) {
+      c->setBounds(c->left(), c->top(), std::max(0LL, (long long)c->width() + dx),
+                   std::max(0LL, (long long)c->height() + dy));
+      c->afterResize(metrics);
+    } else {
+      c->setBounds((long long)c->left() + dx, (long long)c->top() + dy, c->width(), c->height());
+    }
+    any = true;
+  }
+  return any;
+}
+
+std::string nudgeKey(const std::vector<Control*>& selection, bool size) {
+  std::string key = size ? "size" : "move";
+  for (const Control* c : selection) key += ' ' + c->name();
+  return key;
 }
 
 // ---- The inspector
@@ -405,14 +497,24 @@ bool clipboardable(const Control* c) {
 }  // namespace
 
 std::optional<std::string> Designer::copy() {
-  if (!clipboardable(selControl_)) return std::nullopt;
+  if (!selForm_) return std::nullopt;
   // The copy carries the name "Copiado", which no control keeps, so it can be pasted where it came from.
-  return writeControlPayload(*selControl_, "Copiado");
+  std::string payload;
+  for (const Control* c : selection(*selForm_))
+    if (clipboardable(c)) payload += writeControlPayload(*c, "Copiado");
+  if (payload.empty()) return std::nullopt;
+  return payload;
 }
 
 std::optional<std::string> Designer::cut() {
-  if (!clipboardable(selControl_) || !selForm_) return std::nullopt;
-  std::string payload = writeControlPayload(*selControl_, selControl_->name());
+  if (!selForm_) return std::nullopt;
+  // What cannot go to the clipboard is not cut either: a cut never only deletes.
+  std::string payload;
+  for (const Control* c : selection(*selForm_)) {
+    if (!clipboardable(c)) return std::nullopt;
+    payload += writeControlPayload(*c, c->name());
+  }
+  if (payload.empty()) return std::nullopt;
   deleteSelected();
   return payload;
 }
@@ -422,41 +524,51 @@ bool Designer::paste(std::string_view payload) {
   const Family* fam = form ? familyFor(form->library()) : nullptr;
   if (!fam) return false;
   std::string why;
-  auto streamed = readControlPayload(payload, &why);
+  auto streamed = readControlsPayload(payload, &why);
   if (!streamed) {
     messages.error("Nothing was pasted: " + why);
     return false;
   }
-  Control& c = *streamed->control;
-  const KindRow* kind = fam->kindOf(c);
-  if (!kind || !kind->pasteBase) {
-    messages.error(std::string("A ") + c.className() + " cannot be pasted into a form of the " +
-                   fam->name() + " library");
-    return false;
-  }
-  // The control is read under its streamed name first, which the form must not hold already.
-  if (!streamed->name.empty())
-    if (why = form->nameError(streamed->name, nullptr); !why.empty()) {
-      messages.error(why);
+  // Every control is checked before the first is placed: a paste is whole or nothing.
+  for (const StreamedControl& s : *streamed) {
+    const KindRow* kind = fam->kindOf(*s.control);
+    if (!kind || !kind->pasteBase) {
+      messages.error(std::string("A ") + s.control->className() + " cannot be pasted into a form of the " +
+                     fam->name() + " library");
       return false;
     }
-  const bool dialog = c.isContainer();
-  Control* parent = &form->screen();
-  if (!dialog && selForm_ == form && isDialog(selControl_) && selControl_->parent() == &form->screen())
-    parent = selControl_;
-  Control* placed = adopt(*form, std::move(streamed->control), kind->pasteBase, parent, "");
-  if (!placed) return false;
-  if (dialog) {
-    // Only one dialog is shown on a screen: a pasted shown dialog takes the place of the one shown.
-    auto& d = as<TPTDialog>(*placed);
-    if (d.tag == 1)
-      showDialog(*form, d);
-    else
-      hideDialog(*form, d);
+    // The control is read under its streamed name first, which the form must not hold already.
+    if (!s.name.empty())
+      if (why = form->nameError(s.name, nullptr); !why.empty()) {
+        messages.error(why);
+        return false;
+      }
   }
-  showProperties(*form, placed);
+  Control* dialogTarget = selForm_ == form && isDialog(selControl_) && selControl_->parent() == &form->screen()
+                              ? selControl_
+                              : nullptr;
+  std::vector<Control*> placed;
+  for (StreamedControl& s : *streamed) {
+    const bool dialog = s.control->isContainer();
+    Control* parent = !dialog && dialogTarget ? dialogTarget : &form->screen();
+    const KindRow* kind = fam->kindOf(*s.control);
+    Control* c = adopt(*form, std::move(s.control), kind->pasteBase, parent, "");
+    if (!c) break;
+    if (dialog) {
+      // Only one dialog is shown on a screen: a pasted shown dialog takes the place of the one shown.
+      auto& d = as<TPTDialog>(*c);
+      if (d.tag == 1)
+        showDialog(*form, d);
+      else
+        hideDialog(*form, d);
+    }
+    placed.push_back(c);
+  }
+  if (placed.empty()) return false;
+  showProperties(*form, placed.front());
   showSelection(false);
-  return true;
+  if (placed.size() > 1) markAll(*form, placed, false);
+  return placed.size() == streamed->size();
 }
 
 }  // namespace tw

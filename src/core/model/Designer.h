@@ -88,8 +88,24 @@ class Designer {
   void align(FormDocument& form, AlignKind kind);
   void bringToFront();
   void sendToBack();
-  // Deletes the inspected control (a dialog with its children); the form is inspected afterwards.
+  // Deletes the selection (a dialog with its children); the form is inspected afterwards.
   void deleteSelected();
+
+  // ---- Several controls at once.
+  // The selection of a form: its marked controls, the inspected one first; a control inside a marked
+  // dialog goes with the dialog. When the inspected control carries no mark (a menu, or one picked
+  // from the inspector's list), it alone: a command never acts on marks the user does not see as
+  // the selection.
+  std::vector<Control*> selection(const FormDocument& form) const;
+  // Selects every shown control of the screen but the dialogs, and the shown dialog's controls.
+  void selectAll(FormDocument& form);
+  // A rubber band over window (the screen or its shown dialog), between two corners in its pixels:
+  // selects the shown controls of it, dialogs aside, that the band touches. Extending keeps the
+  // selection there is. The number the band caught.
+  int selectInBand(FormDocument& form, Control& window, int x0, int y0, int x1, int y1, bool extending);
+  // Moves the selection by dx, dy, or (size) changes its widths and heights by them; a size never
+  // goes below nothing. Menus on the form window are not moved. False when nothing was selected.
+  bool nudge(FormDocument& form, int dx, int dy, bool size, const TextMetrics& metrics);
 
   // ---- The inspector.
   std::vector<PropertyRow> propertyRows();
@@ -104,11 +120,12 @@ class Designer {
   std::optional<std::vector<std::string>> items() const;
   bool setItems(const std::vector<std::string>& items);
 
-  // ---- The control clipboard. Copy and cut give the payload text; nothing for a menu, a menu bar
-  // or an inspected form.
+  // ---- The control clipboard. Copy and cut give the payload text of the selection; nothing for a
+  // menu, a menu bar or an inspected form.
   std::optional<std::string> copy();
   std::optional<std::string> cut();
-  // Recreates the payload's control on the current form; false (and the user told why) when refused.
+  // Recreates the payload's controls on the current form where they were, selected; false (and the
+  // user told why) when refused, and then nothing is pasted.
   bool paste(std::string_view payload);
 
   // ---- Shared steps of the families.
@@ -125,6 +142,8 @@ class Designer {
 
  private:
   void forget(const Control* c);
+  // Marks the controls as the selection, the first as the inspected one.
+  void markAll(FormDocument& form, const std::vector<Control*>& controls, bool extending);
   const RowDef* rowDef(std::string_view row) const;
 
   std::vector<std::unique_ptr<FormDocument>> forms_;
@@ -142,5 +161,10 @@ inline constexpr const char* kNumericRows =
 // Selection marks: the primary or secondary colour, by whether the control lies in a dialog.
 // A dialog only gets Selected.
 void markSelected(Control& c, bool selected, bool secondary);
+
+// Arrow-key steps: one pixel, or with Shift this many.
+inline constexpr int kCoarseNudge = 8;
+// The key under which consecutive nudges of the same selection merge into one undo step.
+std::string nudgeKey(const std::vector<Control*>& selection, bool size);
 
 }  // namespace tw

@@ -40,7 +40,8 @@ Message reloadQuestion(const std::string& path) {
 bool mayOverwrite(Messages& m, const std::string& path, const FileStamp& known, const std::string& caption,
                   bool* keptNewer) {
   if (keptNewer) *keptNewer = false;
-  if (known.path == path && changedOnDisk(known)) {
+  if (known.path == path) {
+    if (!changedOnDisk(known)) return true;  // the file it was read from or written to, as it left it
     if (m.show(changedOnDiskQuestion(path, caption)) == kYes) return true;
     if (keptNewer) *keptNewer = true;
     return false;

@@ -27,9 +27,9 @@ Message changedOnDiskQuestion(const std::string& path, const std::string& captio
 // Offered when an open file changed on disk while its document has no unsaved changes.
 Message reloadQuestion(const std::string& path);
 
-// Asks what it must before the file at path is written: the changed question when the file is
-// still the one `known` stamped but was written since, else the replace question when a file
-// exists there. True: write it. keptNewer tells that the user kept another program's file.
+// Asks what it must before the file at path is written: nothing when it is the file `known`
+// stamped and nobody wrote it since, the changed question when somebody did, else the replace
+// question when a file exists there. True: write it. keptNewer tells that the user kept another program's file.
 bool mayOverwrite(Messages& m, const std::string& path, const FileStamp& known, const std::string& caption,
                   bool* keptNewer = nullptr);
 // The same before a form is saved to its fileName. When the user keeps the newer file on disk,

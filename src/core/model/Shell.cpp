@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "DiskState.h"
 #include "Family.h"
 #include "FormDocument.h"
 #include "base/FileIO.h"
@@ -10,9 +11,24 @@
 
 namespace tw {
 
-std::string mainCaption(const std::string& projectShown) {
+std::string mainCaption(const std::string& projectShown, bool modified) {
   if (projectShown.empty()) return kAppCaption;
-  return std::string(kAppCaption) + " - " + projectShown;
+  return std::string(kAppCaption) + " - " + projectShown + (modified ? "*" : "");
+}
+
+std::string projectStateText(int library, const std::vector<std::unique_ptr<FormDocument>>& forms) {
+  std::string out = "Lib=" + std::to_string(library) + '\n';
+  for (const auto& f : forms)
+    out += f->fileName + '|' + f->formName + (f->visible ? "|shown" : "|hidden") + (f->inProject ? "|listed\n" : "\n");
+  return out;
+}
+
+bool projectModified(const std::string& savedState, int library,
+                     const std::vector<std::unique_ptr<FormDocument>>& forms) {
+  if (savedState.empty() || savedState != projectStateText(library, forms)) return true;
+  for (const auto& f : forms)
+    if (f->visible && hasUnsavedChanges(*f)) return true;
+  return false;
 }
 
 std::string formCaption(const FormDocument& form) {

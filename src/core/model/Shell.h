@@ -16,8 +16,17 @@ class IniFile;
 
 inline constexpr const char* kAppCaption = "Tarnowick 1.0";
 
-// "Tarnowick 1.0" with no project, else "Tarnowick 1.0 - " + what names it.
-std::string mainCaption(const std::string& projectShown);
+// "Tarnowick 1.0" with no project, else "Tarnowick 1.0 - " + what names it, and a "*" after that
+// while there is unsaved work.
+std::string mainCaption(const std::string& projectShown, bool modified = false);
+
+// What the project file records of its forms and settings, their contents aside. The project has
+// unsaved work while this differs from what it was when the project was opened, created or saved,
+// or while one of its shown forms has unsaved changes. An empty saved text never matches: a
+// project set up any other way (restored from recovery copies) counts as unsaved.
+std::string projectStateText(int library, const std::vector<std::unique_ptr<FormDocument>>& forms);
+bool projectModified(const std::string& savedState, int library,
+                     const std::vector<std::unique_ptr<FormDocument>>& forms);
 // A form window's caption: its name + ".twk" until it has a file, then the file's name.
 std::string formCaption(const FormDocument& form);
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMimeData>
+#include <utility>
 
 #include "FileWatch.h"
 #include "Recovery.h"
@@ -45,6 +46,11 @@ void MainWindow::pasteCommand() {
     HistoryStepScope step(designer_, *f, "Paste");
     designer_.paste(std::string_view(bytes.constData(), size_t(bytes.size())));
   }
+  changed();
+}
+
+void MainWindow::selectAllCommand() {
+  if (FormDocument* f = designer_.currentForm(); f && f->visible) designer_.selectAll(*f);
   changed();
 }
 
@@ -138,6 +144,7 @@ void MainWindow::formHidden(FormDocument& form) {
   if (inspector_) inspector_->refresh();
   if (zoom_) zoom_->refresh();
   updateUndo();  // a closed form keeps its history, but offers it only when shown again
+  showModified();
 }
 
 void MainWindow::removeFormFromProject() {
@@ -160,7 +167,13 @@ bool MainWindow::prepareFormSave(FormDocument& form, bool saveAs) {
     auto path = runFileDialog(this, kSaveFormDialog, true, form.fileName.empty() ? formCaption(form) : form.fileName);
     holdZoom(false);
     if (!path) return false;
-    form.fileName = *path;
+    // A declined replace leaves the form with the file it had.
+    const std::string had = std::exchange(form.fileName, *path);
+    if (!files_->mayWriteForm(form)) {
+      form.fileName = had;
+      return false;
+    }
+    return true;
   }
   return files_->mayWriteForm(form);
 }
@@ -174,6 +187,7 @@ bool MainWindow::saveForm(FormDocument& form, bool saveAs) {
   }
   files_->formSaved(form);
   if (FormWindow* w = windowOf(&form)) w->refresh();
+  showModified();
   return true;
 }
 
@@ -200,6 +214,7 @@ void MainWindow::changed() {
   if (inspector_) inspector_->refresh();
   if (zoom_) zoom_->refresh();
   updateUndo();
+  showModified();
   if (recovery_) recovery_->touched();
 }
 

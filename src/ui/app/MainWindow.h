@@ -134,7 +134,7 @@ class MainWindow : public QMainWindow {
   // Projects (ProjectCommands.cpp).
   bool askSaveProject();  // the save question; false when the command is to stop
   void closeAll();        // CerrarTodo
-  void writeProject(const std::string& path);
+  bool writeProject(const std::string& path);
   void readProject(const std::string& path);
   void setCaption(const std::string& shown);
   // Forms (FormCommands.cpp).
@@ -144,7 +144,12 @@ class MainWindow : public QMainWindow {
   void cutCommand();
   void copyCommand();
   void pasteCommand();
+  void selectAllCommand();
   void toClipboard(const std::optional<std::string>& payload);
+  // Unsaved work: the caption's "*" and the save questions follow it.
+  bool projectUnsaved() const;
+  void markProjectSaved();
+  void showModified();
 
   UiMessages messages_;
   std::string optionsPath_, dataDir_;
@@ -152,6 +157,7 @@ class MainWindow : public QMainWindow {
   RecentProjects mru_;
   Designer designer_;
   std::string projectName_, projectFile_;
+  std::string captionShown_, savedProject_;  // the caption's name; projectStateText when last saved
   bool firstShown_ = false;
   bool writtenOptions_ = false;
 

@@ -42,6 +42,7 @@ void MainWindow::buildActions() {
       {"mnuEditCut", "Cu&t", &MainWindow::cutCommand, "Ctrl+X", "cut"},
       {"mnuEditCopy", "&Copy", &MainWindow::copyCommand, "Ctrl+C", "copy"},
       {"mnuEditPaste", "&Paste", &MainWindow::pasteCommand, "Ctrl+V", "paste"},
+      {"mnuEditSelectAll", "Select &All", &MainWindow::selectAllCommand, "Ctrl+Shift+A", nullptr},  // Ctrl+A saves as
       {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
       {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
@@ -115,6 +116,7 @@ void MainWindow::buildMenus() {
   edit->addAction(action("mnuEditCut"));
   edit->addAction(action("mnuEditCopy"));
   edit->addAction(action("mnuEditPaste"));
+  edit->addAction(action("mnuEditSelectAll"));
   QMenu* view = menuBar()->addMenu("&View");
   view->setObjectName("mnuView");
   view->addAction(zoomAct_);

@@ -18,16 +18,29 @@
 
 namespace tw::ui {
 
-void MainWindow::setCaption(const std::string& shown) { setWindowTitle(qs(mainCaption(shown))); }
+void MainWindow::setCaption(const std::string& shown) {
+  captionShown_ = shown;
+  showModified();
+}
+
+bool MainWindow::projectUnsaved() const {
+  return !projectName_.empty() && projectModified(savedProject_, designer_.library, designer_.forms());
+}
+
+void MainWindow::markProjectSaved() { savedProject_ = projectStateText(designer_.library, designer_.forms()); }
+
+void MainWindow::showModified() { setWindowTitle(qs(mainCaption(captionShown_, projectUnsaved()))); }
 
 bool MainWindow::askSaveProject() {
-  if (projectName_.empty()) return true;
+  if (!projectUnsaved()) return true;
   holdZoom(true);
   MsgButton b = messages_.show(saveProjectQuestion(projectName_));
   holdZoom(false);
   if (b == kCancel) return false;
-  if (b == kYes) saveProject();
-  return true;
+  if (b != kYes) return true;
+  saveProject();
+  // A save that was cancelled or failed leaves the work unsaved: the command does not throw it away.
+  return !projectUnsaved();
 }
 
 void MainWindow::closeAll() {
@@ -44,6 +57,7 @@ void MainWindow::closeAll() {
   setCaption("");
   projectName_.clear();
   projectFile_.clear();
+  savedProject_.clear();
   if (inspector_) inspector_->refresh();
   updateUndo();
   if (recovery_) recovery_->touched();
@@ -66,6 +80,8 @@ void MainWindow::newProject() {
   generateAct_->setEnabled(true);
   newForm();
   updatePalette();
+  markProjectSaved();  // nothing in a new project is work yet
+  showModified();
 }
 
 void MainWindow::saveProject() {
@@ -83,8 +99,7 @@ void MainWindow::saveProjectAs() {
   if (path && fileExists(*path) &&
       messages_.show(replaceQuestion(*path, kSaveProjectReplaceCaption)) != kYes)
     path.reset();
-  if (path) {
-    writeProject(*path);
+  if (path && writeProject(*path)) {
     projectFile_ = *path;
     mru_.add(*path);
     mru_.save(options_);
@@ -96,7 +111,7 @@ void MainWindow::saveProjectAs() {
   holdZoom(false);
 }
 
-void MainWindow::writeProject(const std::string& path) {
+bool MainWindow::writeProject(const std::string& path) {
   WindowSettings w;
   w.inspectorShown = inspectorSub_->isVisible();
   if (w.inspectorShown) windowPos(inspectorSub_, w.inspectorLeft, w.inspectorTop);
@@ -108,7 +123,7 @@ void MainWindow::writeProject(const std::string& path) {
     w.magnifierTop = t;
   }
   std::string why;
-  if (!files_->mayWriteProject(path)) return;
+  if (!files_->mayWriteProject(path)) return false;
   std::vector<FormDocument*> saved;
   bool ok = writeDesignerProject(designer_.library, designer_.forms(), path, w,
                                  [this, &saved](FormDocument& f, AtomicBatch& batch) {
@@ -120,10 +135,12 @@ void MainWindow::writeProject(const std::string& path) {
                                  &why);
   if (!ok) {
     messages_.error(why);
-    return;
+    return false;
   }
   files_->projectSaved(path, saved);
+  markProjectSaved();
   setCaption(fileNamePart(path));
+  return true;
 }
 
 void MainWindow::readProject(const std::string& path) {
@@ -151,6 +168,7 @@ void MainWindow::readProject(const std::string& path) {
     placeWindow(inspectorSub_, opened.windows.inspectorLeft, opened.windows.inspectorTop);
   }
   generateAct_->setEnabled(true);
+  markProjectSaved();
   changed();
 }
 
@@ -202,7 +220,8 @@ void MainWindow::generateCode() {
   if (projectFile_.empty()) {
     messages_.information(kMustSaveBeforeCodegen);
     saveProjectAs();
-  } else {
+  }
+  if (!projectFile_.empty()) {
     // One generate-code window for the program's life: its fields keep their values between uses.
     auto* dialog = findChild<GenerateDialog*>("frmGenerate");
     if (!dialog) dialog = new GenerateDialog(*this);

@@ -8,6 +8,7 @@
 #include "FormImage.h"
 #include "Surface.h"
 #include "app/MainWindow.h"
+#include "model/DiskState.h"
 #include "model/FormDocument.h"
 #include "model/Shell.h"
 
@@ -54,11 +55,14 @@ void FormWindow::refresh() {
 
 void FormWindow::closeEvent(QCloseEvent* e) {
   e->ignore();
-  main_.holdZoom(true);
-  MsgButton b = main_.messages().show(saveFormQuestion(form_.formName));
-  main_.holdZoom(false);
-  if (b == kCancel) return;
-  if (b == kYes) main_.saveForm(form_, false);
+  if (hasUnsavedChanges(form_)) {
+    main_.holdZoom(true);
+    MsgButton b = main_.messages().show(saveFormQuestion(form_.formName));
+    main_.holdZoom(false);
+    if (b == kCancel) return;
+    // A save that was cancelled or failed keeps the window open with its work.
+    if (b == kYes && !main_.saveForm(form_, false)) return;
+  }
   // Closing only hides the document: it stays in memory with its file name and controls, and in
   // its project.
   hide();

@@ -1,9 +1,12 @@
 #include "Surface.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRubberBand>
 
 #include "FormWindow.h"
 #include "app/MainWindow.h"
@@ -27,6 +30,8 @@ Qt::CursorShape shapeFor(SizeCursor c) {
 }
 
 constexpr Qt::KeyboardModifiers kShiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
+// A shown dialog is moved by its title bar; below it, a drag from its background draws a band.
+constexpr int kDialogTitleHeight = 14;
 
 }  // namespace
 
@@ -131,6 +136,8 @@ void Surface::forgetDrag() {
   snapDialog.reset();
   grabbed_ = false;
   grab_ = {};
+  band_ = {};
+  if (bandShape_) bandShape_->hide();
 }
 
 bool Surface::alive(const Control* c) const {
@@ -191,11 +198,12 @@ bool Surface::eventFilter(QObject* watched, QEvent* e) {
       release(static_cast<QMouseEvent*>(e));
       return true;
     case QEvent::KeyPress:
-      // Delete on the form window removes the inspected control; no other key is the surface's.
+      // Delete on the form window removes the selection, the arrows move or size it.
       if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
         item("mnuDelete")->trigger();
         return true;
       }
+      if (nudge(static_cast<QKeyEvent*>(e))) return true;
       break;
     default: break;
   }
@@ -213,8 +221,17 @@ void Surface::press(QMouseEvent* e) {
   grabbed_ = true;
   grabButton_ = button;
   const Qt::KeyboardModifiers mods = e->modifiers() & kShiftCtrl;
+  band_ = {};
   switch (grab_.kind) {
     case Target::Child: {
+      const TCCForm& screen = form_.screen();
+      if (grab_.control == form_.shownDialog && grab_.mover == &snap && grab_.y >= kDialogTitleHeight &&
+          edgesAt(grab_.control->width(), grab_.control->height(), grab_.x, grab_.y) == kEdgeNone &&
+          startBand(e, *grab_.control, {screen.left() + grab_.control->left(), screen.top() + grab_.control->top()})) {
+        if (!band_.extending) d.pressControl(form_, *grab_.control, false, false);
+        main_.changed();
+        break;
+      }
       const bool rightOnly = e->buttons() == Qt::RightButton && mods == Qt::NoModifier;
       const bool shiftLeft = e->buttons() == Qt::LeftButton && mods == Qt::ShiftModifier;
       d.pressControl(form_, *grab_.control, rightOnly, shiftLeft);
@@ -226,7 +243,9 @@ void Surface::press(QMouseEvent* e) {
       break;
     }
     case Target::Screen:
-      d.pressScreen(form_);
+      // Shift and a drag add a band's controls to the selection, which the press keeps.
+      if (!startBand(e, form_.screen(), {form_.screen().left(), form_.screen().top()}) || !band_.extending)
+        d.pressScreen(form_);
       main_.changed();
       break;
     case Target::WindowChild:  // a menu takes its press; its release inspects it
@@ -238,6 +257,7 @@ void Surface::move(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   const Qt::KeyboardModifiers mods = e->modifiers();
   if (grabbed_) {
+    if (dragBand(p)) return;
     if (grab_.kind != Target::Child) return;
     if (!alive(grab_.control)) return forgetDrag();
     if (grab_.mover->drag(p.x(), p.y(), mods & Qt::ControlModifier)) {
@@ -265,6 +285,18 @@ void Surface::release(QMouseEvent* e) {
   const bool rightOnly = e->buttons() == Qt::RightButton && !(e->modifiers() & kShiftCtrl);
   Designer& d = main_.designer();
   if (t.kind != Target::Face && t.kind != Target::Screen && !alive(t.control)) return forgetDrag();
+  if (band_.drawn) {
+    const Band band = band_;
+    band_ = {};
+    bandShape_->hide();
+    if (!right && (band.window == &form_.screen() || alive(band.window))) {
+      const QPoint a = band.from - band.origin, b = p - band.origin;
+      d.selectInBand(form_, *band.window, a.x(), a.y(), b.x(), b.y(), band.extending);
+    }
+    main_.changed();
+    return;
+  }
+  band_ = {};
   switch (t.kind) {
     case Target::Child:
       d.releaseControl(form_, *t.control, rightOnly, handheldFonts());
@@ -286,6 +318,52 @@ void Surface::release(QMouseEvent* e) {
   main_.changed();
   if (right && (t.kind == Target::Child || t.kind == Target::WindowChild))
     popMenu_->popup(window_.view()->mapToGlobal(p));
+}
+
+bool Surface::startBand(QMouseEvent* e, Control& window, QPoint origin) {
+  // A palette tool places on the release; only the left button draws a band.
+  if (e->button() != Qt::LeftButton || main_.designer().tool != Tool::None) return false;
+  band_.window = &window;
+  band_.origin = origin;
+  band_.from = band_.to = e->position().toPoint();
+  band_.extending = (e->modifiers() & kShiftCtrl) == Qt::ShiftModifier;
+  return true;
+}
+
+bool Surface::dragBand(QPoint p) {
+  if (!band_.window) return false;
+  // A click that shakes by a pixel is still a click.
+  if (!band_.drawn && (p - band_.from).manhattanLength() < 2) return true;
+  band_.drawn = true;
+  band_.to = p;
+  if (!bandShape_) bandShape_ = new QRubberBand(QRubberBand::Rectangle, window_.view());
+  bandShape_->setGeometry(QRect(band_.from, p).normalized());
+  bandShape_->show();
+  return true;
+}
+
+bool Surface::nudge(QKeyEvent* e) {
+  int dx = 0, dy = 0;
+  switch (e->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default: return false;
+  }
+  if (grabbed_) return true;  // the mouse is moving it already
+  const Qt::KeyboardModifiers mods = e->modifiers() & kShiftCtrl;
+  const int step = mods & Qt::ShiftModifier ? std::max(kCoarseNudge, snap.gridSize()) : 1;
+  const bool size = mods & Qt::ControlModifier;
+  Designer& d = main_.designer();
+  const std::vector<Control*> selected = d.selection(form_);
+  if (selected.empty()) return true;
+  // Presses in a row on the same selection are one step.
+  beginStep(d, form_, size ? "Size" : "Move", nudgeKey(selected, size));
+  d.nudge(form_, dx * step, dy * step, size, handheldFonts());
+  commitStep(d, form_);
+  main_.changed();
+  return true;
 }
 
 }  // namespace tw::ui

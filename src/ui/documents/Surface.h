@@ -12,8 +12,10 @@
 #include "model/SnapToGrid.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QMouseEvent;
+class QRubberBand;
 
 namespace tw {
 class Control;
@@ -62,6 +64,10 @@ class Surface : public QObject {
   void deleteControl();
   void aligned(AlignKind kind);
   void endDragStep();
+  // The rubber band (a drag from the screen's or the shown dialog's background) and the arrow keys.
+  bool startBand(QMouseEvent* e, Control& window, QPoint origin);
+  bool dragBand(QPoint p);
+  bool nudge(QKeyEvent* e);
 
   MainWindow& main_;
   FormWindow& window_;
@@ -72,6 +78,14 @@ class Surface : public QObject {
   Qt::MouseButton grabButton_ = Qt::NoButton;
   Target grab_;
   bool dragStep_ = false;  // a press on a control opened a step that its release closes
+  struct Band {
+    Control* window = nullptr;  // the screen or the shown dialog; nullptr: no band pending
+    QPoint origin;              // the window's top left on the view
+    QPoint from, to;            // the corners on the view
+    bool extending = false;
+    bool drawn = false;         // the pointer moved: a band, not a click
+  } band_;
+  QRubberBand* bandShape_ = nullptr;
 };
 
 }  // namespace tw::ui
