@@ -99,7 +99,6 @@ MainWindow::MainWindow(const StartOptions& start)
   mru_.load(options_);
   rebuildRecentMenu();
 
-  newProjectDialog_ = new NewProjectDialog(this);
   recovery_ = new Recovery(*this);
   files_ = new FileWatch(*this, *recovery_);
 }
