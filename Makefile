@@ -2,13 +2,14 @@
 BUILD ?= build
 SAN_BUILD ?= build-san
 FUZZ_BUILD ?= build-fuzz
+PKG_BUILD ?= build-pkg
 FUZZ_SECONDS ?= 60
 MONKEY_EVENTS ?= 20000
 MONKEY_SEED ?= 1
 MONKEY_PROJECT ?= all
 EXAMPLE ?= examples/ccontrols/Demo.twp
 
-.PHONY: all deps build test run sanitize monkey fuzz bench clean
+.PHONY: all deps build test run sanitize monkey fuzz bench package clean
 
 all: build
 
@@ -51,6 +52,13 @@ fuzz: deps
 
 bench: build
 	for b in $(BUILD)/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	bash bench/compare-qt-start $(BUILD)
+
+# The Debian package, from a Release build of the shipped programs only: $(PKG_BUILD)/tarnowick_*.deb.
+package: deps
+	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTW_BENCH=OFF
+	cmake --build $(PKG_BUILD) --target tw_shipped
+	cd $(PKG_BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(PKG_BUILD)
