@@ -44,7 +44,12 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: first-window [-x] PROGRAM [ARGS...]\n");
     return 1;
   }
-  Display* d = XOpenDisplay(NULL);
+  // A display that was just started may not take connections yet.
+  Display* d = NULL;
+  for (int tries = 0; !d && tries < 50; ++tries) {
+    if (tries) usleep(100000);
+    d = XOpenDisplay(NULL);
+  }
   if (!d) {
     fprintf(stderr, "first-window: no display\n");
     return 1;

@@ -33,6 +33,8 @@ function(tw_ship_programs)
     if(TARGET ${program})
       install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
       add_dependencies(tw_shipped ${program})
+      # Whatever builds a program makes the man page that its installation copies.
+      add_dependencies(${program} tw_manpage)
     endif()
   endforeach()
 endfunction()
