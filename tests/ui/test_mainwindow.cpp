@@ -381,6 +381,35 @@ class MainWindowTest : public QObject {
     QVERIFY(w.inspector()->grid()->rowCount() > 0);
   }
 
+  // The file named on the command line waits for the window's first picture: a project opens with
+  // its forms, a form by its .twk ending.
+  void opensTheNamedFileOnceShown() {
+    User u;
+    QString project = copyExample("ccontrols", dir_.path() + "/named");
+    for (const QString& file : {project, dir_.path() + "/named/Settings.twk"}) {
+      MainWindow w(start());
+      struct Spy : QObject {
+        MainWindow* w;
+        int exposes = 0, withForms = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+          if (e->type() == QEvent::Expose) ++exposes, withForms += !w->designer().forms().empty();
+          return false;
+        }
+      } spy;
+      spy.w = &w;
+      w.winId();
+      w.windowHandle()->installEventFilter(&spy);
+      bool done = false;
+      w.show();
+      openOnceShown(w, file, [&] { done = true; });
+      QTRY_VERIFY(done);
+      QVERIFY(spy.exposes > 0 && spy.withForms == 0);
+      QCOMPARE(int(w.designer().forms().size()), file == project ? 2 : 1);
+      QVERIFY(formWindow(w)->isVisible());
+      QVERIFY(u.asked.empty());
+    }
+  }
+
   // Last: it replaces the process's fonts with their substitutes, then loads them again.
   void missingFontsAreReported() {
     QTemporaryDir empty;

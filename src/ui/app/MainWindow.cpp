@@ -58,12 +58,15 @@ MainWindow::MainWindow(const StartOptions& start)
   setObjectName("MainForm");
   setWindowTitle(kAppCaption);
   QString exeDir = QCoreApplication::applicationDirPath();
+  if (dataDir_.empty()) dataDir_ = tw::dataDir();
   if (optionsPath_.empty()) {
-    optionsPath_ = tw::optionsPath(ss(exeDir), QFileInfo(exeDir).isWritable(), ss(qEnvironmentVariable("XDG_CONFIG_HOME")),
+    // Options sit beside a program that has its data beside it (a build or a copied folder); an
+    // installed one keeps them in the user's folder, even when root could write to /usr/bin.
+    bool besideProgram = QFileInfo(exeDir).isWritable() && qs(dataDir_) == exeDir;
+    optionsPath_ = tw::optionsPath(ss(exeDir), besideProgram, ss(qEnvironmentVariable("XDG_CONFIG_HOME")),
                                ss(QDir::homePath()));
   }
   QDir().mkpath(QFileInfo(qs(optionsPath_)).absolutePath());
-  if (dataDir_.empty()) dataDir_ = tw::dataDir();
 
   // The library the last run ended with, and the three handheld fonts.
   options_.load(optionsPath_);
@@ -99,7 +102,6 @@ MainWindow::MainWindow(const StartOptions& start)
   mru_.load(options_);
   rebuildRecentMenu();
 
-  newProjectDialog_ = new NewProjectDialog(this);
   recovery_ = new Recovery(*this);
   files_ = new FileWatch(*this, *recovery_);
 }

@@ -6,6 +6,7 @@
 // ProjectCommands.cpp and FormCommands.cpp.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -186,5 +187,8 @@ class MainWindow : public QMainWindow {
 
 // Starts the designer: the application object, the main window, an optional project or form file.
 int runDesigner(int argc, char** argv);
+// Once the shown window's first picture is on the screen: offers what a crashed run left, else opens
+// file (a project, or a form by its .twk ending) if one is named; then calls done.
+void openOnceShown(MainWindow& main, const QString& file, std::function<void()> done = {});
 
 }  // namespace tw::ui

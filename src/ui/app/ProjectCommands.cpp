@@ -67,6 +67,8 @@ void MainWindow::newProject() {
   if (!askSaveProject()) return;
   holdZoom(true);
   int lib = designer_.library;
+  // Made on first use: it is not on the way to the first window.
+  if (!newProjectDialog_) newProjectDialog_ = new NewProjectDialog(this);
   bool ok = newProjectDialog_->ask(lib);
   holdZoom(false);
   if (!ok) return;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QFile>
 #include <cstdio>
 #include <unistd.h>
@@ -29,42 +30,72 @@ long long msSinceProcessStart() {
   return static_cast<long long>((up - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0);
 }
 
+// Waits for the window's first expose; the call queued there runs once that expose has been
+// painted and flushed.
+class FirstExpose : public QObject {
+ public:
+  FirstExpose(QWindow* window, std::function<void()> then) : QObject(window), then_(std::move(then)) {
+    window->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, watched, std::move(then_));
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
 }  // namespace
+
+void openOnceShown(MainWindow& main, const QString& file, std::function<void()> done) {
+  // Work that a crashed run left is offered first; once restored, it is not closed by opening a file.
+  auto open = [&main, file, done = std::move(done)] {
+    if (!main.recovery()->offer() && !file.isEmpty()) {
+      std::string path = ss(QFileInfo(file).absoluteFilePath());
+      if (file.endsWith(".twk", Qt::CaseInsensitive)) {
+        UiHooks::fileDialog = [path](const FileDialogInfo&, bool, const std::string&) { return path; };
+        main.openForm();
+        UiHooks::fileDialog = nullptr;
+      } else {
+        main.openProjectFile(path);
+      }
+    }
+    if (done) done();
+  };
+  if (QWindow* window = main.windowHandle(); window && !window->isExposed())
+    new FirstExpose(window, std::move(open));
+  else
+    QTimer::singleShot(0, &main, std::move(open));
+}
 
 int runDesigner(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tarnowick");
-  QApplication::setWindowIcon(commandIcon("newproject"));
   MainWindow main{StartOptions{}};
   main.recovery()->keepCopiesIn(recoveryRoot(ss(qEnvironmentVariable("XDG_STATE_HOME")), ss(QDir::homePath())));
   // Without a window manager a maximized window keeps its size: give it the screen's work area too.
   if (QScreen* screen = QGuiApplication::primaryScreen()) main.setGeometry(screen->availableGeometry());
   main.showMaximized();
-
-  // A project or form file named on the command line is opened as its command opens it.
-  // Work that a crashed run left is offered first; once restored, it is not closed by opening a file.
+  // The window comes first; its icon and the file named on the command line follow it.
   QStringList args = QApplication::arguments();
-  if (!main.recovery()->offer() && args.size() > 1) {
-    std::string path = ss(QFileInfo(args[1]).absoluteFilePath());
-    if (args[1].endsWith(".twk", Qt::CaseInsensitive)) {
-      UiHooks::fileDialog = [path](const FileDialogInfo&, bool, const std::string&) { return path; };
-      main.openForm();
-      UiHooks::fileDialog = nullptr;
-    } else {
-      main.openProjectFile(path);
+  openOnceShown(main, args.size() > 1 ? args[1] : QString(), [&] {
+    QApplication::setWindowIcon(commandIcon("newproject"));
+    // For timing the start-up only: quits once the file's windows have been painted.
+    if (qEnvironmentVariableIsSet("TW_QUIT_AFTER_START")) {
+      QTimer::singleShot(0, &app, [&] {
+        std::fprintf(stderr, "started in %lld ms (%lld ms since the process began)\n",
+                     static_cast<long long>(clock.elapsed()), msSinceProcessStart());
+        QCoreApplication::exit(0);  // not quit(): closing would ask the project's save question
+      });
     }
-  }
-
-  // For timing the start-up only: quits once the shown window has been painted.
-  if (qEnvironmentVariableIsSet("TW_QUIT_AFTER_START")) {
-    QTimer::singleShot(0, &app, [&] {
-      std::fprintf(stderr, "started in %lld ms (%lld ms since the process began)\n",
-                   static_cast<long long>(clock.elapsed()), msSinceProcessStart());
-      QCoreApplication::exit(0);  // not quit(): closing would ask the project's save question
-    });
-  }
+  });
   return QApplication::exec();
 }
 
