@@ -8,6 +8,7 @@
 #include <QMimeData>
 
 #include "FileWatch.h"
+#include "ProblemsWindow.h"
 #include "Recovery.h"
 #include "SideWindows.h"
 #include "documents/FormWindow.h"
@@ -138,6 +139,7 @@ void MainWindow::formHidden(FormDocument& form) {
   if (inspector_) inspector_->refresh();
   if (zoom_) zoom_->refresh();
   updateUndo();  // a closed form keeps its history, but offers it only when shown again
+  if (problems_) problems_->schedule();
 }
 
 void MainWindow::removeFormFromProject() {
@@ -201,6 +203,7 @@ void MainWindow::changed() {
   if (zoom_) zoom_->refresh();
   updateUndo();
   if (recovery_) recovery_->touched();
+  if (problems_) problems_->schedule();
 }
 
 void MainWindow::undoCommand() {

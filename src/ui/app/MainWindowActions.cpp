@@ -44,6 +44,7 @@ void MainWindow::buildActions() {
       {"mnuEditPaste", "&Paste", &MainWindow::pasteCommand, "Ctrl+V", "paste"},
       {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
       {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
+      {"mnuViewProblems", "P&roblems", &MainWindow::toggleProblems, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
       {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
       {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
@@ -118,6 +119,8 @@ void MainWindow::buildMenus() {
   view->setObjectName("mnuView");
   view->addAction(zoomAct_);
   view->addAction(inspectorAct_);
+  view->addAction(action("mnuViewProblems"));
+  action("mnuViewProblems")->setCheckable(true);
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);
