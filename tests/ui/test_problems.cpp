@@ -63,6 +63,10 @@ class ProblemsTest : public QObject {
     const QString name = QString::fromStdString(b->name());
     QCOMPARE(rows(p), QStringList({name + " warning: '" + name +
                                    "' lies 29 pixels outside the screen (right edge at 189) [off-screen]"}));
+    // The form window marks the control's rows beside the picture.
+    const int top = at(b, 0, 0).y();
+    using Rows = std::vector<std::pair<int, int>>;
+    QCOMPARE(formWindow(w)->problemRows(), Rows({{top, top + b->height()}}));
 
     // A double click takes the user to the control.
     w.designer().select(*w.designer().currentForm(), *other, false);
@@ -83,6 +87,7 @@ class ProblemsTest : public QObject {
     QVERIFY(ed);
     QTest::keyClicks(ed, "10");
     QTRY_COMPARE(rows(p), QStringList());
+    QVERIFY(formWindow(w)->problemRows().empty());
   }
 };
 

@@ -1,6 +1,7 @@
 #include "ProblemsWindow.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -9,6 +10,7 @@
 
 #include "MainWindow.h"
 #include "codegen/GenerationSettings.h"
+#include "documents/FormImage.h"
 #include "documents/FormWindow.h"
 #include "graphics/Fonts.h"
 #include "ini/IniFile.h"
@@ -68,6 +70,25 @@ void ProblemsWindow::checkNow() {
   }
   list_->resizeColumnToContents(0);
   list_->resizeColumnToContents(1);
+  markForms();
+}
+
+void ProblemsWindow::markForms() {
+  for (const auto& f : main_.designer().forms()) {
+    FormWindow* window = main_.windowOf(f.get());
+    if (!window) continue;
+    std::vector<std::pair<int, int>> rows;
+    for (const Problem& p : problems_) {
+      const Control* c = p.form == f.get() && isVisible() ? f->findComponent(p.control) : nullptr;
+      if (!c || p.control == f->formName) continue;
+      long long top = 0;
+      for (const Control* k = c; k; k = k->parent()) top += k->top();
+      const long long bottom = top + std::max(c->paintedHeight(), 1);
+      rows.emplace_back(int(std::clamp(top, 0LL, (long long)kFormClientHeight - 1)),
+                        int(std::clamp(bottom, 1LL, (long long)kFormClientHeight)));
+    }
+    window->setProblemRows(std::move(rows));
+  }
 }
 
 void ProblemsWindow::goTo(int row) {
@@ -96,6 +117,7 @@ void MainWindow::toggleProblems() {
     problems_->checkNow();
   } else {
     problemsSub_->hide();
+    problems_->markForms();  // hidden, it marks nothing
   }
   action("mnuViewProblems")->setChecked(shown);
 }

@@ -30,6 +30,8 @@ class ProblemsWindow : public QWidget {
   QTreeWidget* list() const { return list_; }
   // Brings the problem's form forward and selects its control.
   void goTo(int row);
+  // Marks the controls with problems in their form windows (none while the window is hidden).
+  void markForms();
 
  private:
   MainWindow& main_;
