@@ -114,6 +114,9 @@ void MainWindow::toggleProblems() {
   if (shown) {
     problems_->show();  // the close box closes the content with its frame: both come back
     problemsSub_->show();
+    // First shown, it lies along the bottom of the work area, clear of the form windows.
+    if (problemsSub_->pos() == QPoint(0, 0))
+      problemsSub_->move(0, std::max(0, mdi_->height() - problemsSub_->height()));
     problems_->checkNow();
   } else {
     problemsSub_->hide();
