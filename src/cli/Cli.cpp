@@ -30,17 +30,23 @@ const char* kUsage =
     "      picture of the handheld; --scale N (1 to 16) enlarges every pixel to N x N.\n"
     "  resave FILE.twk --out OUT.twk\n"
     "      Open the form with its own control library and save it as the designer saves it.\n"
+    "  check PROJECT.twp | FORM.twk ... [--format text|json]\n"
+    "      Report the layout's problems (controls off the screen or over one another, clipped texts,\n"
+    "      links to no form, ...), one a line as compilers do, or as JSON objects. Form files given\n"
+    "      without their project are checked together. Exit status 4 when problems are found.\n"
     "\n"
     "Options:\n"
     "  --help     Show this text.\n"
     "  --version  Show the version.\n"
     "\n"
-    "Exit status: 0 done, 1 usage error, 2 unreadable or invalid input, 3 refused to overwrite.\n";
+    "Exit status: 0 done, 1 usage error, 2 unreadable or invalid input, 3 refused to overwrite,\n"
+    "4 problems found (check).\n";
 
 using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
+      {"check", runCheck},
       {"generate", runGenerate},
       {"render", runRender},
       {"resave", runResave},

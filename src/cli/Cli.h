@@ -7,7 +7,7 @@
 namespace tw {
 
 // Exit statuses of every subcommand.
-enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitBadInput = 2, kExitRefused = 3 };
+enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitBadInput = 2, kExitRefused = 3, kExitProblems = 4 };
 
 // True when the arguments ask for a subcommand (or --help/--version) rather than the designer. A first
 // word that is neither a command nor a file for the designer (FILE.twp, FILE.twk or an existing file)

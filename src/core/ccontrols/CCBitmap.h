@@ -14,6 +14,7 @@ class TCCBitmap : public Control {
   }
   std::string stringBits;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCBitmap)
 };

@@ -15,6 +15,7 @@ class TCCButton : public Control {
   // Tag 3 makes the button as wide as its text.
   void beforePaint(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCButton)
 };

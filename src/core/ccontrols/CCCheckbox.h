@@ -10,6 +10,7 @@ class TCCCheckbox : public Control {
   int state = 0;  // 1 ticked
   void beforePaint(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCCheckbox)
 };

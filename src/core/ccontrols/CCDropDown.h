@@ -19,6 +19,7 @@ class TCCDropDown : public Control {
   // After a mouse resize the height snaps to whole rows of the font's height.
   void afterResize(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCDropDown)
 

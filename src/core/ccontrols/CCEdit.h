@@ -14,6 +14,7 @@ class TCCEdit : public Control {
   bool isEditLine() const { return tag != 0; }
   void beforePaint(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCEdit)
 };

@@ -11,6 +11,7 @@ class TCCLabel : public Control {
   int style = 2;  // 0 plain, 1 underlined, 2 boxed
   void beforePaint(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCLabel)
 };

@@ -19,6 +19,7 @@ class TCCListBox : public Control {
   // After a mouse resize the height snaps to whole rows.
   void afterResize(const TextMetrics&) override { setVisibleItems(visibleItems()); }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCListBox)
 };

@@ -49,6 +49,7 @@ class TCCMenu : public Control {
     setHeight(static_cast<long long>(items.size()) * 11 + 15);
   }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCMenu)
   bool onFormWindow() const override { return true; }

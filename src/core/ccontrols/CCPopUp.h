@@ -13,6 +13,7 @@ class TCCPopUp : public TCCDropDown {
     visible = v != 0;
   }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCPopUp)
 

@@ -18,6 +18,7 @@ class TCCRadio : public Control {
   const std::vector<std::string>& getItems() const { return items; }
   void setItems(const std::vector<std::string>& v) { items = v; }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCRadio)
 };

@@ -11,6 +11,7 @@ class TCCSwitch : public Control {
   int line = 1, radius = 0;
   int state = 0;  // 1 on
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCSwitch)
 };

@@ -96,7 +96,9 @@ void IniFile::parse(std::string_view bytes) {
   std::string_view all(text);
   Section* current = nullptr;
   size_t pos = 0;
+  int lineNo = 0;
   while (pos < all.size()) {
+    ++lineNo;
     size_t eol = all.find('\n', pos);
     if (eol == std::string_view::npos) eol = all.size();
     std::string_view line = all.substr(pos, eol - pos);
@@ -107,7 +109,7 @@ void IniFile::parse(std::string_view bytes) {
     if (line[0] == '[') {
       size_t close = line.find(']');
       std::string_view name = trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-      sections_.push_back(Section{std::string(name), {}});
+      sections_.push_back(Section{std::string(name), {}, lineNo});
       current = &sections_.back();
       index_.try_emplace(lowerAscii(name), sections_.size() - 1);
       // Room for the section's lines at once: growing key by key costs a form file most of its reading.

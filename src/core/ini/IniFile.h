@@ -32,6 +32,8 @@ class IniFile {
   std::vector<std::string> sections() const;  // in file order, duplicates included
   // The section at a place of sections() alone, so that a repeated name can be read in its own right.
   IniFile sectionAt(size_t index) const;
+  // The line (from 1) of the header of the section at a place of sections(); 0 for one not read from text.
+  int sectionLine(size_t index) const { return index < sections_.size() ? sections_[index].line : 0; }
   std::vector<std::string> keys(std::string_view section) const;
   bool hasSection(std::string_view section) const;
   std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -59,6 +61,7 @@ class IniFile {
   struct Section {
     std::string name;
     std::vector<Entry> entries;
+    int line = 0;
   };
   const Section* find(std::string_view name) const;
   Section& findOrAdd(std::string_view name);

@@ -16,6 +16,7 @@ class TCCForm : public Control {
   std::string title = "Form1";
   bool isContainer() const override { return true; }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TCCForm)
   bool showsMarks() const override { return false; }

@@ -25,6 +25,10 @@ void TCCForm::paint(Canvas& cv, const FontSet& fonts) const {
   inkText(cv, 3, 2, title);
 }
 
+// The title bar's text is bold, three pixels in, on a bar 12 pixels high between the frame's sides.
+void TPTDialog::facts(ControlFacts& f) const { f.texts.push_back({title, width() - 6, 12, kFontBold}); }
+void TCCForm::facts(ControlFacts& f) const { f.texts.push_back({title}); }
+
 const PropList& TPTDialog::properties() const {
   static const PropList list = withBase({strField("Title", &TPTDialog::title)}, kUserAll);
   return list;

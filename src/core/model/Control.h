@@ -60,6 +60,22 @@ struct PropInfo {
 };
 using PropList = std::vector<PropInfo>;
 
+// A text a control shows, and the room it draws it in (pixels; a negative side is not measured, as for
+// a control that sizes itself to its text). Every such text goes into the generated code as a string.
+struct TextRoom {
+  std::string_view text;
+  int width = -1, height = -1;
+  const char* face = nullptr;  // the face it is drawn in, when not the control's font
+};
+// What the layout checker asks of a control (check/Checks.h), which only its class can say.
+struct ControlFacts {
+  bool takesTaps = false;  // the handheld hands it taps: another such control must not cover it
+  const std::vector<std::string>* items = nullptr;  // a control that shows a list of items: its items
+  std::vector<TextRoom> texts;
+  std::string_view showForm;  // the form or dialog a tap opens; empty or "(None)" for none
+  std::string_view trigger;   // the pop-up trigger that opens it; empty or "(None)" for none
+};
+
 class Control {
  public:
   explicit Control(ClassId id);
@@ -141,6 +157,9 @@ class Control {
   virtual bool showsMarks() const { return true; }
   // The snap a class makes when a mouse resize ends (a list to whole rows).
   virtual void afterResize(const TextMetrics&) {}
+
+  // What the layout checker needs to know: taps, items, texts and their room, links.
+  virtual void facts(ControlFacts&) const {}
 
   // The control alone, with all of its fields but without parent or children.
   virtual std::unique_ptr<Control> cloneAlone() const = 0;

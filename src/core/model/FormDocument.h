@@ -3,6 +3,7 @@
 // names that make it up.
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -33,6 +34,9 @@ class FormDocument {
   // work, whatever the form holds): see model/DiskState.h.
   FileStamp diskStamp;
   std::string savedText;
+  // The line of the form file that holds each read control's section header (the screen's: the FORM
+  // header), as the file was read; edits since then do not move them.
+  std::unordered_map<const Control*, int> fileLines;
 
   TCCForm& screen() { return *screen_; }
   const TCCForm& screen() const { return *screen_; }

@@ -87,13 +87,17 @@ void loadForm(FormDocument& form, const IniFile& ini, Colour designColour, std::
   for (size_t i = 0; i < sections.size(); ++i) {
     const std::string& section = sections[i];
     const bool first = seen.insert(lowerAscii(section)).second;
-    if (first && sameText(section, "FORM")) continue;  // the header: the first section of that name
+    if (first && sameText(section, "FORM")) {  // the header: the first section of that name
+      form.fileLines[&form.screen()] = ini.sectionLine(i);
+      continue;
+    }
     // Lookups find the first section of a name: a repeated one is read from a copy of its own.
     IniFile own;
     if (!first) own = ini.sectionAt(i);
     const IniFile& source = first ? ini : own;
     ctx.lastRead = nullptr;
     family->readRecord(source, section, ctx);
+    if (ctx.lastRead) form.fileLines[ctx.lastRead] = ini.sectionLine(i);
     const std::string kind = source.readString(section, "Control", "");
     if (ctx.lastRead || kind.empty()) continue;
     form.partlyReadFile = ini.path();

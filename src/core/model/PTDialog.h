@@ -14,6 +14,7 @@ class TPTDialog : public Control {
   int userHeightExtra() const override { return 4; }
   bool isContainer() const override { return true; }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTDialog)
 };

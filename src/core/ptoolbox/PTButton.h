@@ -15,6 +15,7 @@ class TPTButton : public Control {
   int userWidthExtra() const override { return 4; }
   int userHeightExtra() const override { return 4; }
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTButton)
 };

@@ -12,6 +12,7 @@ class TPTCheckbox : public Control {
   uint8_t groupNumber = 0;
   int state = 0;  // 1 ticked
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTCheckbox)
 };

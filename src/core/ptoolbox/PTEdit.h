@@ -15,6 +15,7 @@ class TPTEdit : public Control {
   std::string text = "Edit";
   int underline = 0;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTEdit)
 };

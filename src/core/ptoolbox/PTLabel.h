@@ -10,6 +10,7 @@ class TPTLabel : public Control {
   std::string content;
   void beforePaint(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTLabel)
 };

@@ -30,6 +30,7 @@ class TPTList : public Control {
   // After a mouse resize the height snaps to whole rows.
   void afterResize(const TextMetrics& m) override;
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTList)
 

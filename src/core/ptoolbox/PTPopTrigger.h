@@ -9,6 +9,7 @@ class TPTPopTrigger : public Control {
   TPTPopTrigger() : Control(ClassId::PTPopTrigger) { setBounds(0, 0, 35, 15); }
   std::string text = "Pop";
   const PropList& properties() const override;
+  void facts(ControlFacts& f) const override;
   void paint(Canvas& canvas, const FontSet& fonts) const override;
   TW_CLONE(TPTPopTrigger)
 };

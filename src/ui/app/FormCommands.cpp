@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "FileWatch.h"
+#include "ProblemsWindow.h"
 #include "Recovery.h"
 #include "SideWindows.h"
 #include "documents/FormWindow.h"
@@ -145,6 +146,7 @@ void MainWindow::formHidden(FormDocument& form) {
   if (zoom_) zoom_->refresh();
   updateUndo();  // a closed form keeps its history, but offers it only when shown again
   showModified();
+  if (problems_) problems_->schedule();
 }
 
 void MainWindow::removeFormFromProject() {
@@ -216,6 +218,7 @@ void MainWindow::changed() {
   updateUndo();
   showModified();
   if (recovery_) recovery_->touched();
+  if (problems_) problems_->schedule();
 }
 
 void MainWindow::undoCommand() {

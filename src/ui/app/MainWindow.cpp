@@ -17,6 +17,7 @@
 #include "Dialogs.h"
 #include "FileWatch.h"
 #include "Icons.h"
+#include "ProblemsWindow.h"
 #include "Recovery.h"
 #include "SideWindows.h"
 #include "documents/FormWindow.h"
@@ -48,6 +49,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     bool shown = e->type() == QEvent::Show;
     if (watched == zoomSub_) zoomAct_->setChecked(shown);
     if (watched == inspectorSub_) inspectorAct_->setChecked(shown);
+    if (watched == problemsSub_) action("mnuViewProblems")->setChecked(shown);
   }
   return QMainWindow::eventFilter(watched, e);
 }
@@ -111,7 +113,7 @@ MainWindow::~MainWindow() {
   if (inspector_) inspector_->discardOpenEditor();
   // The work area signals activations while its windows are destroyed; this window is half gone by then.
   disconnect(mdi_, nullptr, this, nullptr);
-  for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_})
+  for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_, problemsSub_})
     if (sub) sub->removeEventFilter(this);
   // The form windows' surfaces call back into this window: they go while it is whole.
   for (auto& [form, window] : windows_) delete window;
@@ -130,6 +132,9 @@ void MainWindow::showEvent(QShowEvent* e) {
   zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");
   inspectorSub_->installEventFilter(this);
   zoomSub_->installEventFilter(this);
+  problems_ = new ProblemsWindow(*this);
+  problemsSub_ = toolWindow(mdi_, problems_, "Problems");
+  problemsSub_->installEventFilter(this);
   projectName_.clear();
   projectFile_.clear();
   designer_.designColour = kWhite;

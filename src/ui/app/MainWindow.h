@@ -33,6 +33,7 @@ class FileWatch;
 class FormWindow;
 class Recovery;
 class ZoomWindow;
+class ProblemsWindow;
 class HelpWindow;
 class NewProjectDialog;
 
@@ -81,6 +82,8 @@ class MainWindow : public QMainWindow {
   void showPreview();  // Project > Preview (app/PreviewWindow.cpp)
   void toggleZoom();
   void toggleInspector();
+  void toggleProblems();  // View > Problems (ProblemsWindow.cpp)
+  ProblemsWindow* problems() const { return problems_; }
   void showHelp(int topic);  // 0: the contents
   void about();
   void options();
@@ -167,6 +170,8 @@ class MainWindow : public QMainWindow {
   QMdiSubWindow* inspectorSub_ = nullptr;
   ZoomWindow* zoom_ = nullptr;
   QMdiSubWindow* zoomSub_ = nullptr;
+  ProblemsWindow* problems_ = nullptr;
+  QMdiSubWindow* problemsSub_ = nullptr;
   HelpWindow* help_ = nullptr;
   NewProjectDialog* newProjectDialog_ = nullptr;
   std::map<const FormDocument*, FormWindow*> windows_;

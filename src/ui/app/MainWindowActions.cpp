@@ -45,6 +45,7 @@ void MainWindow::buildActions() {
       {"mnuEditSelectAll", "Select &All", &MainWindow::selectAllCommand, "Ctrl+Shift+A", nullptr},  // Ctrl+A saves as
       {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
       {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
+      {"mnuViewProblems", "P&roblems", &MainWindow::toggleProblems, nullptr, nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
       {"mnuProjectPreview", "Pre&view", &MainWindow::showPreview, "F5", nullptr},
       {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
@@ -121,6 +122,8 @@ void MainWindow::buildMenus() {
   view->setObjectName("mnuView");
   view->addAction(zoomAct_);
   view->addAction(inspectorAct_);
+  view->addAction(action("mnuViewProblems"));
+  action("mnuViewProblems")->setCheckable(true);
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);

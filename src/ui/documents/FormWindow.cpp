@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "FormImage.h"
 #include "Surface.h"
@@ -67,6 +68,26 @@ void FormWindow::closeEvent(QCloseEvent* e) {
   // its project.
   hide();
   main_.formHidden(form_);
+}
+
+void FormWindow::setProblemRows(std::vector<std::pair<int, int>> rows) {
+  if (rows == problemRows_) return;
+  problemRows_ = std::move(rows);
+  update();
+}
+
+void FormWindow::paintEvent(QPaintEvent* e) {
+  QMdiSubWindow::paintEvent(e);
+  if (problemRows_.empty()) return;
+  // A red bar in the frame left of the picture, level with each control that has a problem.
+  QPainter p(this);
+  const QRect picture(view_->mapTo(this, QPoint(0, 0)), view_->size());
+  const double scale = double(picture.height()) / kFormClientHeight;
+  const int x = std::max(0, picture.left() - 3), w = std::max(1, picture.left() - x);
+  for (const auto& [top, bottom] : problemRows_) {
+    const int y0 = picture.top() + int(top * scale), y1 = picture.top() + int(bottom * scale);
+    p.fillRect(QRect(x, y0, w, std::max(1, y1 - y0)), QColor(220, 0, 0));
+  }
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* e) {

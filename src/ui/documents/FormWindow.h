@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace tw {
 class FormDocument;
@@ -41,16 +43,22 @@ class FormWindow : public QMdiSubWindow {
   // The design surface: the movers, the mouse and keys, the context menu.
   Surface* surface() { return surface_; }
   void refresh();  // caption and picture again
+  // Rows of the client area (handheld pixels, top and bottom) that hold controls with problems: marked
+  // in the window's frame beside the picture, which stays exact.
+  void setProblemRows(std::vector<std::pair<int, int>> rows);
+  const std::vector<std::pair<int, int>>& problemRows() const { return problemRows_; }
 
  protected:
   void closeEvent(QCloseEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
+  void paintEvent(QPaintEvent*) override;
 
  private:
   MainWindow& main_;
   FormDocument& form_;
   FormView* view_;
   Surface* surface_;
+  std::vector<std::pair<int, int>> problemRows_;
 };
 
 }  // namespace tw::ui

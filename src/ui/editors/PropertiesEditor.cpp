@@ -16,6 +16,7 @@
 #include "BitmapEditor.h"
 #include "ItemsEditor.h"
 #include "app/MainWindow.h"
+#include "app/ProblemsWindow.h"
 #include "app/SideWindows.h"
 #include "app/UiHooks.h"
 #include "ccontrols/CCBitmap.h"
@@ -385,6 +386,7 @@ void PropertiesEditor::afterChange(const std::string& row, const std::string& ty
   Designer& d = main_.designer();
   if (FormWindow* w = main_.windowOf(d.selectedForm())) w->refresh();
   if (main_.zoom() && main_.zoom()->isVisible()) main_.zoom()->refresh();
+  if (main_.problems()) main_.problems()->schedule();
   if (row == "Name") fillForms();
   // A number that the control corrected (a picture's side over its limit) shows as stored.
   const int r = stgProperties->currentRow();
