@@ -52,7 +52,7 @@ void Surface::buildPopMenu() {
       {"mnuALeft", "Align &Left", int(AlignKind::Left)},       {"mnuARight", "Align &Right", int(AlignKind::Right)},
       {"mnuATop", "Align &Top", int(AlignKind::Top)},          {"mnuABottom", "Align &Bottom", int(AlignKind::Bottom)},
       {nullptr, nullptr, -1},
-      {"mnuSWidth", "Same &Widht", int(AlignKind::Width)},     {"mnuSHeight", "Same &Height", int(AlignKind::Height)},
+      {"mnuSWidth", "Same &Width", int(AlignKind::Width)},     {"mnuSHeight", "Same &Height", int(AlignKind::Height)},
   };
   for (const Item& it : aligns) {
     if (!it.name) {
