@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +25,7 @@
 #include "documents/Surface.h"
 #include "graphics/Fonts.h"
 #include "model/DataDir.h"
+#include "model/EditScale.h"
 
 namespace tw::ui {
 
@@ -68,6 +71,8 @@ MainWindow::MainWindow(const StartOptions& start)
   // The library the last run ended with, and the three handheld fonts.
   options_.load(optionsPath_);
   designer_.library = optionsLibrary(options_);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    editScale_ = optionsEditScale(options_, screen->size().height());
   for (const auto& problem : handheldFonts().load(dataDir_)) messages_.error(problem.message);
 
   mdi_ = new QMdiArea(this);
@@ -262,6 +267,7 @@ void MainWindow::writeOptions() {
   QByteArray state = saveState();
   ini.writeString(kToolBarSection, "State", toHex(std::string(state.constData(), size_t(state.size()))));
   writeOptionsLibrary(ini, designer_.library);
+  writeOptionsEditScale(ini, editScale_);
   mru_.save(ini);
   std::string why;
   if (!ini.save(optionsPath_, &why)) qWarning("%s", why.c_str());
@@ -297,6 +303,23 @@ void MainWindow::setZoomShown(bool shown) {
     zoomSub_->hide();
   }
   zoomAct_->setChecked(shown);
+}
+
+void MainWindow::scaleForm(FormWindow& w, int scale) {
+  editScale_ = clampEditScale(scale);
+  w.setScale(editScale_);
+}
+
+void MainWindow::zoomIn() {
+  if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, w->view()->pixels().scale + 1);
+}
+
+void MainWindow::zoomOut() {
+  if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, w->view()->pixels().scale - 1);
+}
+
+void MainWindow::actualSize() {
+  if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, 1);
 }
 
 void MainWindow::toggleZoom() { setZoomShown(!zoomSub_->isVisible()); }

@@ -44,6 +44,9 @@ void MainWindow::buildActions() {
       {"mnuEditPaste", "&Paste", &MainWindow::pasteCommand, "Ctrl+V", "paste"},
       {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
       {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
+      {"mnuViewZoomIn", "Zoom &In", &MainWindow::zoomIn, "Ctrl++; Ctrl+=", nullptr},
+      {"mnuViewZoomOut", "Zoom &Out", &MainWindow::zoomOut, "Ctrl+-", nullptr},
+      {"mnuViewActualSize", "&Actual Size", &MainWindow::actualSize, "Ctrl+0", nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
       {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
       {"mnuToolsOptions", "&Options...", &MainWindow::options, nullptr, nullptr},
@@ -118,6 +121,8 @@ void MainWindow::buildMenus() {
   view->setObjectName("mnuView");
   view->addAction(zoomAct_);
   view->addAction(inspectorAct_);
+  view->addSeparator();
+  for (const char* name : {"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize"}) view->addAction(action(name));
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);

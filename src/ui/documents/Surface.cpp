@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "FormWindow.h"
 #include "app/MainWindow.h"
@@ -139,6 +141,8 @@ bool Surface::alive(const Control* c) const {
   return found;
 }
 
+QPoint Surface::handheldAt(const QMouseEvent* e) const { return window_.view()->pixels().toHandheld(e->position()); }
+
 Surface::Target Surface::addressed(QPoint p) {
   // The shown dialog is the second mover's window whenever there is one.
   snapDialog.window = form_.shownDialog;
@@ -190,6 +194,17 @@ bool Surface::eventFilter(QObject* watched, QEvent* e) {
       if (watched != window_.view()) break;
       release(static_cast<QMouseEvent*>(e));
       return true;
+    case QEvent::Wheel: {
+      auto* w = static_cast<QWheelEvent*>(e);
+      if (watched != window_.view() || !(w->modifiers() & Qt::ControlModifier)) break;
+      // A notch is 120; a touchpad's small turns add up to one.
+      wheel_ += w->angleDelta().y();
+      if (std::abs(wheel_) >= 120) {
+        main_.scaleForm(window_, window_.view()->pixels().scale + (wheel_ > 0 ? 1 : -1));
+        wheel_ = 0;
+      }
+      return true;
+    }
     case QEvent::KeyPress:
       // Delete on the form window removes the inspected control; no other key is the surface's.
       if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
@@ -208,7 +223,7 @@ void Surface::press(QMouseEvent* e) {
   Designer& d = main_.designer();
   if (main_.inspector()) main_.inspector()->commitOpenEditor();  // a name typed in the inspector goes to its control first
   if (d.currentForm() != &form_) main_.formActivated(form_);
-  const QPoint p = e->position().toPoint();
+  const QPoint p = handheldAt(e);
   grab_ = addressed(p);
   grabbed_ = true;
   grabButton_ = button;
@@ -235,7 +250,7 @@ void Surface::press(QMouseEvent* e) {
 }
 
 void Surface::move(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
+  const QPoint p = handheldAt(e);
   const Qt::KeyboardModifiers mods = e->modifiers();
   if (grabbed_) {
     if (grab_.kind != Target::Child) return;
@@ -258,7 +273,7 @@ void Surface::release(QMouseEvent* e) {
   Target t = grab_;
   grabbed_ = false;
   grab_ = {};
-  const QPoint p = e->position().toPoint();
+  const QPoint p = handheldAt(e);
   const bool right = e->button() == Qt::RightButton;
   // The state after the release: a right release alone is no longer "the right button alone", so it
   // inspects the control under the pointer, which the context menu then acts on.
@@ -285,7 +300,7 @@ void Surface::release(QMouseEvent* e) {
   }
   main_.changed();
   if (right && (t.kind == Target::Child || t.kind == Target::WindowChild))
-    popMenu_->popup(window_.view()->mapToGlobal(p));
+    popMenu_->popup(window_.view()->mapToGlobal(e->position().toPoint()));
 }
 
 }  // namespace tw::ui

@@ -38,7 +38,9 @@ class Surface : public QObject {
   // The align or same-size item of a kind, which the main window's tool buttons run.
   QAction* alignItem(AlignKind kind) const { return alignItems_[size_t(kind)]; }
 
-  // What a point of the form window's client area is addressed to.
+  // The handheld pixel of the form window's client area under a mouse event.
+  QPoint handheldAt(const QMouseEvent* e) const;
+  // What a handheld pixel of the form window's client area is addressed to.
   struct Target {
     enum Kind { Face, Screen, Child, WindowChild } kind = Face;
     Control* control = nullptr;   // the control under the point (Child, WindowChild)
@@ -72,6 +74,7 @@ class Surface : public QObject {
   Qt::MouseButton grabButton_ = Qt::NoButton;
   Target grab_;
   bool dragStep_ = false;  // a press on a control opened a step that its release closes
+  int wheel_ = 0;          // Ctrl+wheel turned since the last scale step, in eighths of a degree
 };
 
 }  // namespace tw::ui
