@@ -74,7 +74,8 @@ class MainWindowTest : public QObject {
     u.files = {path("Demo"), path("Form1.twk")};
     trigger(w, "mnuFileSaveProject");
     QCOMPARE(int(u.dialogs.size()), 2);
-    QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString("Form1.twk"));
+    // The form's dialog starts in the project's folder, never the program's.
+    QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString::fromStdString(path("Form1.twk")));
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
     QCOMPARE(w.recent().items().front(), path("Demo.twp"));
     IniFile ini;
@@ -82,14 +83,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(ini.readString("ActiveForms", "Form0", "")),
              QString::fromStdString(path("Form1.twk")));
 
-    // A plain save asks to replace the form's file and shows the project file's name.
+    // A plain save asks to replace the form's file; the caption is the one Save As gave.
     u.asked.clear();
     u.answers = {kYes};
     trigger(w, "mnuFileSaveProject");
     QCOMPARE(int(u.asked.size()), 1);
     QCOMPARE(QString::fromStdString(u.asked[0].text),
              QString::fromStdString(path("Form1.twk") + " already exists. Do you want to replace it?"));
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
 
     // Save As over an existing file asks first; No writes nothing.
     u.asked.clear();
@@ -97,7 +98,7 @@ class MainWindowTest : public QObject {
     u.answers = {kNo};
     trigger(w, "mnuFileSaveProjectAs");
     QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("New project"));
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
 
     // Reopening from the recent list gives the project's form back.
     u.asked.clear();

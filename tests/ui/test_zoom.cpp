@@ -105,9 +105,11 @@ class ZoomTest : public QObject {
       QCOMPARE(f->size(), atOne);
       QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
 
-      // New form windows open at the last scale.
+      // New form windows open at the last scale, and do not hide the one before.
       trigger(w, "mnuFileNewForm");
-      QCOMPARE(formWindow(w, 1)->view()->pixels().scale, 2);
+      FormWindow* second = formWindow(w, 1);
+      QCOMPARE(second->view()->pixels().scale, 2);
+      QVERIFY(second->pos() != f->pos());
     }
     IniFile ini;
     QVERIFY(ini.load((dir_.path() + "/options.ini").toStdString()));

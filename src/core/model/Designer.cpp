@@ -4,6 +4,7 @@
 
 #include "Alignment.h"
 #include "ControlStream.h"
+#include "Landing.h"
 #include "Sheet.h"
 #include "model/PTDialog.h"
 
@@ -446,6 +447,8 @@ bool Designer::paste(std::string_view payload) {
     parent = selControl_;
   Control* placed = adopt(*form, std::move(streamed->control), kind->pasteBase, parent, "");
   if (!placed) return false;
+  // The form windows move controls pixel by pixel: a grid of 1, so a copy steps off by the least step.
+  stepOffTwins(*placed, 1);
   if (dialog) {
     // Only one dialog is shown on a screen: a pasted shown dialog takes the place of the one shown.
     auto& d = as<TPTDialog>(*placed);

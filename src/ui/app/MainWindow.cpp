@@ -58,6 +58,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 MainWindow::MainWindow(const StartOptions& start)
     : messages_(this), optionsPath_(start.optionsPath), dataDir_(start.dataDir), designer_(messages_) {
   messages_.onModal = [this](bool open) { holdZoom(open); };
+  DialogFolders::projectFile = [this] { return projectFile_; };
   setObjectName("MainForm");
   setWindowTitle(kAppCaption);
   QString exeDir = QCoreApplication::applicationDirPath();
@@ -121,6 +122,7 @@ MainWindow::~MainWindow() {
   windows_.clear();
   writeOptions();
   delete help_;
+  DialogFolders::projectFile = nullptr;
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -123,7 +123,7 @@ void MainWindow::writeProject(const std::string& path) {
     return;
   }
   files_->projectSaved(path, saved);
-  setCaption(fileNamePart(path));
+  setCaption(projectNameFromFile(path));
 }
 
 void MainWindow::readProject(const std::string& path) {
