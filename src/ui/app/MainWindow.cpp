@@ -269,7 +269,7 @@ void MainWindow::writeOptions() {
   QByteArray state = saveState();
   ini.writeString(kToolBarSection, "State", toHex(std::string(state.constData(), size_t(state.size()))));
   writeOptionsLibrary(ini, designer_.library);
-  writeOptionsEditScale(ini, editScale_);
+  if (editScaleChosen_) writeOptionsEditScale(ini, editScale_);
   mru_.save(ini);
   std::string why;
   if (!ini.save(optionsPath_, &why)) qWarning("%s", why.c_str());
@@ -309,6 +309,7 @@ void MainWindow::setZoomShown(bool shown) {
 
 void MainWindow::scaleForm(FormWindow& w, int scale) {
   editScale_ = clampEditScale(scale);
+  editScaleChosen_ = true;
   w.setScale(editScale_);
 }
 

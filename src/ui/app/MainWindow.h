@@ -161,6 +161,7 @@ class MainWindow : public QMainWindow {
   bool firstShown_ = false;
   bool writtenOptions_ = false;
   int editScale_ = 1;
+  bool editScaleChosen_ = false;  // until the user picks one, the screen decides each run
 
   QMdiArea* mdi_ = nullptr;
   PropertiesEditor* inspector_ = nullptr;
