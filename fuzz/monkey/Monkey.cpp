@@ -131,7 +131,9 @@ class Monkey {
     for (const auto& c : form.windowChildren()) walk(walk, *c, 0, 0);
     if (boxes.empty()) return somewhere(dice_, v);
     const Box& b = boxes[size_t(dice_.below(int(boxes.size())))];
-    return {b.x + dice_.between(-3, std::max(0, b.w) + 3), b.y + dice_.between(-3, std::max(0, b.h) + 3)};
+    // Boxes are in handheld pixels; the view may show them zoomed.
+    return v->pixels().toWidget(
+        QPoint(b.x + dice_.between(-3, std::max(0, b.w) + 3), b.y + dice_.between(-3, std::max(0, b.h) + 3)));
   }
 
   Qt::KeyboardModifiers someModifiers() {

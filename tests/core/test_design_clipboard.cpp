@@ -104,7 +104,7 @@ TEST(DesignClipboard, PayloadReaderRefusesWhatIsNotAControl) {
   EXPECT_EQ(full->name, "B");
 }
 
-TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
+TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsSteppingOffTheOriginal) {
   FormSession s(kLibCControls);
   auto* drop = static_cast<TCCDropDown*>(s.place(Tool::DropDown, 30, 40));
   ASSERT_TRUE(s.d.setItems({"Red", "Green"}));
@@ -124,8 +124,12 @@ TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsOverTheOriginal) {
   EXPECT_FALSE(drop->selected);
   EXPECT_FALSE(s.find("DropDown2")->selected);
   second->selected = false;
+  // Each copy would hide the one before: it lands 8 pixels right and down of it.
+  Control* first = s.find("DropDown2");
+  EXPECT_EQ(std::pair(first->left(), first->top()), std::pair(drop->left() + 8, drop->top() + 8));
+  EXPECT_EQ(std::pair(second->left(), second->top()), std::pair(drop->left() + 16, drop->top() + 16));
+  second->setLeft(drop->left()), second->setTop(drop->top());
   EXPECT_EQ(storedValues(*second), storedValues(*drop));
-  EXPECT_EQ(second->left(), drop->left());
   EXPECT_EQ(second->items, (std::vector<std::string>{"Red", "Green"}));
   EXPECT_TRUE(s.msgs.shown.empty());
 }

@@ -226,18 +226,18 @@ TEST(DesignSheet, TextsAndNames) {
 }
 
 TEST(DesignSheet, ImagesAreAtMost40Square) {
-  for (auto [lib, kind] : {std::pair{kLibCControls, "Image"}, {kLibPToolbox, "Bitmap"}}) {
+  for (auto [lib, kind] : {std::pair{kLibCControls, "an Image"}, {kLibPToolbox, "a Bitmap"}}) {
     FormSession s(lib);
     Control* image = s.place(Tool::Bitmap, 0, 0);
     EXPECT_TRUE(s.d.setValue("Width", "40"));
     EXPECT_TRUE(s.msgs.shown.empty());
     EXPECT_TRUE(s.d.setValue("Width", "41"));
-    EXPECT_EQ(s.lastMessage(), std::string("The maximum width of a ") + kind + " control is 40");
+    EXPECT_EQ(s.lastMessage(), std::string("The maximum width of ") + kind + " control is 40");
     EXPECT_EQ(image->width(), 40);
     // A mouse resize beyond the limit is corrected when the row is shown.
     image->setHeight(55);
     EXPECT_EQ(s.d.valueText("Height"), "40");
-    EXPECT_EQ(s.lastMessage(), std::string("The maximum height of a ") + kind + " control is 40");
+    EXPECT_EQ(s.lastMessage(), std::string("The maximum height of ") + kind + " control is 40");
     EXPECT_EQ(image->height(), 40);
   }
 }

@@ -379,7 +379,7 @@ class InspectorTest : public QObject {
       return press(ed, ed.butCancel);
     });
     QCOMPARE(int(u.asked.size()), 2);
-    QCOMPARE(QString::fromStdString(u.asked[0].text), QString("This operation erase the bitmap. Are you sure?"));
+    QCOMPARE(QString::fromStdString(u.asked[0].text), QString("This operation erases the bitmap. Are you sure?"));
     QCOMPARE(bits(), std::string("a0000000000000" "00"));
 
     size("20", "20");

@@ -69,7 +69,8 @@ class MainWindowTest : public QObject {
     u.files = {path("Demo"), path("Form1.twk")};
     trigger(w, "mnuFileSaveProject");
     QCOMPARE(int(u.dialogs.size()), 2);
-    QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString("Form1.twk"));
+    // The form's dialog starts in the project's folder, never the program's.
+    QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString::fromStdString(path("Form1.twk")));
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
     QCOMPARE(w.recent().items().front(), path("Demo.twp"));
     IniFile ini;
@@ -77,13 +78,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(ini.readString("ActiveForms", "Form0", "")),
              QString::fromStdString(path("Form1.twk")));
 
-    // A plain save writes over the files it wrote without a question, and shows the project file's name.
+    // A plain save writes over the files it wrote without a question, and the caption is the one Save As gave.
     u.asked.clear();
     place(w, Tool::Button, 20, 20);
     QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo*"));
     trigger(w, "mnuFileSaveProject");
     QVERIFY(u.asked.empty());
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
 
     // Save As over an existing file asks first; No writes nothing.
     u.asked.clear();
@@ -91,7 +92,7 @@ class MainWindowTest : public QObject {
     u.answers = {kNo};
     trigger(w, "mnuFileSaveProjectAs");
     QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("New project"));
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo.twp"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
 
     // Reopening from the recent list gives the project's form back; a change asks first.
     u.asked.clear();

@@ -7,6 +7,7 @@
 
 #include "Alignment.h"
 #include "ControlStream.h"
+#include "Landing.h"
 #include "Sheet.h"
 #include "model/PTDialog.h"
 
@@ -565,6 +566,8 @@ bool Designer::paste(std::string_view payload) {
     placed.push_back(c);
   }
   if (placed.empty()) return false;
+  // The form windows move controls pixel by pixel: a grid of 1, so copies step off by the least step.
+  stepOffTwins(placed, 1);
   showProperties(*form, placed.front());
   showSelection(false);
   if (placed.size() > 1) markAll(*form, placed, false);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 #include "Designer.h"
 #include "Family.h"
@@ -42,10 +43,12 @@ std::string lowerFirst(const char* s) {
   return out;
 }
 
-// "The maximum width of a Image control is 40"
+// "The maximum width of an Image control is 40", "... of a Bitmap control ..."
 std::string limitText(const Family& fam, const Control& c, const RowDef& row) {
   std::string kind = fam.kindWord(c);
-  return "The maximum " + lowerFirst(row.row) + " of a " + kind + " control is " + std::to_string(row.max);
+  const bool vowel = !kind.empty() && std::string_view("AEIOU").find(kind[0]) != std::string_view::npos;
+  return "The maximum " + lowerFirst(row.row) + " of " + (vowel ? "an " : "a ") + kind + " control is " +
+         std::to_string(row.max);
 }
 
 // Sizes and counts cannot be negative; every number the sheet takes is a 16-bit one, as the geometry is.

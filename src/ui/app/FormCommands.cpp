@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMimeData>
 #include <utility>
+#include <QStyle>
+#include <tuple>
 
 #include "FileWatch.h"
 #include "ProblemsWindow.h"
@@ -17,6 +19,7 @@
 #include "model/ControlStream.h"
 #include "model/FormFile.h"
 #include "model/History.h"
+#include "model/Landing.h"
 
 namespace tw::ui {
 
@@ -87,8 +90,15 @@ FormWindow* MainWindow::showNewForm(FormDocument& form, bool placeByShowRules) {
     } else if (top == 0) {
       top = dockHeight() + 4;
     }
-    form.windowLeft = left;
-    form.windowTop = top;
+    // Off the form windows already there, each a title bar lower and to the right.
+    std::vector<std::pair<int, int>> taken;
+    for (const auto& [other, window] : windows_)
+      if (window != w && window->isVisible()) {
+        taken.emplace_back();
+        windowPos(window, taken.back().first, taken.back().second);
+      }
+    std::tie(form.windowLeft, form.windowTop) =
+        cascadeSpot(left, top, taken, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w));
   } else if (!inspectorSub_->isVisible()) {
     setInspectorShown(true);
   }

@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -24,6 +26,7 @@
 #include "documents/Surface.h"
 #include "graphics/Fonts.h"
 #include "model/DataDir.h"
+#include "model/EditScale.h"
 
 namespace tw::ui {
 
@@ -57,6 +60,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 MainWindow::MainWindow(const StartOptions& start)
     : messages_(this), optionsPath_(start.optionsPath), dataDir_(start.dataDir), designer_(messages_) {
   messages_.onModal = [this](bool open) { holdZoom(open); };
+  DialogFolders::projectFile = [this] { return projectFile_; };
   setObjectName("MainForm");
   setWindowTitle(kAppCaption);
   QString exeDir = QCoreApplication::applicationDirPath();
@@ -73,6 +77,8 @@ MainWindow::MainWindow(const StartOptions& start)
   // The library the last run ended with, and the three handheld fonts.
   options_.load(optionsPath_);
   designer_.library = optionsLibrary(options_);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    editScale_ = optionsEditScale(options_, screen->size().height());
   for (const auto& problem : handheldFonts().load(dataDir_)) messages_.error(problem.message);
 
   mdi_ = new QMdiArea(this);
@@ -120,6 +126,7 @@ MainWindow::~MainWindow() {
   windows_.clear();
   writeOptions();
   delete help_;
+  DialogFolders::projectFile = nullptr;
 }
 
 void MainWindow::showEvent(QShowEvent* e) {
@@ -269,6 +276,7 @@ void MainWindow::writeOptions() {
   QByteArray state = saveState();
   ini.writeString(kToolBarSection, "State", toHex(std::string(state.constData(), size_t(state.size()))));
   writeOptionsLibrary(ini, designer_.library);
+  if (editScaleChosen_) writeOptionsEditScale(ini, editScale_);
   mru_.save(ini);
   std::string why;
   if (!ini.save(optionsPath_, &why)) qWarning("%s", why.c_str());
@@ -304,6 +312,24 @@ void MainWindow::setZoomShown(bool shown) {
     zoomSub_->hide();
   }
   zoomAct_->setChecked(shown);
+}
+
+void MainWindow::scaleForm(FormWindow& w, int scale) {
+  editScale_ = clampEditScale(scale);
+  editScaleChosen_ = true;
+  w.setScale(editScale_);
+}
+
+void MainWindow::zoomIn() {
+  if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, w->view()->pixels().scale + 1);
+}
+
+void MainWindow::zoomOut() {
+  if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, w->view()->pixels().scale - 1);
+}
+
+void MainWindow::actualSize() {
+  if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, 1);
 }
 
 void MainWindow::toggleZoom() { setZoomShown(!zoomSub_->isVisible()); }

@@ -84,6 +84,10 @@ class MainWindow : public QMainWindow {
   void toggleInspector();
   void toggleProblems();  // View > Problems (ProblemsWindow.cpp)
   ProblemsWindow* problems() const { return problems_; }
+  // The current form window's scale one step up or down, or back to one screen pixel per pixel.
+  void zoomIn();
+  void zoomOut();
+  void actualSize();
   void showHelp(int topic);  // 0: the contents
   void about();
   void options();
@@ -99,6 +103,9 @@ class MainWindow : public QMainWindow {
   void place(FormDocument& form, int x, int y, Control* target);
   // Something of the current form changed: its picture, the inspector and the magnifier follow.
   void changed();
+  // A form window shown at a scale (clamped to 1..4); new form windows open at the last one chosen.
+  void scaleForm(FormWindow& w, int scale);
+  int editScale() const { return editScale_; }
   // The magnifier's refresh is held while a modal dialog is open.
   void holdZoom(bool held);
   // Undo and redo of the current form's design changes; Edit's items name the step they act on
@@ -164,6 +171,8 @@ class MainWindow : public QMainWindow {
   std::string captionShown_, savedProject_;  // the caption's name; projectStateText when last saved
   bool firstShown_ = false;
   bool writtenOptions_ = false;
+  int editScale_ = 1;
+  bool editScaleChosen_ = false;  // until the user picks one, the screen decides each run
 
   QMdiArea* mdi_ = nullptr;
   PropertiesEditor* inspector_ = nullptr;

@@ -46,6 +46,9 @@ void MainWindow::buildActions() {
       {"mnuViewZoom", "&Zoom", &MainWindow::toggleZoom, nullptr, nullptr},
       {"mnuViewProperties", "&Properties Editor", &MainWindow::toggleInspector, nullptr, nullptr},
       {"mnuViewProblems", "P&roblems", &MainWindow::toggleProblems, nullptr, nullptr},
+      {"mnuViewZoomIn", "Zoom &In", &MainWindow::zoomIn, "Ctrl++; Ctrl+=", nullptr},
+      {"mnuViewZoomOut", "Zoom &Out", &MainWindow::zoomOut, "Ctrl+-", nullptr},
+      {"mnuViewActualSize", "&Actual Size", &MainWindow::actualSize, "Ctrl+0", nullptr},
       {"mnuProjectGenerate", "&Generate Code...", &MainWindow::generateCode, nullptr, nullptr},
       {"mnuProjectPreview", "Pre&view", &MainWindow::showPreview, "F5", nullptr},
       {"mnuProjectRemoveForm", "&Remove Form from Project", &MainWindow::removeFormFromProject, nullptr, nullptr},
@@ -124,6 +127,8 @@ void MainWindow::buildMenus() {
   view->addAction(inspectorAct_);
   view->addAction(action("mnuViewProblems"));
   action("mnuViewProblems")->setCheckable(true);
+  view->addSeparator();
+  for (const char* name : {"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize"}) view->addAction(action(name));
   QMenu* project = menuBar()->addMenu("&Project");
   project->setObjectName("mnuProject");
   project->addAction(generateAct_);

@@ -141,7 +141,7 @@ bool MainWindow::writeProject(const std::string& path) {
   }
   files_->projectSaved(path, saved);
   markProjectSaved();
-  setCaption(fileNamePart(path));
+  setCaption(projectNameFromFile(path));
   return true;
 }
 

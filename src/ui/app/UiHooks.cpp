@@ -1,9 +1,12 @@
 #include "UiHooks.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+
+#include "model/Landing.h"
 
 namespace tw::ui {
 
@@ -61,10 +64,12 @@ MsgButton UiMessages::showNow(const Message& m) {
 std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogInfo& dialog, bool save,
                                          const std::string& initial) {
   std::optional<std::string> chosen;
+  const std::string start = dialogStart(initial, DialogFolders::projectFile ? DialogFolders::projectFile() : "",
+                                        DialogFolders::lastChosen, ss(QDir::homePath()));
   if (UiHooks::fileDialog) {
-    chosen = UiHooks::fileDialog(dialog, save, initial);
+    chosen = UiHooks::fileDialog(dialog, save, start);
   } else {
-    QFileDialog dlg(parent, QString::fromUtf8(dialog.title), qs(initial),
+    QFileDialog dlg(parent, QString::fromUtf8(dialog.title), qs(start),
                     QString::fromUtf8(dialog.filterName));
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -74,6 +79,7 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogInfo& 
     if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) chosen = ss(dlg.selectedFiles().front());
   }
   if (!chosen || chosen->empty()) return std::nullopt;
+  DialogFolders::lastChosen = *chosen;
   return withDefaultExtension(*chosen, dialog);
 }
 

@@ -21,6 +21,13 @@ struct UiHooks {
       fileDialog;
 };
 
+// Where file dialogs start (see dialogStart): the main window tells its project's file; the file
+// last chosen in any dialog is kept here.
+struct DialogFolders {
+  static inline std::function<std::string()> projectFile;
+  static inline std::string lastChosen;
+};
+
 // Core's messages shown as message boxes with their caption, text, icon, buttons and default button.
 //
 // A box must never open inside a widget's own input handler or signal (a key press, a click, a text

@@ -15,8 +15,8 @@
 
 namespace tw::ui {
 
-FormView::FormView(MainWindow& main, FormDocument& form) : main_(main), form_(form) {
-  setFixedSize(kFormClientWidth, kFormClientHeight);
+FormView::FormView(MainWindow& main, FormDocument& form, int scale) : main_(main), form_(form) {
+  setScale(scale);
   setObjectName("imgPalm");
   // The movers follow the pointer without a button held (edges and cursors); a click gives the focus
   // that the Delete key needs.
@@ -24,23 +24,30 @@ FormView::FormView(MainWindow& main, FormDocument& form) : main_(main), form_(fo
   setFocusPolicy(Qt::ClickFocus);
 }
 
-QSize FormView::sizeHint() const { return {kFormClientWidth, kFormClientHeight}; }
+QSize FormView::sizeHint() const { return pixels_.toWidget(QRect(0, 0, kFormClientWidth, kFormClientHeight)).size(); }
+
+void FormView::setScale(int scale) {
+  pixels_.scale = scale;
+  setFixedSize(sizeHint());
+  update();
+}
 
 QImage FormView::picture() const { return formImage(form_); }
 
 void FormView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  // One device-independent pixel per handheld pixel; on a dense screen each becomes a block, never a blur.
+  // A whole number of device-independent pixels per handheld pixel, and a whole number of device
+  // pixels to each of those on a dense screen: every handheld pixel is a sharp square block.
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   QImage img = picture();
-  p.drawImage(QRect(0, 0, img.width(), img.height()), img);
+  p.drawImage(pixels_.toWidget(img.rect()), img);
 }
 
 FormWindow::FormWindow(MainWindow& main, FormDocument& form) : main_(main), form_(form) {
   setObjectName("ChildFrm");
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  view_ = new FormView(main, form);
+  view_ = new FormView(main, form, main.editScale());
   setWidget(view_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   surface_ = new Surface(main, *this);
@@ -52,6 +59,11 @@ FormWindow::FormWindow(MainWindow& main, FormDocument& form) : main_(main), form
 void FormWindow::refresh() {
   setWindowTitle(QString::fromUtf8(formCaption(form_).c_str()));
   view_->update();
+}
+
+void FormWindow::setScale(int scale) {
+  view_->setScale(scale);
+  layout()->activate();
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "FormWindow.h"
 #include "app/MainWindow.h"
@@ -57,7 +59,7 @@ void Surface::buildPopMenu() {
       {"mnuALeft", "Align &Left", int(AlignKind::Left)},       {"mnuARight", "Align &Right", int(AlignKind::Right)},
       {"mnuATop", "Align &Top", int(AlignKind::Top)},          {"mnuABottom", "Align &Bottom", int(AlignKind::Bottom)},
       {nullptr, nullptr, -1},
-      {"mnuSWidth", "Same &Widht", int(AlignKind::Width)},     {"mnuSHeight", "Same &Height", int(AlignKind::Height)},
+      {"mnuSWidth", "Same &Width", int(AlignKind::Width)},     {"mnuSHeight", "Same &Height", int(AlignKind::Height)},
   };
   for (const Item& it : aligns) {
     if (!it.name) {
@@ -146,6 +148,8 @@ bool Surface::alive(const Control* c) const {
   return found;
 }
 
+QPoint Surface::handheldAt(const QMouseEvent* e) const { return window_.view()->pixels().toHandheld(e->position()); }
+
 Surface::Target Surface::addressed(QPoint p) {
   // The shown dialog is the second mover's window whenever there is one.
   snapDialog.window = form_.shownDialog;
@@ -197,6 +201,17 @@ bool Surface::eventFilter(QObject* watched, QEvent* e) {
       if (watched != window_.view()) break;
       release(static_cast<QMouseEvent*>(e));
       return true;
+    case QEvent::Wheel: {
+      auto* w = static_cast<QWheelEvent*>(e);
+      if (watched != window_.view() || !(w->modifiers() & Qt::ControlModifier)) break;
+      // A notch is 120; a touchpad's small turns add up to one.
+      wheel_ += w->angleDelta().y();
+      if (std::abs(wheel_) >= 120) {
+        main_.scaleForm(window_, window_.view()->pixels().scale + (wheel_ > 0 ? 1 : -1));
+        wheel_ = 0;
+      }
+      return true;
+    }
     case QEvent::KeyPress:
       // Delete on the form window removes the selection, the arrows move or size it.
       if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
@@ -216,7 +231,7 @@ void Surface::press(QMouseEvent* e) {
   Designer& d = main_.designer();
   if (main_.inspector()) main_.inspector()->commitOpenEditor();  // a name typed in the inspector goes to its control first
   if (d.currentForm() != &form_) main_.formActivated(form_);
-  const QPoint p = e->position().toPoint();
+  const QPoint p = handheldAt(e);
   grab_ = addressed(p);
   grabbed_ = true;
   grabButton_ = button;
@@ -254,7 +269,7 @@ void Surface::press(QMouseEvent* e) {
 }
 
 void Surface::move(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
+  const QPoint p = handheldAt(e);
   const Qt::KeyboardModifiers mods = e->modifiers();
   if (grabbed_) {
     if (dragBand(p)) return;
@@ -278,7 +293,7 @@ void Surface::release(QMouseEvent* e) {
   Target t = grab_;
   grabbed_ = false;
   grab_ = {};
-  const QPoint p = e->position().toPoint();
+  const QPoint p = handheldAt(e);
   const bool right = e->button() == Qt::RightButton;
   // The state after the release: a right release alone is no longer "the right button alone", so it
   // inspects the control under the pointer, which the context menu then acts on.
@@ -317,7 +332,7 @@ void Surface::release(QMouseEvent* e) {
   }
   main_.changed();
   if (right && (t.kind == Target::Child || t.kind == Target::WindowChild))
-    popMenu_->popup(window_.view()->mapToGlobal(p));
+    popMenu_->popup(window_.view()->mapToGlobal(e->position().toPoint()));
 }
 
 bool Surface::startBand(QMouseEvent* e, Control& window, QPoint origin) {
@@ -325,19 +340,19 @@ bool Surface::startBand(QMouseEvent* e, Control& window, QPoint origin) {
   if (e->button() != Qt::LeftButton || main_.designer().tool != Tool::None) return false;
   band_.window = &window;
   band_.origin = origin;
-  band_.from = band_.to = e->position().toPoint();
+  band_.from = band_.to = handheldAt(e);
   band_.extending = (e->modifiers() & kShiftCtrl) == Qt::ShiftModifier;
   return true;
 }
 
 bool Surface::dragBand(QPoint p) {
   if (!band_.window) return false;
-  // A click that shakes by a pixel is still a click.
+  // A click that shakes by a handheld pixel is still a click.
   if (!band_.drawn && (p - band_.from).manhattanLength() < 2) return true;
   band_.drawn = true;
   band_.to = p;
   if (!bandShape_) bandShape_ = new QRubberBand(QRubberBand::Rectangle, window_.view());
-  bandShape_->setGeometry(QRect(band_.from, p).normalized());
+  bandShape_->setGeometry(window_.view()->pixels().toWidget(QRect(band_.from, p).normalized()));
   bandShape_->show();
   return true;
 }

@@ -40,7 +40,9 @@ class Surface : public QObject {
   // The align or same-size item of a kind, which the main window's tool buttons run.
   QAction* alignItem(AlignKind kind) const { return alignItems_[size_t(kind)]; }
 
-  // What a point of the form window's client area is addressed to.
+  // The handheld pixel of the form window's client area under a mouse event.
+  QPoint handheldAt(const QMouseEvent* e) const;
+  // What a handheld pixel of the form window's client area is addressed to.
   struct Target {
     enum Kind { Face, Screen, Child, WindowChild } kind = Face;
     Control* control = nullptr;   // the control under the point (Child, WindowChild)
@@ -80,12 +82,13 @@ class Surface : public QObject {
   bool dragStep_ = false;  // a press on a control opened a step that its release closes
   struct Band {
     Control* window = nullptr;  // the screen or the shown dialog; nullptr: no band pending
-    QPoint origin;              // the window's top left on the view
-    QPoint from, to;            // the corners on the view
+    QPoint origin;              // the window's top left, in handheld pixels of the view
+    QPoint from, to;            // the corners, in handheld pixels of the view
     bool extending = false;
     bool drawn = false;         // the pointer moved: a band, not a click
   } band_;
   QRubberBand* bandShape_ = nullptr;
+  int wheel_ = 0;          // Ctrl+wheel turned since the last scale step, in eighths of a degree
 };
 
 }  // namespace tw::ui

@@ -105,7 +105,7 @@ bool BitmapEditor::edit(std::string& stringBits, int width, int height) {
 
 void BitmapEditor::clearAsked() {
   const MsgButton b = messages_.show(
-      {MsgIcon::Warning, "Warning", "This operation erase the bitmap. Are you sure?", kYes | kNo, kYes});
+      {MsgIcon::Warning, "Warning", "This operation erases the bitmap. Are you sure?", kYes | kNo, kYes});
   if (b != kYes) return;
   bits_.clear();
   stgBits->update();

@@ -19,6 +19,7 @@
 #include "app/ProblemsWindow.h"
 #include "app/SideWindows.h"
 #include "app/UiHooks.h"
+#include "base/NaturalOrder.h"
 #include "ccontrols/CCBitmap.h"
 #include "documents/FormWindow.h"
 #include "model/History.h"
@@ -214,10 +215,9 @@ void PropertiesEditor::fillForms() {
   FormDocument* form = d.currentForm();
   if (!form) return;
   auto entries = d.controlList(*form);
-  // Sorted by text, letter case ignored.
-  std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
-    return qs(a.text).compare(qs(b.text), Qt::CaseInsensitive) < 0;
-  });
+  // Sorted by text as a person reads it: Button2 before Button14.
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const ListEntry& a, const ListEntry& b) { return naturalLess(a.text, b.text); });
   int current = -1;
   for (const ListEntry& e : entries) {
     cmbForms->addItem(qs(e.text), QVariant::fromValue(reinterpret_cast<quintptr>(e.control)));
