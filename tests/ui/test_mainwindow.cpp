@@ -331,7 +331,7 @@ class MainWindowTest : public QObject {
     trigger(w, "mnuFileSaveProject");
     // Saved: leaving asks nothing.
     u.asked.clear();
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen.twp"));
+    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen"));
     QVERIFY(w.close());
     QVERIFY(u.asked.empty());
   }
