@@ -12,11 +12,8 @@
 #include "model/PTDialog.h"
 
 namespace tw {
-namespace {
 
 bool isDialog(const Control* c) { return c && c->classId() == ClassId::PTDialog; }
-
-}  // namespace
 
 void markSelected(Control& c, bool selected, bool secondary) {
   c.selected = selected;
@@ -275,94 +272,6 @@ void Designer::deleteSelected() {
   presentForm(form);
 }
 
-// ---- Several controls at once
-
-std::vector<Control*> Designer::selection(const FormDocument& form) const {
-  Control* inspected = selForm_ == &form ? selControl_ : nullptr;
-  if (inspected && !inspected->selected) return {inspected};
-  std::vector<Control*> out;
-  if (inspected) out.push_back(inspected);
-  auto take = [&](Control& c) {
-    if (c.selected && &c != inspected) out.push_back(&c);
-  };
-  for (const auto& c : form.screen().children()) {
-    take(*c);
-    if (isDialog(c.get()))
-      for (const auto& k : c->children()) take(*k);
-  }
-  // What lies inside a selected dialog goes with it, and is never acted on twice.
-  std::erase_if(out, [&](const Control* c) {
-    for (const Control* other : out)
-      if (other != c && c->isWithin(other)) return true;
-    return false;
-  });
-  return out;
-}
-
-void Designer::markAll(FormDocument& form, const std::vector<Control*>& controls, bool extending) {
-  current_ = &form;
-  const bool keepPrimary = extending && selForm_ == &form && selControl_ && selControl_->selected;
-  if (!extending) deselectAll(form);
-  if (controls.empty()) return;
-  Control* primary = keepPrimary ? selControl_ : controls.front();
-  for (Control* c : controls)
-    if (c != primary) markSelected(*c, true, true);
-  if (!keepPrimary) {
-    markSelected(*primary, true, false);
-    showProperties(form, primary);
-  }
-  form.lastSelected = primary;
-}
-
-void Designer::selectAll(FormDocument& form) {
-  std::vector<Control*> all;
-  for (const auto& c : form.screen().children()) {
-    if (!c->visible) continue;
-    if (!isDialog(c.get())) all.push_back(c.get());
-    else if (c.get() == form.shownDialog)
-      for (const auto& k : c->children())
-        if (k->visible) all.push_back(k.get());
-  }
-  markAll(form, all, false);
-  if (all.empty()) presentForm(form);
-}
-
-int Designer::selectInBand(FormDocument& form, Control& window, int x0, int y0, int x1, int y1, bool extending) {
-  const int left = std::min(x0, x1), right = std::max(x0, x1), top = std::min(y0, y1), bottom = std::max(y0, y1);
-  std::vector<Control*> caught;
-  for (const auto& c : window.children()) {
-    if (!c->visible || isDialog(c.get())) continue;
-    const bool touches = c->left() <= right && c->left() + c->width() >= left && c->top() <= bottom &&
-                         c->top() + c->height() >= top;
-    if (touches) caught.push_back(c.get());
-  }
-  markAll(form, caught, extending);
-  if (caught.empty() && !extending) presentForm(form);
-  return int(caught.size());
-}
-
-bool Designer::nudge(FormDocument& form, int dx, int dy, bool size, const TextMetrics& metrics) {
-  bool any = false;
-  for (Control* c : selection(form)) {
-    if (c->onFormWindow()) continue;
-    if (size) {
-      c->setBounds(c->left(), c->top(), std::max(0LL, (long long)c->width() + dx),
-                   std::max(0LL, (long long)c->height() + dy));
-      c->afterResize(metrics);
-    } else {
-      c->setBounds((long long)c->left() + dx, (long long)c->top() + dy, c->width(), c->height());
-    }
-    any = true;
-  }
-  return any;
-}
-
-std::string nudgeKey(const std::vector<Control*>& selection, bool size) {
-  std::string key = size ? "size" : "move";
-  for (const Control* c : selection) key += ' ' + c->name();
-  return key;
-}
-
 // ---- The inspector
 
 std::vector<PropertyRow> Designer::propertyRows() {
@@ -487,91 +396,6 @@ bool Designer::setItems(const std::vector<std::string>& list) {
   }
   p->set(*selControl_, PropValue(list));  // through the setter: a menu's height follows
   return true;
-}
-
-// ---- The control clipboard
-
-namespace {
-bool clipboardable(const Control* c) {
-  return c && !c->onFormWindow();
-}
-}  // namespace
-
-std::optional<std::string> Designer::copy() {
-  if (!selForm_) return std::nullopt;
-  // The copy carries the name "Copiado", which no control keeps, so it can be pasted where it came from.
-  std::string payload;
-  for (const Control* c : selection(*selForm_))
-    if (clipboardable(c)) payload += writeControlPayload(*c, "Copiado");
-  if (payload.empty()) return std::nullopt;
-  return payload;
-}
-
-std::optional<std::string> Designer::cut() {
-  if (!selForm_) return std::nullopt;
-  // What cannot go to the clipboard is not cut either: a cut never only deletes.
-  std::string payload;
-  for (const Control* c : selection(*selForm_)) {
-    if (!clipboardable(c)) return std::nullopt;
-    payload += writeControlPayload(*c, c->name());
-  }
-  if (payload.empty()) return std::nullopt;
-  deleteSelected();
-  return payload;
-}
-
-bool Designer::paste(std::string_view payload) {
-  FormDocument* form = current_;
-  const Family* fam = form ? familyFor(form->library()) : nullptr;
-  if (!fam) return false;
-  std::string why;
-  auto streamed = readControlsPayload(payload, &why);
-  if (!streamed) {
-    messages.error("Nothing was pasted: " + why);
-    return false;
-  }
-  // Every control is checked before the first is placed: a paste is whole or nothing.
-  for (const StreamedControl& s : *streamed) {
-    const KindRow* kind = fam->kindOf(*s.control);
-    if (!kind || !kind->pasteBase) {
-      messages.error(std::string("A ") + s.control->className() + " cannot be pasted into a form of the " +
-                     fam->name() + " library");
-      return false;
-    }
-    // The control is read under its streamed name first, which the form must not hold already.
-    if (!s.name.empty())
-      if (why = form->nameError(s.name, nullptr); !why.empty()) {
-        messages.error(why);
-        return false;
-      }
-  }
-  Control* dialogTarget = selForm_ == form && isDialog(selControl_) && selControl_->parent() == &form->screen()
-                              ? selControl_
-                              : nullptr;
-  std::vector<Control*> placed;
-  for (StreamedControl& s : *streamed) {
-    const bool dialog = s.control->isContainer();
-    Control* parent = !dialog && dialogTarget ? dialogTarget : &form->screen();
-    const KindRow* kind = fam->kindOf(*s.control);
-    Control* c = adopt(*form, std::move(s.control), kind->pasteBase, parent, "");
-    if (!c) break;
-    if (dialog) {
-      // Only one dialog is shown on a screen: a pasted shown dialog takes the place of the one shown.
-      auto& d = as<TPTDialog>(*c);
-      if (d.tag == 1)
-        showDialog(*form, d);
-      else
-        hideDialog(*form, d);
-    }
-    placed.push_back(c);
-  }
-  if (placed.empty()) return false;
-  // The form windows move controls pixel by pixel: a grid of 1, so copies step off by the least step.
-  stepOffTwins(placed, 1);
-  showProperties(*form, placed.front());
-  showSelection(false);
-  if (placed.size() > 1) markAll(*form, placed, false);
-  return placed.size() == streamed->size();
 }
 
 }  // namespace tw

@@ -161,6 +161,7 @@ inline constexpr const char* kNumericRows =
 // Selection marks: the primary or secondary colour, by whether the control lies in a dialog.
 // A dialog only gets Selected.
 void markSelected(Control& c, bool selected, bool secondary);
+bool isDialog(const Control* c);
 
 // Arrow-key steps: one pixel, or with Shift this many.
 inline constexpr int kCoarseNudge = 8;
