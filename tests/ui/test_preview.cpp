@@ -25,9 +25,13 @@ class PreviewTest : public QObject {
     MainWindow w(startIn(dir_));
     show(w);
     w.openProjectFile((dir_.path() + "/Demo.twp").toStdString());
+    trigger(w, "mnuViewZoomIn");
+    trigger(w, "mnuViewZoomIn");
     QTest::keyClick(&w, Qt::Key_F5);
     auto* window = w.findChild<PreviewWindow*>("frmPreview");
     QVERIFY(window && window->isVisible());
+    QCOMPARE(window->scale(), w.editScale());  // the form windows' zoom
+    QVERIFY(window->scale() > 1);
     Preview& p = window->preview();
     QCOMPARE(p.formName(), std::string("Main"));
 

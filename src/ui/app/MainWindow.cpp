@@ -19,6 +19,7 @@
 #include "Dialogs.h"
 #include "FileWatch.h"
 #include "Icons.h"
+#include "PreviewWindow.h"
 #include "ProblemsWindow.h"
 #include "Recovery.h"
 #include "SideWindows.h"
@@ -318,6 +319,7 @@ void MainWindow::scaleForm(FormWindow& w, int scale) {
   editScale_ = clampEditScale(scale);
   editScaleChosen_ = true;
   w.setScale(editScale_);
+  if (auto* preview = findChild<PreviewWindow*>("frmPreview")) preview->setScale(editScale_);
 }
 
 void MainWindow::zoomIn() {

@@ -5,12 +5,13 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "MainWindow.h"
 #include "codegen/GenerationSettings.h"
+#include "documents/PixelScale.h"
 #include "graphics/Fonts.h"
 #include "ini/IniFile.h"
+#include "model/EditScale.h"
 #include "model/FormDocument.h"
 #include "model/FormPicture.h"
 #include "preview/Preview.h"
@@ -21,7 +22,7 @@ PreviewWindow::PreviewWindow(MainWindow& main)
     : QWidget(&main, Qt::Window), main_(main), preview_(std::make_unique<Preview>(std::vector<const FormDocument*>{}, "")) {
   setObjectName("frmPreview");
   setFocusPolicy(Qt::StrongFocus);
-  setScale(2);
+  setScale(main.editScale());
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -41,7 +42,7 @@ void PreviewWindow::start() {
 }
 
 void PreviewWindow::setScale(int scale) {
-  scale_ = std::clamp(scale, 1, 8);
+  scale_ = clampEditScale(scale);
   setFixedSize(kFaceWidth * scale_, kFaceHeight * scale_);
   update();
 }
@@ -55,9 +56,7 @@ void PreviewWindow::refresh() {
   update();
 }
 
-QPoint PreviewWindow::handheld(const QPointF& p) const {
-  return {int(std::floor(p.x() / scale_)), int(std::floor(p.y() / scale_))};
-}
+QPoint PreviewWindow::handheld(const QPointF& p) const { return PixelScale{scale_}.toHandheld(p); }
 
 void PreviewWindow::paintEvent(QPaintEvent*) {
   // Canvas pixels are 0x00BBGGRR words: bytes R, G, B, 0 in memory, which is RGBX8888.
@@ -107,6 +106,7 @@ void PreviewWindow::keyPressEvent(QKeyEvent* e) {
 void MainWindow::showPreview() {
   auto* window = findChild<PreviewWindow*>("frmPreview");
   if (!window) window = new PreviewWindow(*this);
+  window->setScale(editScale_);  // the form windows' zoom
   window->start();
   window->show();
   window->raise();

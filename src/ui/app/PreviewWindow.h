@@ -42,7 +42,7 @@ class PreviewWindow : public QWidget {
   MainWindow& main_;
   std::unique_ptr<Preview> preview_;
   Canvas picture_;
-  int scale_ = 2;
+  int scale_ = 1;
 };
 
 }  // namespace tw::ui
