@@ -41,6 +41,10 @@ class ZoomTest : public QObject {
     r[1] = bounds(b);
     drag(v, on(scale, at(b, b->width() - 2, 5)), on(scale, at(b, b->width() + 4, 5)));
     r[2] = bounds(b);
+    // A band from the screen's background over the button selects it alone.
+    w.designer().deselectAll(form);
+    drag(v, on(scale, at(&form.screen(), 120, 45)), on(scale, at(&form.screen(), 20, 20)));
+    [&] { QCOMPARE(w.designer().selection(form), std::vector<Control*>{b}); }();
     w.paletteButton(Tool::Dialog)->click();
     click(v, on(scale, at(&form.screen(), 0, 60)));
     Control* dialog = w.designer().selectedControl();
