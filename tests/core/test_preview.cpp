@@ -175,6 +175,29 @@ TEST(Preview, PopUpTriggersFieldsAndDialogsOfTheOtherFamily) {
   EXPECT_EQ(cv.width(), 167);
 }
 
+// A multi-line field (44 x 34: three lines) scrolls by whole lines, wrapped at blanks as it draws them.
+TEST(Preview, AMultiLineFieldShowsTheLinesOfItsEnd) {
+  OpenedForm opened = openFormFile(std::string(TW_TESTDATA_DIR) + "/golden/ptoolbox.twk", kLibPToolbox, kWhite);
+  ASSERT_TRUE(opened.form);
+  Preview preview({opened.form.get()}, "");
+  Control* field = preview.find("fldWrap");
+  ASSERT_TRUE(field);
+  field->property("Editable")->set(*field, PropValue(0LL));  // 0 is editable
+  field->property("MaxChars")->set(*field, PropValue(80LL));
+  Point p{4, 4};
+  for (const Control* c = field; c; c = c->parent()) p.x += c->left(), p.y += c->top();
+  preview.tap(p.x, p.y);
+  preview.release(p.x, p.y);
+  preview.key(" six seven eight nine ten eleven");
+  const std::string typed = preview.editText(*field);
+  Canvas cv;
+  preview.paint(cv, testpaint::fonts());
+  const std::string shown = std::get<std::string>(field->property("Text")->get(*field));
+  ASSERT_LT(shown.size(), typed.size());
+  EXPECT_EQ(typed.substr(typed.size() - shown.size()), shown);
+  EXPECT_EQ(typed[typed.size() - shown.size() - 1], ' ') << "the lines shown begin with a word: " << shown;
+}
+
 // The pen everywhere on every form of the test data, with keys and scrolls between: the preview keeps to
 // its copies, and whatever it shows is one of its forms.
 TEST(Preview, TapsAnywhereOnEveryFormLeaveTheDocumentsAlone) {

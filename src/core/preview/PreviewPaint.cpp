@@ -12,11 +12,50 @@ namespace tw {
 
 using namespace pv;
 
-// An edit shows the end of a text wider than its box: it scrolls as the user types.
+namespace {
+
+size_t nextChar(std::string_view s, size_t i) {
+  for (++i; i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80;) ++i;
+  return i;
+}
+
+// Where the lines of a multi-line field begin, wrapped as the field wraps them: each line is the
+// longest part that fits, cut at its last blank; a word wider than the field ends the text shown.
+std::vector<size_t> lineStarts(std::string_view text, const Control& field, const FontSet& fonts) {
+  std::vector<size_t> starts{0};
+  for (;;) {
+    const size_t at = starts.back();
+    size_t pos = at, lastBlank = std::string_view::npos;
+    long long width = 0;
+    while (pos < text.size()) {
+      const size_t next = nextChar(text, pos);
+      width += fonts.textWidth(field.font, text.substr(pos, next - pos));
+      if (width > field.width()) break;
+      if (text[pos] == ' ') lastBlank = pos;
+      pos = next;
+    }
+    if (pos >= text.size() || lastBlank == std::string_view::npos) return starts;
+    starts.push_back(lastBlank + 1);
+  }
+}
+
+int fieldLines(const Control& field, const FontSet& fonts) {
+  const int lh = fonts.textHeight(field.font, "A");
+  return lh > 0 ? std::max(1, field.height() / lh) : 1;
+}
+
+}  // namespace
+
+// An edit shows the end of a text wider than its box: it scrolls as the user types, a multi-line
+// field by whole lines.
 void Preview::showEditText(Control& edit, const FontSet& fonts) {
   std::string_view text = edits_[&edit];
   const bool pt = is(edit, ClassId::PTEdit);
-  if (!pt || num(edit, "SingleLine") != 0) {
+  if (pt && num(edit, "SingleLine") == 0) {
+    const std::vector<size_t> starts = lineStarts(text, edit, fonts);
+    const size_t lines = size_t(fieldLines(edit, fonts));
+    if (starts.size() > lines) text.remove_prefix(starts[starts.size() - lines]);
+  } else {
     const int room = pt ? edit.width() : edit.width() - 4;
     // Widths add up character by character: measuring back from the end costs only what is shown,
     // however long the text has grown.
@@ -47,10 +86,16 @@ void Preview::drawOnTop(Canvas& out, Control& c, const FontSet& fonts) const {
 void Preview::drawCaret(Canvas& out, const FontSet& fonts) const {
   if (!focus_) return;
   const Control& e = *focus_;
-  const std::string text = str(e, textProp(e));
-  const int tw = fonts.textWidth(e.font, text), th = std::max(1, fonts.textHeight(e.font, text));
+  std::string text = str(e, textProp(e));
   const bool pt = is(e, ClassId::PTEdit);
-  int x = 0, y = 0;
+  int y = 0;
+  if (pt && num(e, "SingleLine") == 0) {
+    const std::vector<size_t> starts = lineStarts(text, e, fonts);
+    y = int(starts.size() - 1) * fonts.textHeight(e.font, "A");
+    text.erase(0, starts.back());
+  }
+  const int tw = fonts.textWidth(e.font, text), th = std::max(1, fonts.textHeight(e.font, text));
+  int x = 0;
   if (pt) {
     x = num(e, "Justification") == 0 ? tw : e.width() - 1;
   } else {
