@@ -93,4 +93,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   return it->second(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
 }
 
+std::optional<int> runUnlessDesigner(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (isCliInvocation(args)) return runCli(args, out, err);
+  if (!designerHasDisplay(args)) {
+    err << "tarnowick: no display to show the designer on (DISPLAY is not set); for the commands, see --help\n";
+    return kExitUsage;
+  }
+  return std::nullopt;
+}
+
 }  // namespace tw

@@ -1,6 +1,7 @@
 #pragma once
 // The headless subcommands: the same core calls as the designer, for scripts and build pipelines.
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,9 @@ bool isCliInvocation(const std::vector<std::string>& args);
 // Whether the designer has somewhere to show its window: a display, or a platform chosen explicitly.
 bool designerHasDisplay(const std::vector<std::string>& args);
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// What both programs do before the designer: run the command asked for, or refuse a designer with no
+// display to show it on (the window system's start would abort the process). Empty: start the designer.
+std::optional<int> runUnlessDesigner(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tw

@@ -14,12 +14,7 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (tw::isCliInvocation(args)) return tw::runCli(args, std::cout, std::cerr);
-  // Without a platform to connect to, the window system's start aborts the process: say so instead.
-  if (!tw::designerHasDisplay(args)) {
-    std::cerr << "tarnowick: no display to show the designer on (DISPLAY is not set); for the commands, see --help\n";
-    return tw::kExitUsage;
-  }
+  if (auto status = tw::runUnlessDesigner(args, std::cout, std::cerr)) return *status;
   std::string dir = tw::executableDir();
   std::string designer = (dir.empty() ? std::string(".") : dir) + "/tarnowick-designer";
   std::vector<char*> designerArgv(argv, argv + argc + 1);  // with the closing null
