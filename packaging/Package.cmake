@@ -9,6 +9,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# dpkg-shlibdeps does not see libgit2, which is loaded at the first merge: Debian names its package
+# after its SONAME (libgit2.so.1.5: libgit2-1.5).
+string(REGEX REPLACE "^libgit2\\.so\\." "libgit2-" CPACK_DEBIAN_PACKAGE_DEPENDS "${TW_LIBGIT2_SONAME}")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,8 +1,7 @@
 #include "MergeText.h"
 
+#include <dlfcn.h>
 #include <git2.h>
-
-#include <mutex>
 
 namespace tw {
 namespace {
@@ -38,11 +37,45 @@ git_merge_file_input input(const std::string& text, const char* label) {
   return in;
 }
 
+// libgit2's functions, from the library loaded at the first merge.
+struct Git2 {
+  decltype(&git_merge_file) mergeFile = nullptr;
+  decltype(&git_merge_file_result_free) freeResult = nullptr;
+  decltype(&git_error_last) lastError = nullptr;
+  std::string why;  // why it could not be loaded
+};
+
+const Git2& git2() {
+  static const Git2 loaded = [] {
+    Git2 g;
+    void* lib = ::dlopen(TW_LIBGIT2, RTLD_NOW | RTLD_LOCAL);
+    auto init = lib ? reinterpret_cast<decltype(&git_libgit2_init)>(::dlsym(lib, "git_libgit2_init")) : nullptr;
+    if (lib) {
+      g.mergeFile = reinterpret_cast<decltype(g.mergeFile)>(::dlsym(lib, "git_merge_file"));
+      g.freeResult = reinterpret_cast<decltype(g.freeResult)>(::dlsym(lib, "git_merge_file_result_free"));
+      g.lastError = reinterpret_cast<decltype(g.lastError)>(::dlsym(lib, "git_error_last"));
+    }
+    if (!init || !g.mergeFile || !g.freeResult || !g.lastError) {
+      const char* e = ::dlerror();
+      g.why = std::string("the merge library ") + TW_LIBGIT2 + " could not be loaded" + (e ? std::string(": ") + e : "");
+      g.mergeFile = nullptr;
+    } else {
+      init();
+    }
+    return g;
+  }();
+  return loaded;
+}
+
 }  // namespace
 
 MergedText mergeGenerated(const std::string& base, const std::string& edited, const std::string& generated) {
-  static std::once_flag started;
-  std::call_once(started, [] { git_libgit2_init(); });
+  MergedText out;
+  const Git2& git = git2();
+  if (!git.mergeFile) {
+    out.why = git.why;
+    return out;
+  }
 
   // An editor that rewrote every line end would otherwise make every line the user's change.
   const std::string ours = hasCrLf(base) && !hasCrLf(edited) ? withCrLf(edited) : edited;
@@ -57,10 +90,9 @@ MergedText mergeGenerated(const std::string& base, const std::string& edited, co
   // so that a handler deleted above a user's one is not taken for its first line changed.
   options.flags = GIT_MERGE_FILE_STYLE_MERGE | GIT_MERGE_FILE_DIFF_PATIENCE;
 
-  MergedText out;
   git_merge_file_result result{};
-  if (git_merge_file(&result, &ancestor, &mine, &theirs, &options) != 0) {
-    const git_error* e = git_error_last();
+  if (git.mergeFile(&result, &ancestor, &mine, &theirs, &options) != 0) {
+    const git_error* e = git.lastError();
     out.why = std::string("the texts could not be merged: ") + (e && e->message ? e->message : "unknown error");
     return out;
   }
@@ -68,7 +100,7 @@ MergedText mergeGenerated(const std::string& base, const std::string& edited, co
   out.text.assign(result.ptr ? result.ptr : "", result.len);
   out.conflicts = result.automergeable ? 0 : countConflicts(out.text);
   if (!result.automergeable && out.conflicts == 0) out.conflicts = 1;
-  git_merge_file_result_free(&result);
+  git.freeResult(&result);
   return out;
 }
 
