@@ -1,6 +1,6 @@
 // `tarnowick generate` as a build script runs it.
 #include <gtest/gtest.h>
-
+#include <sys/stat.h>
 
 #include "TestFiles.h"
 
@@ -30,7 +30,12 @@ TEST(GenerateCommand, WritesTheExampleAndReplacesOnlyWithForce) {
   EXPECT_EQ(main.rfind("@cid \"TWCC\";\r\n@name \"CC Demo\";\r\n", 0), 0u);
   EXPECT_NE(main.find("\r\n  Main();\r\n"), std::string::npos);
 
-  EXPECT_EQ(generate(kCc + " --out " + out).status, 0);  // nothing changed by hand: nothing is refused
+  // Nothing changed by hand: nothing is refused, and files that would not change are not rewritten.
+  struct stat before, after;
+  ASSERT_EQ(::stat((out + "/Demo.pc").c_str(), &before), 0);
+  EXPECT_EQ(generate(kCc + " --out " + out).status, 0);
+  ASSERT_EQ(::stat((out + "/Demo.pc").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
   writeText(out + "/DemoEvents.pc", "edited by hand");
   Outcome again = generate(kCc + " --out " + out + " --first-form settings");
   EXPECT_EQ(again.status, 3) << again.output;

@@ -345,7 +345,7 @@ TEST(SaveFaults, SavesWriteThroughSymbolicLinks) {
 }
 
 // Reading is bounded: a file up to the limit is read whole, one byte more is refused by name, and a
-// file that cannot be opened or is not a plain file says so.
+// file that cannot be opened or is not a plain file (a folder, a pipe) says so.
 TEST(SaveFaults, ReadingIsBoundedAndSaysWhy) {
   TempDir dir;
   const std::string big = dir.path + "/big.twk";
@@ -362,4 +362,8 @@ TEST(SaveFaults, ReadingIsBoundedAndSaysWhy) {
   EXPECT_EQ(why.rfind("Cannot open " + dir.path + "/none.twk", 0), 0u) << why;
   EXPECT_FALSE(readWholeFile(dir.path, &why));
   EXPECT_EQ(why, "Cannot read " + dir.path + ": not a regular file");
+  const std::string pipe = dir.path + "/pipe.twk";  // no one writes it: refused, not waited on
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(readWholeFile(pipe, &why));
+  EXPECT_EQ(why, "Cannot read " + pipe + ": not a regular file");
 }

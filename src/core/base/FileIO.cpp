@@ -128,7 +128,8 @@ std::string fileNamePart(const std::string& path) {
 }
 
 std::optional<std::string> readWholeFile(const std::string& path, std::string* why) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a pipe that no one writes must not hang; it is refused below.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     if (why) *why = reason("Cannot open", path);
     return std::nullopt;
@@ -215,6 +216,9 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes, std::strin
 }
 
 bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
+  // A file that holds these bytes already is left alone: its time stays, so a build does not redo
+  // what depends on it, and a regeneration that changes nothing writes nothing.
+  if (auto old = readWholeFile(path); old && *old == bytes) return true;
   return replaceWhole(path, bytes, why, false);
 }
 

@@ -24,7 +24,8 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
 bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why = nullptr);
 // writeFileAtomic for files derived from the user's documents, which writing them again restores
 // (generated code, icons): no reader ever sees one half-written, but the process does not wait for
-// the disk before the rename, so after a power cut such a file may be old, new, or empty.
+// the disk before the rename, so after a power cut such a file may be old, new, or empty. A file
+// that already holds these bytes is not touched.
 bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why = nullptr);
 
 // The pieces of an atomic save, for writers of several files at once.
