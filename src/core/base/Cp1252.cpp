@@ -1,5 +1,7 @@
 #include "Cp1252.h"
 
+#include <algorithm>
+
 namespace tw {
 namespace {
 
@@ -69,18 +71,21 @@ std::string cp1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string utf8ToCp1252(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
+// In place: a character never takes more bytes in Windows-1252 than in UTF-8, so the text written
+// never overtakes the text still to read.
+std::string utf8ToCp1252(std::string text) {
+  size_t out = asciiRun(text, 0);
+  for (size_t i = out; i < text.size();) {
     size_t run = asciiRun(text, i);
-    out.append(text.data() + i, run);
+    std::copy(text.begin() + long(i), text.begin() + long(i + run), text.begin() + long(out));
+    out += run;
     i += run;
     if (i == text.size()) break;
     auto code = cp1252Code(nextCodePoint(text, i));
-    out += code ? char(*code) : '?';
+    text[out++] = code ? char(*code) : '?';
   }
-  return out;
+  text.resize(out);
+  return text;
 }
 
 bool fitsCp1252(std::string_view text) {

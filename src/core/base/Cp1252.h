@@ -10,7 +10,8 @@ namespace tw {
 std::string cp1252ToUtf8(std::string_view bytes);
 
 // Encodes UTF-8 text; characters with no Windows-1252 code (and malformed UTF-8) become '?'.
-std::string utf8ToCp1252(std::string_view text);
+// Converts in place: pass an rvalue to spare the copy.
+std::string utf8ToCp1252(std::string text);
 
 // True when every character of the UTF-8 text has a Windows-1252 code.
 bool fitsCp1252(std::string_view text);
@@ -23,7 +24,7 @@ char32_t cp1252ToUnicode(unsigned char code);
 
 // Splits UTF-8 into Windows-1252 codes; characters without a code become '?'.
 template <class F> void forEachCp1252(std::string_view text, F&& f) {
-  for (unsigned char c : utf8ToCp1252(text)) f(c);
+  for (unsigned char c : utf8ToCp1252(std::string(text))) f(c);
 }
 
 }  // namespace tw

@@ -57,7 +57,7 @@ std::string linesToFile(const Lines& lines) {
     text += l;
     text += "\r\n";
   }
-  return utf8ToCp1252(text);
+  return utf8ToCp1252(std::move(text));
 }
 
 }  // namespace tw

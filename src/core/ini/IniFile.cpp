@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <map>
+#include <stdexcept>
 
 #include "base/Cp1252.h"
 #include "base/FileIO.h"
@@ -81,7 +82,7 @@ std::optional<int> parseInteger(std::string_view text) {
 bool IniFile::load(const std::string& path, std::string* why) {
   path_ = path;
   sections_.clear();
-  index_.clear();
+  reindex();
   if (!fileExists(path) && !isDirectory(path)) return true;
   auto bytes = readWholeFile(path, why);
   if (!bytes) return false;
@@ -91,9 +92,13 @@ bool IniFile::load(const std::string& path, std::string* why) {
 
 void IniFile::parse(std::string_view bytes) {
   sections_.clear();
-  index_.clear();
-  std::string text = cp1252ToUtf8(bytes);
-  std::string_view all(text);
+  reindex();
+  text_ = cp1252ToUtf8(bytes);
+  // Places are 32-bit: no file comes near 4 GB (reading refuses far less), and a text that did is read
+  // up to there.
+  if (text_.size() > UINT32_MAX) text_.resize(UINT32_MAX);
+  unused_ = 0;
+  std::string_view all(text_);
   Section* current = nullptr;
   size_t pos = 0;
   int lineNo = 0;
@@ -119,19 +124,53 @@ void IniFile::parse(std::string_view bytes) {
     }
     size_t eq = line.find('=');
     if (!current || eq == std::string_view::npos || line[0] == ';') continue;
-    current->entries.push_back(
-        Entry{std::string(trim(line.substr(0, eq))), std::string(trim(line.substr(eq + 1)))});
+    std::string_view key = trim(line.substr(0, eq)), value = trim(line.substr(eq + 1));
+    auto at = [&](std::string_view part) { return uint32_t(part.data() - all.data()); };
+    current->entries.push_back(Entry{at(key), uint32_t(key.size()), at(value), uint32_t(value.size())});
   }
+  unused_ = text_.size();  // until entries are counted out of it, all of it may go at a compact()
+  for (const Section& sec : sections_)
+    for (const Entry& e : sec.entries) unused_ -= e.keyLength + e.valueLength;
+}
+
+IniFile::Entry IniFile::store(std::string_view key, std::string_view value) {
+  if (unused_ > text_.size() / 2 && unused_ > 65536) compact();
+  if (text_.size() + key.size() + value.size() > UINT32_MAX) throw std::length_error("INI text over 4 GB");
+  Entry e{uint32_t(text_.size()), uint32_t(key.size()), uint32_t(text_.size() + key.size()), uint32_t(value.size())};
+  text_.append(key).append(value);
+  return e;
+}
+
+// Keeps only what entries hold, so that a file written to again and again does not grow without end.
+void IniFile::compact() {
+  std::string kept;
+  kept.reserve(text_.size() - unused_);
+  for (Section& sec : sections_)
+    for (Entry& e : sec.entries) {
+      std::string_view key = keyOf(e), value = valueOf(e);
+      e.key = uint32_t(kept.size());
+      kept.append(key);
+      e.value = uint32_t(kept.size());
+      kept.append(value);
+    }
+  text_ = std::move(kept);
+  unused_ = 0;
 }
 
 std::string IniFile::serialize() const {
+  size_t size = 0;  // made at its size at once: a large form's text is then not copied as it grows
+  for (const Section& sec : sections_) {
+    size += sec.name.size() + 6;
+    for (const auto& e : sec.entries) size += e.keyLength + e.valueLength + 3;
+  }
   std::string out;
+  out.reserve(size);
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (i) out += "\r\n";
     out.append(1, '[').append(sections_[i].name).append("]\r\n");
-    for (const auto& e : sections_[i].entries) out.append(e.key).append(1, '=').append(e.value).append("\r\n");
+    for (const auto& e : sections_[i].entries) out.append(keyOf(e)).append(1, '=').append(valueOf(e)).append("\r\n");
   }
-  return utf8ToCp1252(out);
+  return utf8ToCp1252(std::move(out));
 }
 
 bool IniFile::save(const std::string& path, std::string* why) const {
@@ -144,15 +183,21 @@ const IniFile::Section* IniFile::find(std::string_view name) const {
 }
 
 IniFile::Section& IniFile::findOrAdd(std::string_view name) {
+  if (lastWritten_ < sections_.size() && sections_[lastWritten_].name == name) return sections_[lastWritten_];
   auto it = index_.find(lowerAscii(name));
-  if (it != index_.end()) return sections_[it->second];
-  sections_.push_back(Section{std::string(name), {}});
-  sections_.back().entries.reserve(16);  // a control's record, written key by key, without regrowing
-  index_.emplace(lowerAscii(name), sections_.size() - 1);
-  return sections_.back();
+  if (it != index_.end()) {
+    lastWritten_ = it->second;
+  } else {
+    sections_.push_back(Section{std::string(name), {}});
+    sections_.back().entries.reserve(16);  // a control's record, written key by key, without regrowing
+    lastWritten_ = sections_.size() - 1;
+    index_.emplace(lowerAscii(name), lastWritten_);
+  }
+  return sections_[lastWritten_];
 }
 
 void IniFile::reindex() {
+  lastWritten_ = SIZE_MAX;
   index_.clear();
   for (size_t i = 0; i < sections_.size(); ++i) index_.try_emplace(lowerAscii(sections_[i].name), i);
 }
@@ -164,30 +209,34 @@ std::vector<std::string> IniFile::sections() const {
   return out;
 }
 
-IniFile IniFile::sectionAt(size_t index) const {
-  IniFile out;
-  out.path_ = path_;
-  if (index < sections_.size()) {
-    out.sections_.push_back(sections_[index]);
-    out.reindex();
-  }
-  return out;
+std::optional<size_t> IniFile::sectionIndex(std::string_view section) const {
+  auto it = index_.find(lowerAscii(section));
+  if (it == index_.end()) return std::nullopt;
+  return it->second;
 }
 
 std::vector<std::string> IniFile::keys(std::string_view section) const {
   std::vector<std::string> out;
   if (const Section* s = find(section))
-    for (const auto& e : s->entries) out.push_back(e.key);
+    for (const auto& e : s->entries) out.push_back(std::string(keyOf(e)));
   return out;
 }
 
 bool IniFile::hasSection(std::string_view section) const { return find(section) != nullptr; }
 
-std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
-  if (const Section* s = find(section))
+std::optional<std::string> IniFile::valueIn(const Section* s, std::string_view key) const {
+  if (s)
     for (const auto& e : s->entries)
-      if (sameText(e.key, key)) return std::string(unquote(e.value));
+      if (sameText(keyOf(e), key)) return std::string(unquote(valueOf(e)));
   return std::nullopt;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+  return valueIn(find(section), key);
+}
+
+std::optional<std::string> IniFile::valueAt(size_t index, std::string_view key) const {
+  return valueIn(index < sections_.size() ? &sections_[index] : nullptr, key);
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
@@ -207,13 +256,18 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool def)
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string stored = storedValue(value);
   Section& s = findOrAdd(section);
   for (auto& e : s.entries)
-    if (sameText(e.key, key)) {
-      e.value = storedValue(value);
+    if (sameText(keyOf(e), key)) {
+      const uint32_t old = e.valueLength;
+      const Entry fresh = store({}, stored);  // may compact, which moves e's text but keeps e
+      unused_ += old;
+      e.value = fresh.value;
+      e.valueLength = fresh.valueLength;
       return;
     }
-  s.entries.push_back(Entry{oneLine(key), storedValue(value)});
+  s.entries.push_back(store(oneLine(key), stored));
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, long long value) {
@@ -225,34 +279,46 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::eraseSection(std::string_view section) {
+  if (!find(section)) return;  // lists are mostly written into new sections: no walk over all of them
   std::string low = lowerAscii(section);
-  std::erase_if(sections_, [&](const Section& s) { return lowerAscii(s.name) == low; });
+  std::erase_if(sections_, [&](const Section& s) {
+    if (lowerAscii(s.name) != low) return false;
+    for (const Entry& e : s.entries) unused_ += e.keyLength + e.valueLength;
+    return true;
+  });
   reindex();
 }
 
 void IniFile::writeList(std::string_view section, const std::vector<std::string>& items) {
   eraseSection(section);
   Section& s = findOrAdd(section);
-  s.entries.push_back(Entry{"Count", std::to_string(items.size())});
-  for (size_t i = 0; i < items.size(); ++i)
-    s.entries.push_back(Entry{"Item" + std::to_string(i), storedValue(items[i])});
+  s.entries.push_back(store("Count", std::to_string(items.size())));
+  for (size_t i = 0; i < items.size(); ++i) s.entries.push_back(store("Item" + std::to_string(i), storedValue(items[i])));
 }
 
 std::optional<std::vector<std::string>> IniFile::readList(std::string_view section, bool keepEmpty) const {
-  int count = readInteger(section, "Count", -1);
-  if (count < 0) return std::nullopt;
+  return listIn(find(section), keepEmpty);
+}
+
+std::optional<std::vector<std::string>> IniFile::readListAt(size_t index, bool keepEmpty) const {
+  return listIn(index < sections_.size() ? &sections_[index] : nullptr, keepEmpty);
+}
+
+std::optional<std::vector<std::string>> IniFile::listIn(const Section* s, bool keepEmpty) const {
+  auto countText = valueIn(s, "Count");
+  auto count = countText ? parseInteger(*countText) : std::nullopt;
+  if (!count || *count < 0) return std::nullopt;
   // Walk the keys that exist rather than counting to `Count`: a huge count costs nothing.
   std::map<long long, std::string> byIndex;
-  if (const Section* s = find(section)) {
-    for (const auto& e : s->entries) {
-      if (e.key.size() < 5 || !sameText(std::string_view(e.key).substr(0, 4), "item")) continue;
-      std::string_view digits = std::string_view(e.key).substr(4);
-      if (digits[0] < '0' || digits[0] > '9' || (digits.size() > 1 && digits[0] == '0')) continue;
-      long long n = 0;
-      auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-      if (ec != std::errc() || end != digits.data() + digits.size() || n >= count) continue;
-      byIndex.try_emplace(n, std::string(unquote(e.value)));
-    }
+  for (const auto& e : s->entries) {
+    const std::string_view key = keyOf(e);
+    if (key.size() < 5 || !sameText(key.substr(0, 4), "item")) continue;
+    std::string_view digits = key.substr(4);
+    if (digits[0] < '0' || digits[0] > '9' || (digits.size() > 1 && digits[0] == '0')) continue;
+    long long n = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (ec != std::errc() || end != digits.data() + digits.size() || n >= *count) continue;
+    byIndex.try_emplace(n, std::string(unquote(valueOf(e))));
   }
   std::vector<std::string> items;
   for (auto& [n, v] : byIndex)

@@ -30,8 +30,8 @@ class IniFile {
   void setPath(std::string p) { path_ = std::move(p); }
 
   std::vector<std::string> sections() const;  // in file order, duplicates included
-  // The section at a place of sections() alone, so that a repeated name can be read in its own right.
-  IniFile sectionAt(size_t index) const;
+  // The place in sections() of the first section of a name; nullopt when there is none.
+  std::optional<size_t> sectionIndex(std::string_view section) const;
   // The line (from 1) of the header of the section at a place of sections(); 0 for one not read from text.
   int sectionLine(size_t index) const { return index < sections_.size() ? sections_[index].line : 0; }
   std::vector<std::string> keys(std::string_view section) const;
@@ -53,23 +53,39 @@ class IniFile {
   // The items of a list; nullopt when `Count` is missing. Missing Item keys are skipped, and with
   // keepEmpty false so are empty texts. Costs what the section holds, whatever `Count` says.
   std::optional<std::vector<std::string>> readList(std::string_view section, bool keepEmpty) const;
+  // value() and readList() of the section at a place of sections(): the reader of a record finds its
+  // section once, and a repeated section name is read in its own right.
+  std::optional<std::string> valueAt(size_t index, std::string_view key) const;
+  std::optional<std::vector<std::string>> readListAt(size_t index, bool keepEmpty) const;
 
  private:
+  // A key and its value as places in text_: a form of many thousand records is then not as many
+  // thousand pairs of small strings to make, and to fault into memory.
   struct Entry {
-    std::string key, value;
+    uint32_t key, keyLength, value, valueLength;
   };
   struct Section {
     std::string name;
     std::vector<Entry> entries;
     int line = 0;
   };
+  std::string_view keyOf(const Entry& e) const { return std::string_view(text_).substr(e.key, e.keyLength); }
+  std::string_view valueOf(const Entry& e) const { return std::string_view(text_).substr(e.value, e.valueLength); }
+  // Appends the key and value to text_; a replaced entry's text is left behind until compact().
+  Entry store(std::string_view key, std::string_view value);
+  void compact();
   const Section* find(std::string_view name) const;
+  std::optional<std::string> valueIn(const Section* s, std::string_view key) const;
+  std::optional<std::vector<std::string>> listIn(const Section* s, bool keepEmpty) const;
   Section& findOrAdd(std::string_view name);
   void reindex();
 
   std::string path_;
   std::vector<Section> sections_;
   std::unordered_map<std::string, size_t> index_;  // lower-cased name -> first section of that name
+  size_t lastWritten_ = SIZE_MAX;  // the section findOrAdd gave last: a record is written key by key
+  std::string text_;               // the text read, then what was written since
+  size_t unused_ = 0;              // bytes of text_ that no entry holds any more
 };
 
 // Integer text as the INI object reads it; nullopt when it is not a number.

@@ -55,8 +55,9 @@ class Family {
   void writeRecord(IniFile& ini, const Control& c) const;
   // Writes the records of the form window's menu bar and menus, where the library has them.
   virtual void writeMenus(IniFile&, const FormDocument&) const {}
-  // Recreates the control of one section on the form; an unknown kind creates nothing.
-  void readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const;
+  // Recreates the control of the section at a place of ini.sections() on the form; an unknown kind
+  // creates nothing.
+  void readRecord(const IniFile& ini, size_t section, LoadContext& ctx) const;
 
   // Design operations. The family's kinds, names, rows and alignment geometry as tables; the
   // designer walks them (model/Design.h).

@@ -1,7 +1,6 @@
 #include "FormFile.h"
 
 #include <climits>
-#include <unordered_set>
 
 #include "Control.h"
 #include "Family.h"
@@ -83,23 +82,20 @@ void loadForm(FormDocument& form, const IniFile& ini, Colour designColour, std::
   if (!family) return;
   LoadContext ctx{form, designColour, messages, nullptr, controlCounter};
   const std::vector<std::string> sections = ini.sections();
-  std::unordered_set<std::string> seen;
   for (size_t i = 0; i < sections.size(); ++i) {
     const std::string& section = sections[i];
-    const bool first = seen.insert(lowerAscii(section)).second;
-    if (first && sameText(section, "FORM")) {  // the header: the first section of that name
+    if (ini.sectionIndex(section) == i && sameText(section, "FORM")) {  // the header: the first [FORM]
       form.fileLines[&form.screen()] = ini.sectionLine(i);
       continue;
     }
-    // Lookups find the first section of a name: a repeated one is read from a copy of its own.
-    IniFile own;
-    if (!first) own = ini.sectionAt(i);
-    const IniFile& source = first ? ini : own;
     ctx.lastRead = nullptr;
-    family->readRecord(source, section, ctx);
-    if (ctx.lastRead) form.fileLines[ctx.lastRead] = ini.sectionLine(i);
-    const std::string kind = source.readString(section, "Control", "");
-    if (ctx.lastRead || kind.empty()) continue;
+    family->readRecord(ini, i, ctx);
+    if (ctx.lastRead) {
+      form.fileLines[ctx.lastRead] = ini.sectionLine(i);
+      continue;
+    }
+    const std::string kind = ini.valueAt(i, "Control").value_or("");
+    if (kind.empty()) continue;
     form.partlyReadFile = ini.path();
     if (messages)
       messages->push_back("The control " + section + " is of the kind " + kind +

@@ -52,7 +52,7 @@ void readKey(const RecordReader& r, const RecKey& k, const RecValue& def, bool k
     case RecConv::Text: return p->set(c, PropValue(r.str(k.key, textOf(def))));
     case RecConv::AlignCode: return p->set(c, PropValue(alignmentFromCode(r.num(k.key, numberOf(def)))));
     case RecConv::Font:
-      if (auto text = r.ini.value(r.section, k.key); text && !text->empty()) {
+      if (auto text = r.value(k.key); text && !text->empty()) {
         Font f = std::get<Font>(p->get(c));
         fontFromText(*text, f);
         p->set(c, PropValue(f));
@@ -93,7 +93,13 @@ void Family::writeRecord(IniFile& ini, const Control& c) const {
   for (const auto& child : c.children()) writeRecord(ini, *child);
 }
 
-void Family::readRecord(const IniFile& ini, const std::string& section, LoadContext& ctx) const {
+int RecordReader::num(const char* key, int def) const {
+  auto text = value(key);
+  auto n = text ? parseInteger(*text) : std::nullopt;
+  return n ? *n : def;
+}
+
+void Family::readRecord(const IniFile& ini, size_t section, LoadContext& ctx) const {
   RecordReader r{ini, section};
   const std::string kind = r.str("Control", "");
   const RecordTable& table = records();

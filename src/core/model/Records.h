@@ -82,12 +82,14 @@ struct RecordWriter {
   void list(const std::vector<std::string>& items) const { ini.writeList(section, items); }
 };
 
+// Reads the record at a place of the file's sections: found once, whatever its name.
 struct RecordReader {
   const IniFile& ini;
-  const std::string& section;
-  std::string str(const char* key, const char* def) const { return ini.readString(section, key, def); }
-  int num(const char* key, int def) const { return ini.readInteger(section, key, def); }
-  std::optional<std::vector<std::string>> list(bool keepEmpty) const { return ini.readList(section, keepEmpty); }
+  size_t section;
+  std::optional<std::string> value(const char* key) const { return ini.valueAt(section, key); }
+  std::string str(const char* key, const char* def) const { return value(key).value_or(def); }
+  int num(const char* key, int def) const;  // as IniFile::readInteger
+  std::optional<std::vector<std::string>> list(bool keepEmpty) const { return ini.readListAt(section, keepEmpty); }
 };
 
 // The name a record gives as `Parent`: the screen's ("panScreen") or a dialog's.
