@@ -27,6 +27,8 @@
 #include "model/FormDocument.h"
 
 namespace tw::ui::test {
+using namespace tw;
+using namespace tw::ui;
 
 // The user at the screen. Every real message box is recorded and answered from a queue (else with its
 // default button); file dialogs are recorded and answered from a queue; the new-project dialog is given
@@ -117,12 +119,6 @@ struct User {
     Message m;
     m.caption = box.windowTitle().toStdString();
     m.text = box.text().toStdString();
-    switch (box.icon()) {
-      case QMessageBox::Critical: m.icon = MsgIcon::Error; break;
-      case QMessageBox::Warning: m.icon = MsgIcon::Warning; break;
-      case QMessageBox::Information: m.icon = MsgIcon::Information; break;
-      default: m.icon = MsgIcon::Question; break;
-    }
     m.buttons = 0;
     for (const auto& p : pairs) {
       if (box.standardButtons() & p.qt) m.buttons |= p.ours;
@@ -146,6 +142,14 @@ struct User {
 inline StartOptions startIn(const QTemporaryDir& dir) {
   return {(dir.path() + "/options.ini").toStdString(), TW_DATA_DIR};
 }
+
+// What a test class holds: a folder of its own, the options file in it.
+struct Case : QObject {
+  QTemporaryDir dir_;
+  std::string path(const QString& name) const { return (dir_.path() + "/" + name).toStdString(); }
+  StartOptions start() const { return startIn(dir_); }
+  void forgetOptions() const { QFile::remove(dir_.path() + "/options.ini"); }
+};
 
 inline void trigger(MainWindow& w, const char* action) {
   auto* a = w.findChild<QAction*>(action);
@@ -176,6 +180,9 @@ struct Session {
   explicit Session(const StartOptions& options, int library = 0) : w(options) {
     show(w);
     if (library) newProject(w, u, library);
+  }
+  Session(const StartOptions& options, const QString& project) : Session(options) {
+    w.openProjectFile(project.toStdString());
   }
 };
 
