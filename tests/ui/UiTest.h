@@ -243,6 +243,15 @@ inline QLineEdit* cellEditor(PropertiesEditor& p) {
   return e && e->objectName() == "cellEditor" && e->parentWidget() == p.grid()->viewport() ? e : nullptr;
 }
 
+// Enters a row's text cell, waits for its editor (a click on the cell already current opens it a
+// moment later) and selects what it shows.
+inline QLineEdit* retype(PropertiesEditor& p, const char* row) {
+  enter(p, row);
+  QLineEdit* ed = nullptr;
+  if (QTest::qWaitFor([&] { return (ed = cellEditor(p)) != nullptr; })) ed->selectAll();
+  return ed;
+}
+
 // A copy of an example project's folder (ccontrols or ptoolbox) in `into`; returns its project file.
 inline QString copyExample(const QString& library, const QString& into) {
   QDir().mkpath(into);

@@ -304,10 +304,8 @@ class SurfaceTest : public Case {
 
     // Typing into Left is one step, however many keys it takes.
     PropertiesEditor& p = *w.inspector();
-    enter(p, "Left");
-    QLineEdit* ed = cellEditor(p);
+    QLineEdit* ed = retype(p, "Left");
     QVERIFY(ed);
-    ed->selectAll();
     const size_t before = form.history().undoCount();
     QTest::keyClicks(ed, "44");
     QCOMPARE(b->left(), 44);
