@@ -138,16 +138,11 @@ struct User {
   }
 };
 
-// Start-up options with the options file in a folder of the test's own.
-inline StartOptions startIn(const QTemporaryDir& dir) {
-  return {(dir.path() + "/options.ini").toStdString(), TW_DATA_DIR};
-}
-
 // What a test class holds: a folder of its own, the options file in it.
 struct Case : QObject {
   QTemporaryDir dir_;
   std::string path(const QString& name) const { return (dir_.path() + "/" + name).toStdString(); }
-  StartOptions start() const { return startIn(dir_); }
+  StartOptions start() const { return {path("options.ini"), TW_DATA_DIR}; }
   void forgetOptions() const { QFile::remove(dir_.path() + "/options.ini"); }
 };
 
