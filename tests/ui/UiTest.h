@@ -27,6 +27,8 @@
 #include "model/FormDocument.h"
 
 namespace tw::ui::test {
+using namespace tw;
+using namespace tw::ui;
 
 // The user at the screen. Every real message box is recorded and answered from a queue (else with its
 // default button); file dialogs are recorded and answered from a queue; the new-project dialog is given
@@ -117,12 +119,6 @@ struct User {
     Message m;
     m.caption = box.windowTitle().toStdString();
     m.text = box.text().toStdString();
-    switch (box.icon()) {
-      case QMessageBox::Critical: m.icon = MsgIcon::Error; break;
-      case QMessageBox::Warning: m.icon = MsgIcon::Warning; break;
-      case QMessageBox::Information: m.icon = MsgIcon::Information; break;
-      default: m.icon = MsgIcon::Question; break;
-    }
     m.buttons = 0;
     for (const auto& p : pairs) {
       if (box.standardButtons() & p.qt) m.buttons |= p.ours;
@@ -142,10 +138,13 @@ struct User {
   }
 };
 
-// Start-up options with the options file in a folder of the test's own.
-inline StartOptions startIn(const QTemporaryDir& dir) {
-  return {(dir.path() + "/options.ini").toStdString(), TW_DATA_DIR};
-}
+// What a test class holds: a folder of its own, the options file in it.
+struct Case : QObject {
+  QTemporaryDir dir_;
+  std::string path(const QString& name) const { return (dir_.path() + "/" + name).toStdString(); }
+  StartOptions start() const { return {path("options.ini"), TW_DATA_DIR}; }
+  void forgetOptions() const { QFile::remove(dir_.path() + "/options.ini"); }
+};
 
 inline void trigger(MainWindow& w, const char* action) {
   auto* a = w.findChild<QAction*>(action);
@@ -176,6 +175,9 @@ struct Session {
   explicit Session(const StartOptions& options, int library = 0) : w(options) {
     show(w);
     if (library) newProject(w, u, library);
+  }
+  Session(const StartOptions& options, const QString& project) : Session(options) {
+    w.openProjectFile(project.toStdString());
   }
 };
 
@@ -234,6 +236,15 @@ inline void enter(PropertiesEditor& p, const char* name) {
 inline QLineEdit* cellEditor(PropertiesEditor& p) {
   auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   return e && e->objectName() == "cellEditor" && e->parentWidget() == p.grid()->viewport() ? e : nullptr;
+}
+
+// Enters a row's text cell, waits for its editor (a click on the cell already current opens it a
+// moment later) and selects what it shows.
+inline QLineEdit* retype(PropertiesEditor& p, const char* row) {
+  enter(p, row);
+  QLineEdit* ed = nullptr;
+  if (QTest::qWaitFor([&] { return (ed = cellEditor(p)) != nullptr; })) ed->selectAll();
+  return ed;
 }
 
 // A copy of an example project's folder (ccontrols or ptoolbox) in `into`; returns its project file.

@@ -1,18 +1,16 @@
 // The Properties Editor driven as a user drives it, offscreen: typing into value cells, the choice
-// editor and its keys, the control list, the items and bitmap editors. Message boxes and modal
-// dialogs are answered through the ui's hooks.
-#include <QKeyEvent>
+// editor and its keys, the control list, the items and bitmap editors, and the Problems window that
+// follows the edits. Message boxes and modal dialogs are answered through the ui's hooks.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTreeWidget>
 
 #include "UiTest.h"
-#include "ccontrols/CCBitmap.h"
+#include "app/ProblemsWindow.h"
 #include "app/SideWindows.h"
 #include "editors/BitmapEditor.h"
 #include "editors/ItemsEditor.h"
 
-using namespace tw;
-using namespace tw::ui;
 using namespace tw::ui::test;
 
 namespace {
@@ -25,15 +23,25 @@ int press(QDialog& d, QPushButton* b) {
 
 }  // namespace
 
-class InspectorTest : public QObject {
+class InspectorTest : public Case {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  StartOptions start() { return startIn(dir_); }
-
-  static QStringList choices(PropertiesEditor& p) {
+  static std::vector<std::string> choices(PropertiesEditor& p) {
+    std::vector<std::string> out;
+    for (int i = 0; i < p.cmbBoolean->count(); ++i) out.push_back(ss(p.cmbBoolean->itemText(i)));
+    return out;
+  }
+  // Picks an entry of the inspector's control list or of its choice editor, as a click on it does.
+  static void pick(QComboBox* box, int i) {
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+  }
+  static QStringList problems(ProblemsWindow& p) {
     QStringList out;
-    for (int i = 0; i < p.cmbBoolean->count(); ++i) out << p.cmbBoolean->itemText(i);
+    for (int i = 0; i < p.list()->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* item = p.list()->topLevelItem(i);
+      out << item->text(1) + " " + item->text(2);
+    }
     return out;
   }
   static std::string value(MainWindow& w, const char* row) { return w.designer().valueText(row); }
@@ -45,24 +53,31 @@ class InspectorTest : public QObject {
   }
 
  private slots:
+  // Each key is applied as typed and the magnifier follows; Escape takes the visit back and leaves no step.
   void typingAppliesEachChangeAsTyped() {
     Session session(start(), 1);
     auto& [u, w] = session;
-    w.findChild<QAction*>("mnuViewZoom")->trigger();
+    trigger(w, "mnuViewZoom");
     Control* b = place(w, Tool::Button, 20, 30);
     PropertiesEditor& p = *w.inspector();
-    enter(p, "Left");
-    QLineEdit* ed = cellEditor(p);
+    const int left = b->userLeft();
+    QAction* undo = w.findChild<QAction*>("mnuEditUndo");
+    const QString steps = undo->text();
+    QLineEdit* ed = retype(p, "Left");
     QVERIFY(ed && ed->hasFocus());
-    ed->selectAll();
     QImage zoomed = w.zoom()->shown();
-    QTest::keyClick(ed, Qt::Key_1);
-    QCOMPARE(b->userLeft(), 1);
+    QTest::keyClick(ed, Qt::Key_4);
+    QCOMPARE(b->userLeft(), 4);
     QVERIFY(w.zoom()->shown() != zoomed);  // the magnifier follows at once
-    QTest::keyClick(ed, Qt::Key_2);
-    QCOMPARE(b->userLeft(), 12);
+    QTest::keyClick(ed, Qt::Key_7);
+    QCOMPARE(b->userLeft(), 47);
+    QTest::keyClick(ed, Qt::Key_Escape);
+    QCOMPARE(b->userLeft(), left);
+    QCOMPARE(shownText(p, "Left"), QString::number(left));
+    QCOMPARE(undo->text(), steps);
+
     QVERIFY(u.asked.empty());
-    ed->selectAll();
+    ed = retype(p, "Left");
     QTest::keyClicks(ed, "12a");
     QCOMPARE(b->userLeft(), 12);
     QTRY_COMPARE(int(u.asked.size()), 1);  // once the key has returned
@@ -70,10 +85,8 @@ class InspectorTest : public QObject {
     QTRY_COMPARE(QApplication::activeWindow(), &w);
 
     // A new name shows in the control list at once.
-    enter(p, "Name");
+    QTest::keyClicks(retype(p, "Name"), "Ok");
     ed = cellEditor(p);
-    ed->selectAll();
-    QTest::keyClicks(ed, "Ok");
     QTest::keyClick(ed, Qt::Key_Return);  // a name is applied when the cell is committed
     QTRY_COMPARE(QString::fromStdString(b->name()), QString("Ok"));
     QVERIFY(p.list()->findText("Ok: Button") >= 0);
@@ -92,10 +105,8 @@ class InspectorTest : public QObject {
     auto type = [&](Control* c, const char* row, const QString& text, int key) {
       w.designer().select(*w.designer().currentForm(), *c, false);
       w.changed();
-      enter(p, row);
-      QPointer<QLineEdit> ed;
-      QTRY_VERIFY((ed = cellEditor(p)));  // a click on the cell already current opens it a moment later
-      ed->selectAll();
+      QPointer<QLineEdit> ed = retype(p, row);
+      QVERIFY(ed);
       if (text.toLatin1() == text.toUtf8()) {
         QTest::keyClicks(ed, text);
       } else {  // as an input method types it: one key with the whole text
@@ -138,26 +149,6 @@ class InspectorTest : public QObject {
     QCOMPARE(shownText(p, "Height"), QString::fromStdString(std::to_string(image->height())));
   }
 
-  // Escape puts the control back to the value the cell was entered with, and leaves no step.
-  void escapeTakesTheVisitBack() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    Control* b = place(w, Tool::Button, 20, 30);
-    PropertiesEditor& p = *w.inspector();
-    const int left = b->userLeft();
-    QAction* undo = w.findChild<QAction*>("mnuEditUndo");
-    const QString before = undo->text();
-    enter(p, "Left");
-    QLineEdit* ed = cellEditor(p);
-    ed->selectAll();
-    QTest::keyClicks(ed, "47");
-    QCOMPARE(b->userLeft(), 47);
-    QTest::keyClick(ed, Qt::Key_Escape);
-    QCOMPARE(b->userLeft(), left);
-    QCOMPARE(shownText(p, "Left"), QString::number(left));
-    QCOMPARE(undo->text(), before);
-  }
-
   void choiceEditorAndItsLists() {
     Session session(start(), 2);
     auto& [u, w] = session;
@@ -166,27 +157,24 @@ class InspectorTest : public QObject {
     Control* inDialog = place(w, Tool::Button, dialog->left() + 10, dialog->top() + 30);
     QCOMPARE(inDialog->parent(), dialog);
     PropertiesEditor& p = *w.inspector();
-    w.findChild<QAction*>("mnuFileNewForm")->trigger();
+    trigger(w, "mnuFileNewForm");
     FormDocument& form1 = *w.designer().forms()[0];
     w.formActivated(form1);
 
     // Choosing an entry of the control list inspects that control and marks it on the form.
-    const int i = p.list()->findText("Button1: Button");
-    p.list()->setCurrentIndex(i);
-    emit p.list()->activated(i);
+    pick(p.list(), p.list()->findText("Button1: Button"));
     QCOMPARE(w.designer().selectedControl(), onScreen);
     QVERIFY(onScreen->selected && !inDialog->selected);
     QCOMPARE(p.grid()->item(rowOf(p, "Name"), 1)->text(), QString("Button1"));
 
-    // The choice editor offers what the designer offers for the row.
+    // The choice editor offers what the designer offers for the row; choosing writes the cell and applies it.
     enter(p, "ShowForm");
     QVERIFY(p.cmbBoolean->isVisible() && p.cmbBoolean->hasFocus());
-    QCOMPARE(choices(p), (QStringList{"(None)", "Dialog2", "Form2"}));
-    // Choosing writes the cell and applies it.
-    p.cmbBoolean->setCurrentIndex(2);
-    emit p.cmbBoolean->activated(2);
-    QCOMPARE(value(w, "ShowForm"), std::string("Form2"));
-    QCOMPARE(p.grid()->item(rowOf(p, "ShowForm"), 1)->text(), QString("Form2"));
+    QCOMPARE(choices(p), w.designer().choices("ShowForm"));
+    QCOMPARE(int(choices(p).size()), 3);
+    pick(p.cmbBoolean, 2);
+    QCOMPARE(value(w, "ShowForm"), choices(p)[2]);
+    QCOMPARE(p.grid()->item(rowOf(p, "ShowForm"), 1)->text(), qs(choices(p)[2]));
     w.designer().select(form1, *inDialog, false);
     w.changed();
 
@@ -210,17 +198,14 @@ class InspectorTest : public QObject {
     QCOMPARE(p.cmbBoolean->currentText(), QString("Standard"));
     QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
     QCOMPARE(p.grid()->currentRow(), 2);  // Height: typed in the cell
-    QVERIFY(!p.cmbBoolean->isVisible());
-    QVERIFY(cellEditor(p));
-    // The last row of a dialog is Width; its Test row sits before Title.
+    QVERIFY(!p.cmbBoolean->isVisible() && cellEditor(p));
     w.designer().select(form1, *dialog, false);
     w.changed();
     enter(p, "Test");
     QCOMPARE(p.cmbBoolean->currentText(), QString("Yes"));
-    // The choice editor hides when another control takes the focus.
+    // The choice editor hides when another control takes the focus; a click on the row entered brings it back.
     p.list()->setFocus();
     QVERIFY(!p.cmbBoolean->isVisible());
-    // A click on the row already entered brings it back.
     enter(p, "Test");
     QVERIFY(p.cmbBoolean->isVisible());
   }
@@ -230,10 +215,7 @@ class InspectorTest : public QObject {
     auto& [u, w] = session;
     place(w, Tool::Menu, 10, 10);
     PropertiesEditor& p = *w.inspector();
-    int bar = p.list()->findText("MenuBarForm1: MenuBar");
-    QVERIFY(bar >= 0);
-    p.list()->setCurrentIndex(bar);
-    emit p.list()->activated(bar);
+    pick(p.list(), p.list()->findText("MenuBarForm1: MenuBar"));
     QCOMPARE(p.grid()->rowCount(), 2);
     enter(p, "Test");
     QCOMPARE(p.grid()->currentRow(), 1);
@@ -318,60 +300,52 @@ class InspectorTest : public QObject {
     Control* bmp = place(w, Tool::Bitmap, 10, 10);
     PropertiesEditor& p = *w.inspector();
     auto bits = [&] { return std::get<std::string>(bmp->property("StringBits")->get(*bmp)); };
-    auto size = [&](const char* width, const char* height) {
-      QVERIFY(w.designer().setValue("Width", width));
-      QVERIFY(w.designer().setValue("Height", height));
-      w.changed();
-    };
-    auto open = [&](std::function<int(BitmapEditor&)> run) {
+    // An empty picture of the size given, then the editor opened from its cell and run.
+    auto open = [&](const char* width, const char* height, std::function<int(BitmapEditor&)> run) {
+      if (width) {
+        QVERIFY(w.designer().setValue("Width", width) && w.designer().setValue("Height", height));
+        bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
+        w.changed();
+      }
       u.dialog = [&, run](QDialog& d) { return run(dynamic_cast<BitmapEditor&>(d)); };
       enter(p, "Bitmap");
       QVERIFY(p.cmbBitmap->isVisible());
       QCOMPARE(p.cmbBitmap->text->text(), QString("(Bitmap)"));
       QVERIFY(u.answered([&] { p.cmbBitmap->button->click(); }));
     };
-    auto click = [](BitmapEditor& ed, int col, int row, Qt::MouseButton b = Qt::LeftButton) {
-      QTest::mouseClick(ed.stgBits, b, {}, BitGrid::cellCentre(col, row));
+    using Cell = std::pair<int, int>;
+    auto cell = [](BitmapEditor& ed, QEvent::Type type, Cell c, Qt::MouseButton b, Qt::MouseButtons held,
+                   Qt::KeyboardModifiers mods = {}) {
+      mouse(ed.stgBits, type, BitGrid::cellCentre(c.first, c.second), b, held, mods);
     };
 
     // Black, white, black, white, black in five pixels: 1010 and 1 padded to 1000.
-    size("5", "1");
     int held = -1;
-    open([&](BitmapEditor& ed) {
+    open("5", "1", [&](BitmapEditor& ed) {
       held = w.zoom()->held;
-      click(ed, 0, 0);
-      click(ed, 2, 0, Qt::RightButton);  // any button inverts
-      click(ed, 4, 0);
-      click(ed, 1, 0);
-      click(ed, 1, 0);
+      for (Cell c : {Cell{0, 0}, Cell{2, 0}, Cell{4, 0}, Cell{1, 0}, Cell{1, 0}}) {
+        const Qt::MouseButton b = c.first == 2 ? Qt::RightButton : Qt::LeftButton;  // any button inverts
+        QTest::mouseClick(ed.stgBits, b, {}, BitGrid::cellCentre(c.first, c.second));
+      }
       return press(ed, ed.butOk);
     });
     QCOMPARE(held, 1);
     QCOMPARE(bits(), std::string("a8"));
 
     // Dragging sets black, with Shift white; Clear asks first; Cancel changes nothing.
-    auto move = [](QWidget* g, int col, int row, Qt::KeyboardModifiers mods) {
-      QPointF at = BitGrid::cellCentre(col, row);
-      QMouseEvent e(QEvent::MouseMove, at, g->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, mods);
-      QApplication::sendEvent(g, &e);
-    };
-    size("8", "8");
-    bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
-    open([&](BitmapEditor& ed) {
-      [&] {
-        QTest::mousePress(ed.stgBits, Qt::LeftButton, {}, BitGrid::cellCentre(0, 0));
-        move(ed.stgBits, 0, 0, {});  // still in the pressed cell: it stays inverted
-        move(ed.stgBits, 1, 0, {});
-        move(ed.stgBits, 2, 0, {});
-        move(ed.stgBits, 1, 0, Qt::ShiftModifier);
-        QTest::mouseRelease(ed.stgBits, Qt::LeftButton, {}, BitGrid::cellCentre(1, 0));
-        QVERIFY(ed.bits().at(0, 0) && !ed.bits().at(1, 0) && ed.bits().at(2, 0));
-      }();
+    open("8", "8", [&](BitmapEditor& ed) {
+      cell(ed, QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton, Qt::LeftButton);
+      cell(ed, QEvent::MouseMove, {0, 0}, Qt::NoButton, Qt::LeftButton);  // still in the pressed cell: it stays inverted
+      cell(ed, QEvent::MouseMove, {1, 0}, Qt::NoButton, Qt::LeftButton);
+      cell(ed, QEvent::MouseMove, {2, 0}, Qt::NoButton, Qt::LeftButton);
+      cell(ed, QEvent::MouseMove, {1, 0}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+      cell(ed, QEvent::MouseButtonRelease, {1, 0}, Qt::LeftButton, Qt::NoButton);
+      [&] { QVERIFY(ed.bits().at(0, 0) && !ed.bits().at(1, 0) && ed.bits().at(2, 0)); }();
       return press(ed, ed.butOk);
     });
     QCOMPARE(bits(), std::string("a0000000000000" "00"));
     u.answers = {kNo, kYes};
-    open([&](BitmapEditor& ed) {
+    open(nullptr, nullptr, [&](BitmapEditor& ed) {
       ed.butCrear->click();  // No: nothing cleared
       [&] { QVERIFY(ed.bits().at(0, 0)); }();
       ed.butCrear->click();
@@ -379,13 +353,65 @@ class InspectorTest : public QObject {
       return press(ed, ed.butCancel);
     });
     QCOMPARE(int(u.asked.size()), 2);
-    QCOMPARE(QString::fromStdString(u.asked[0].text), QString("This operation erases the bitmap. Are you sure?"));
+    QCOMPARE(qs(u.asked[0].text), QString("This operation erases the bitmap. Are you sure?"));
     QCOMPARE(bits(), std::string("a0000000000000" "00"));
 
-    size("20", "20");
-    bmp->property("StringBits")->set(*bmp, PropValue(std::string()));
-    open([&](BitmapEditor& ed) { return press(ed, ed.butOk); });
+    open("20", "20", [&](BitmapEditor& ed) { return press(ed, ed.butOk); });
     QCOMPARE(bits(), std::string(100, '0'));  // an empty picture is written at full length
+  }
+
+  // The Problems window following the user's edits, and taking them to a problem's control.
+  void problemsFollowTheEditsAndGoToTheControl() {
+    Session session(start(), 1);
+    auto& [u, w] = session;
+    trigger(w, "mnuViewProblems");
+    ProblemsWindow& p = *w.problems();
+    QVERIFY(p.isVisible());
+    Control* b = place(w, Tool::Button, 20, 30);
+    Control* other = place(w, Tool::Button, 20, 80);
+    QTest::qWait(2 * ProblemsWindow::kDelayMs);
+    QCOMPARE(problems(p), QStringList());
+
+    // Three keystrokes, each applied as typed, give one check, and the list follows the last.
+    w.designer().select(*w.designer().currentForm(), *b, false);
+    w.changed();
+    QLineEdit* ed = retype(*w.inspector(), "Left");
+    QVERIFY(ed);
+    QTest::qWait(2 * ProblemsWindow::kDelayMs);
+    const int before = p.checks();
+    QTest::keyClicks(ed, "150");
+    QCOMPARE(b->userLeft(), 150);
+    QTRY_COMPARE(p.checks(), before + 1);
+    QTest::qWait(2 * ProblemsWindow::kDelayMs);
+    QCOMPARE(p.checks(), before + 1);
+    const QString name = QString::fromStdString(b->name());
+    QCOMPARE(problems(p), QStringList({name + " warning: '" + name +
+                                   "' lies 29 pixels outside the screen (right edge at 189) [off-screen]"}));
+    // The form window marks the control's rows beside the picture.
+    const int top = at(b, 0, 0).y();
+    using Rows = std::vector<std::pair<int, int>>;
+    QCOMPARE(formWindow(w)->problemRows(), Rows({{top, top + b->height()}}));
+
+    // A double click takes the user to the control.
+    w.designer().select(*w.designer().currentForm(), *other, false);
+    w.changed();
+    QTreeWidget* list = p.list();
+    const QPoint row = list->visualItemRect(list->topLevelItem(0)).center();
+    QVERIFY(list->viewport()->rect().contains(row));
+    // As the window system sends a double click.
+    mouse(list->viewport(), QEvent::MouseButtonPress, row, Qt::LeftButton, Qt::LeftButton);
+    mouse(list->viewport(), QEvent::MouseButtonRelease, row, Qt::LeftButton, Qt::NoButton);
+    mouse(list->viewport(), QEvent::MouseButtonDblClick, row, Qt::LeftButton, Qt::LeftButton);
+    mouse(list->viewport(), QEvent::MouseButtonRelease, row, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.designer().selectedControl(), b);
+    QVERIFY(b->selected && !other->selected);
+
+    retype(*w.inspector(), "Top");  // the cell left last opens its editor again once another was current
+    ed = retype(*w.inspector(), "Left");
+    QVERIFY(ed);
+    QTest::keyClicks(ed, "10");
+    QTRY_COMPARE(problems(p), QStringList());
+    QVERIFY(formWindow(w)->problemRows().empty());
   }
 };
 

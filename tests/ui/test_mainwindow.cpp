@@ -1,59 +1,59 @@
 // The designer's windows driven as a user drives them, offscreen. Message boxes, file dialogs and
 // modal dialogs are answered through the ui's hooks.
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QTableWidget>
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
+#include <QRadioButton>
 #include <QTextBrowser>
 
 #include "UiTest.h"
 #include "app/SideWindows.h"
 #include "ini/IniFile.h"
-#include "model/FormFile.h"
-#include "model/PTDialog.h"
 
-using namespace tw;
-using namespace tw::ui;
 using namespace tw::ui::test;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public Case {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  std::string path(const char* name) { return (dir_.path() + "/" + name).toStdString(); }
-  StartOptions start() { return startIn(dir_); }
   // Whether the library's column shows a palette button (the tool bar may fold it away when narrow).
   static bool shown(MainWindow& w, Tool t) { return w.paletteButton(t)->defaultAction()->isVisible(); }
+  static QString title(const char* project) { return QString("Tarnowick 1.0 - ") + project; }
 
  private slots:
-  void init() { QFile::remove(dir_.path() + "/options.ini"); }
+  void init() { forgetOptions(); }
 
-  void startsWithoutOptions() {
+  void startsWithoutOptionsAndPlacesFromThePaletteOfANewProject() {
     Session session(start());
     auto& [u, w] = session;
     QVERIFY(u.asked.empty());  // the three fonts were found
     QCOMPARE(w.libraryPanel()->text(), QString("PToolboxLib"));
     // A tool is shown exactly when the library has a kind for it.
     QVERIFY(shown(w, Tool::GSI) && !shown(w, Tool::Menu));
-    QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
+    QAction* generate = w.findChild<QAction*>("mnuProjectGenerate");
+    QVERIFY(!generate->isEnabled());
     // Commands that need a project or a form do nothing without one.
     trigger(w, "mnuFileSaveProject");
     trigger(w, "mnuFileSaveForm");
     QVERIFY(u.asked.empty() && u.dialogs.empty());
-  }
 
-  void newProjectWithPToolBox() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
+    newProject(w, u, 2);
+    QCOMPARE(w.windowTitle(), title("Project1"));
     QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
-    QVERIFY(w.inspector()->isVisible());
-    QVERIFY(w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
+    QVERIFY(w.inspector()->isVisible() && generate->isEnabled());
     QVERIFY(formWindow(w)->x() > w.inspector()->width());  // beside the inspector
+
+    // A release at (20, 30) of the screen, which sits at (4, 2) of the window.
+    FormDocument& form = *w.designer().forms()[0];
+    FormView* view = formWindow(w)->view();
+    const QImage before = view->picture();
+    w.paletteButton(Tool::Button)->click();
+    QCOMPARE(w.designer().tool, Tool::Button);
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 20, 2 + 30));
+    QCOMPARE(int(form.screen().children().size()), 1);
+    Control* made = form.screen().children()[0].get();
+    QCOMPARE(QPoint(made->userLeft(), made->userTop()), QPoint(20, 30));
+    QCOMPARE(w.designer().selectedControl(), made);
+    QVERIFY(!w.paletteButton(Tool::Button)->isChecked() && w.designer().tool == Tool::None);
+    QVERIFY(view->picture() != before);
 
     // A second form is Form2; Cancel in the dialog changes nothing.
     trigger(w, "mnuFileNewForm");
@@ -70,47 +70,43 @@ class MainWindowTest : public QObject {
     trigger(w, "mnuFileSaveProject");
     QCOMPARE(int(u.dialogs.size()), 2);
     // The form's dialog starts in the project's folder, never the program's.
-    QCOMPARE(QString::fromStdString(u.dialogs[1].second), QString::fromStdString(path("Form1.twk")));
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
-    QCOMPARE(w.recent().items().front(), path("Demo.twp"));
+    QCOMPARE(qs(u.dialogs[1].second), qs(path("Form1.twk")));
+    QCOMPARE(w.windowTitle(), title("Demo"));
+    QCOMPARE(qs(w.recent().items().front()), qs(path("Demo.twp")));
     IniFile ini;
     QVERIFY(ini.load(path("Demo.twp")));
-    QCOMPARE(QString::fromStdString(ini.readString("ActiveForms", "Form0", "")),
-             QString::fromStdString(path("Form1.twk")));
+    QCOMPARE(qs(ini.readString("ActiveForms", "Form0", "")), qs(path("Form1.twk")));
 
     // A plain save writes over the files it wrote without a question, and the caption is the one Save As gave.
     u.asked.clear();
     place(w, Tool::Button, 20, 20);
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo*"));
+    QCOMPARE(w.windowTitle(), title("Demo*"));
     trigger(w, "mnuFileSaveProject");
     QVERIFY(u.asked.empty());
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
+    QCOMPARE(w.windowTitle(), title("Demo"));
 
     // Save As over an existing file asks first; No writes nothing.
-    u.asked.clear();
     u.files = {path("Demo.twp")};
     u.answers = {kNo};
     trigger(w, "mnuFileSaveProjectAs");
-    QCOMPARE(QString::fromStdString(u.asked.at(0).caption), QString("New project"));
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
+    QCOMPARE(qs(u.asked.at(0).caption), QString("New project"));
+    QCOMPARE(w.windowTitle(), title("Demo"));
 
     // Reopening from the recent list gives the project's form back; a change asks first.
     u.asked.clear();
     u.answers = {kNo};
     place(w, Tool::Button, 60, 60);
     w.openRecent(path("Demo.twp"));
-    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to project Demo?"));
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Demo"));
+    QCOMPARE(qs(u.asked.at(0).text), QString("Save changes to project Demo?"));
+    QCOMPARE(w.windowTitle(), title("Demo"));
     QCOMPARE(int(w.designer().forms().size()), 1);
     QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
   }
 
   void ccontrolsLibraryWrittenAtQuit() {
     {
-      User u;
-      MainWindow w(start());
-      w.show();
-      newProject(w, u, 1);
+      Session session(start(), 1);
+      auto& [u, w] = session;
       QVERIFY(shown(w, Tool::Menu) && !shown(w, Tool::GSI));
       u.files = {path("Cc.twp"), path("CcForm.twk")};
       trigger(w, "mnuFileSaveProjectAs");
@@ -119,41 +115,17 @@ class MainWindowTest : public QObject {
       u.asked.clear();
       u.answers = {kYes};
       QVERIFY(w.close());
-      QCOMPARE(int(u.asked.size()), 1);
-      QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to project Cc?"));
+      QCOMPARE(u.texts(), std::vector<std::string>{"Save changes to project Cc?"});
     }
     IniFile options;
     QVERIFY(options.load(path("options.ini")));
     QCOMPARE(options.readInteger("General", "Lib", 0), 1);
     QVERIFY(!options.readString("ToolBars", "State", "").empty());
-    QCOMPARE(QString::fromStdString(options.readString("MRU Items", "F0", "")),
-             QString::fromStdString(path("Cc.twp")));
+    QCOMPARE(qs(options.readString("MRU Items", "F0", "")), qs(path("Cc.twp")));
     // The next start shows the CControls palette before any project.
-    User u;
-    MainWindow again(start());
-    again.show();
-    QCOMPARE(again.libraryPanel()->text(), QString("CControls"));
-    QCOMPARE(int(again.recent().items().size()), 1);
-  }
-
-  void placingAButtonFromThePalette() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    FormDocument& form = *w.designer().forms()[0];
-    FormView* view = formWindow(w)->view();
-    QImage before = view->picture();
-    w.paletteButton(Tool::Button)->click();
-    QCOMPARE(w.designer().tool, Tool::Button);
-    // A release at (20, 30) of the screen, which sits at (4, 2) of the window.
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 20, 2 + 30));
-    QCOMPARE(int(form.screen().children().size()), 1);
-    Control* made = form.screen().children()[0].get();
-    QCOMPARE(made->userLeft(), 20);
-    QCOMPARE(made->userTop(), 30);
-    QCOMPARE(w.designer().selectedControl(), made);
-    QVERIFY(!w.paletteButton(Tool::Button)->isChecked());
-    QCOMPARE(w.designer().tool, Tool::None);
-    QVERIFY(view->picture() != before);
+    Session again(start());
+    QCOMPARE(again.w.libraryPanel()->text(), QString("CControls"));
+    QCOMPARE(int(again.w.recent().items().size()), 1);
   }
 
   void optionsRecentListAndAbout() {
@@ -170,18 +142,17 @@ class MainWindowTest : public QObject {
     IniFile ini;
     QVERIFY(ini.load(path("options.ini")));
     QVERIFY(ini.readBool("Design", "FormWhite", false));
-    QCOMPARE(QString::fromStdString(ini.readString("Code", "CControlsPath", "")), QString("/opt/cc/CControls.c"));
+    QCOMPARE(qs(ini.readString("Code", "CControlsPath", "")), QString("/opt/cc/CControls.c"));
     trigger(w, "mnuHelpAbout");
 
     // Remove Obsolete drops a project whose file is gone; Clear List empties the list.
     newProject(w, u, 2);
-    u.files = {path("Kept.twp"), path("KeptForm.twk"), path("Again.twp"), path("AgainForm.twk")};
+    u.files = {path("Gone.twp"), path("GoneForm.twk"), path("Recent.twp"), path("RecentForm.twk")};
     trigger(w, "mnuFileSaveProjectAs");
-    QFile::remove(QString::fromStdString(path("Kept.twp")));
+    trigger(w, "mnuFileSaveProjectAs");
+    QFile::remove(qs(path("Gone.twp")));
     trigger(w, "mnuRecentObsolete");
-    QVERIFY(w.recent().items().empty());
-    trigger(w, "mnuFileSaveProjectAs");
-    QCOMPARE(int(w.recent().items().size()), 1);
+    QCOMPARE(w.recent().items(), std::vector<std::string>{path("Recent.twp")});
     trigger(w, "mnuRecentClear");
     QVERIFY(w.recent().items().empty());
   }
@@ -192,17 +163,15 @@ class MainWindowTest : public QObject {
     FormDocument* form = w.designer().forms()[0].get();
     u.files = {path("Closed.twk")};
     trigger(w, "mnuFileSaveForm");
-    QVERIFY(QFile::exists(QString::fromStdString(path("Closed.twk"))));
-    w.paletteButton(Tool::Label)->click();
-    QTest::mouseClick(formWindow(w)->view(), Qt::LeftButton, {}, QPoint(30, 40));
+    QVERIFY(QFile::exists(qs(path("Closed.twk"))));
+    place(w, Tool::Label, 30, 40);
     QCOMPARE(int(form->screen().children().size()), 1);
 
     u.asked.clear();
     u.answers = {kNo};
     formWindow(w)->close();
-    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("Save changes to form Form1?"));
-    QVERIFY(formWindow(w)->isHidden());
-    QVERIFY(!form->visible);
+    QCOMPARE(qs(u.asked.at(0).text), QString("Save changes to form Form1?"));
+    QVERIFY(formWindow(w)->isHidden() && !form->visible);
 
     u.files = {path("Closed.twk")};
     trigger(w, "mnuFileOpenForm");
@@ -246,7 +215,7 @@ class MainWindowTest : public QObject {
     trigger(w, "mnuFileSaveProject");
     w.openProjectFile(path("Kept.twp"));
     QCOMPARE(int(w.designer().forms().size()), 1);
-    QVERIFY(QFile::exists(QString::fromStdString(path("Two.twk"))));  // its file stays
+    QVERIFY(QFile::exists(qs(path("Two.twk"))));  // its file stays
 
     // F1 with no form open is the main window's topic, wherever the focus was left.
     w.inspector()->grid()->setFocus();
@@ -260,14 +229,13 @@ class MainWindowTest : public QObject {
     Session session(start(), 2);
     auto& [u, w] = session;
     trigger(w, "mnuProjectGenerate");
-    QCOMPARE(QString::fromStdString(u.asked.at(0).text), QString("You must save the project before code generation"));
-    QCOMPARE(QString::fromStdString(u.dialogs.at(0).first), QString("Save project"));
+    QCOMPARE(qs(u.asked.at(0).text), QString("You must save the project before code generation"));
+    QCOMPARE(qs(u.dialogs.at(0).first), QString("Save project"));
 
     place(w, Tool::Button, 20, 20);
     u.answers = {kCancel};
-    QVERIFY(!w.close());
-    QVERIFY(w.isVisible());
-    QCOMPARE(QString::fromStdString(w.projectName()), QString("Project1"));
+    QVERIFY(!w.close() && w.isVisible());
+    QCOMPARE(qs(w.projectName()), QString("Project1"));
     QCOMPARE(int(w.designer().forms().size()), 1);
     // Close All after No forgets everything.
     u.answers = {kNo};
@@ -279,17 +247,14 @@ class MainWindowTest : public QObject {
 
   // The caption's "*" follows unsaved work, and the questions come only with it.
   void fewerQuestions() {
-    User u;
-    MainWindow w(start());
-    w.show();
-    newProject(w, u, 2);
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
+    Session session(start(), 2);
+    auto& [u, w] = session;
     place(w, Tool::Button, 20, 20);
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1*"));
+    QCOMPARE(w.windowTitle(), title("Project1*"));
     trigger(w, "mnuEditUndo");
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1"));
+    QCOMPARE(w.windowTitle(), title("Project1"));
     trigger(w, "mnuEditRedo");
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Project1*"));
+    QCOMPARE(w.windowTitle(), title("Project1*"));
     // Yes to the question, then a cancelled save: the work stays.
     u.answers = {kYes};
     QVERIFY(!w.close());
@@ -308,7 +273,7 @@ class MainWindowTest : public QObject {
     u.answers = {kOk, kYes};  // the form's file that the failed save left is replaced
     QVERIFY(u.answered([&] { trigger(w, "mnuProjectGenerate"); }));
     QCOMPARE(generated, 1);
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen"));
+    QCOMPARE(w.windowTitle(), title("Gen"));
 
     // A form's own file takes a save without a question; Save As onto another existing file asks.
     u.asked.clear();
@@ -319,24 +284,24 @@ class MainWindowTest : public QObject {
     u.answers = {kNo};
     trigger(w, "mnuFileSaveFormAs");
     QCOMPARE(u.count("already exists"), 1);
-    QCOMPARE(QString::fromStdString(w.designer().forms()[0]->fileName), QString::fromStdString(path("GenForm.twk")));
+    QCOMPARE(qs(w.designer().forms()[0]->fileName), qs(path("GenForm.twk")));
 
     // A project setting that no undo step records is a change too: Cancel keeps it all.
-    u.asked.clear();
     trigger(w, "mnuFileNewForm");
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen*"));
+    QCOMPARE(w.windowTitle(), title("Gen*"));
     u.answers = {kCancel};
     QVERIFY(!w.close());
     u.files = {path("Form2.twk")};
     trigger(w, "mnuFileSaveProject");
     // Saved: leaving asks nothing.
     u.asked.clear();
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0 - Gen"));
+    QCOMPARE(w.windowTitle(), title("Gen"));
     QVERIFY(w.close());
     QVERIFY(u.asked.empty());
   }
 
-  void examplesMagnifierAndHelp() {
+  // The magnifier, the help, and the tool windows' close boxes, over an example project.
+  void magnifierHelpAndToolWindows() {
     User u;
     MainWindow w(start());
     w.resize(1100, 750);  // room for both forms and the magnifier
@@ -361,15 +326,8 @@ class MainWindowTest : public QObject {
     QVERIFY(w.help()->isVisible());
     QVERIFY(w.help()->browser()->toPlainText().contains("Form document window"));
     w.help()->close();
-  }
 
-  // A tool window's close box closes its content too; the View item shows both again, not an empty frame.
-  void toolWindowsComeBackAfterTheirCloseBox() {
-    MainWindow w(start());
-    w.resize(1100, 750);
-    w.show();
-    w.openProjectFile(std::string(TW_EXAMPLES_DIR) + "/ptoolbox/Demo.twp");
-    trigger(w, "mnuViewZoom");
+    // A tool window's close box closes its content too; the View item shows both again, not an empty frame.
     for (QWidget* content : {static_cast<QWidget*>(w.inspector()), static_cast<QWidget*>(w.zoom())}) {
       QVERIFY(content->isVisible());
       content->parentWidget()->close();
@@ -377,8 +335,7 @@ class MainWindowTest : public QObject {
     }
     trigger(w, "mnuViewProperties");
     trigger(w, "mnuViewZoom");
-    QVERIFY(w.inspector()->isVisible());
-    QVERIFY(w.zoom()->isVisible());
+    QVERIFY(w.inspector()->isVisible() && w.zoom()->isVisible());
     QVERIFY(w.inspector()->grid()->rowCount() > 0);
   }
 
@@ -421,8 +378,7 @@ class MainWindowTest : public QObject {
       // The designer runs on: a new project places controls all the same.
       w.show();
       newProject(w, u, 2);
-      w.paletteButton(Tool::Label)->click();
-      QTest::mouseClick(formWindow(w)->view(), Qt::LeftButton, {}, QPoint(30, 40));
+      place(w, Tool::Label, 30, 40);
       QCOMPARE(int(w.designer().forms()[0]->screen().children().size()), 1);
     }
     User u;

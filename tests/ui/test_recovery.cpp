@@ -1,25 +1,16 @@
 // Files changed by someone else while the designer has them open, and the work of a designer that
 // was killed mid-edit, restored at the next start. Every question is a real message box.
-#include <QApplication>
-#include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 #include <cstdio>
 
 #include "UiTest.h"
-#include "app/FileWatch.h"
 #include "app/Recovery.h"
-#include "documents/FormWindow.h"
 #include "base/FileIO.h"
 #include "model/DiskState.h"
-#include "model/FormDocument.h"
 #include "model/FormFile.h"
 #include "model/History.h"
 
-using namespace tw;
-using namespace tw::ui;
 using namespace tw::ui::test;
 
 namespace {
@@ -39,10 +30,11 @@ std::string recoveryIn(const QTemporaryDir& dir) { return ss(dir.filePath("state
 // A designer with its options file and its recovery copies in the test's folder.
 struct DesignerRun {
   MainWindow w;
-  DesignerRun(const QTemporaryDir& dir, const std::string& recovery)
+  DesignerRun(const QTemporaryDir& dir, const std::string& recovery, const std::string& project = {})
       : w(StartOptions{ss(dir.filePath("options.ini")), TW_DATA_DIR}) {
     w.recovery()->keepCopiesIn(recovery);
     w.show();
+    if (!project.empty()) w.openProjectFile(project);
   }
 };
 
@@ -73,9 +65,8 @@ void placeLabel(MainWindow& w, FormDocument& form, int x, int y) {
 int crashChild(int argc, char** argv) {
   QApplication app(argc, argv);
   QTemporaryDir scratch;
-  DesignerRun d(scratch, argv[3]);
+  DesignerRun d(scratch, argv[3], argv[2]);
   MainWindow& w = d.w;
-  w.openProjectFile(argv[2]);
   FormDocument* main = formNamed(w, "Main.twk");
   if (!main) return 3;
   const int before = main->controlCount();
@@ -101,9 +92,8 @@ class RecoveryTest : public QObject {
   void aSaveOverAFileChangedElsewhereAsksFirst() {
     QTemporaryDir dir;
     std::string project = ss(copyExample("ptoolbox", dir.path()));
-    DesignerRun d(dir, recoveryIn(dir));
+    DesignerRun d(dir, recoveryIn(dir), project);
     MainWindow& w = d.w;
-    w.openProjectFile(project);
     FormDocument* main = formNamed(w, "Main.twk");
     QVERIFY(main);
     QVERIFY(!hasUnsavedChanges(*main));
@@ -148,9 +138,8 @@ class RecoveryTest : public QObject {
   void aFileChangedOnDiskIsOfferedForReloadingWhileItHasNoUnsavedChanges() {
     QTemporaryDir dir;
     std::string project = ss(copyExample("ccontrols", dir.path()));
-    DesignerRun d(dir, recoveryIn(dir));
+    DesignerRun d(dir, recoveryIn(dir), project);
     MainWindow& w = d.w;
-    w.openProjectFile(project);
     FormDocument* form = formNamed(w, "Settings.twk");
     QVERIFY(form);
     User user;
@@ -185,9 +174,8 @@ class RecoveryTest : public QObject {
   void aProjectFileChangedElsewhereIsOfferedForReloading() {
     QTemporaryDir dir;
     std::string project = ss(copyExample("ccontrols", dir.path()));
-    DesignerRun d(dir, recoveryIn(dir));
+    DesignerRun d(dir, recoveryIn(dir), project);
     MainWindow& w = d.w;
-    w.openProjectFile(project);
     QCOMPARE(int(w.designer().forms().size()), 2);
     User user;
     user.choose = yesTo({"reload"});
@@ -257,9 +245,8 @@ class RecoveryTest : public QObject {
     std::string project = ss(copyExample("ccontrols", dir.path()));
     std::string folder;
     {
-      DesignerRun d(dir, recoveryIn(dir));
+      DesignerRun d(dir, recoveryIn(dir), project);
       MainWindow& w = d.w;
-      w.openProjectFile(project);
       placeLabel(w, *w.designer().currentForm(), 40, 100);
       w.recovery()->writeNow();
       folder = w.recovery()->writer()->folder();

@@ -1,20 +1,19 @@
 // Form windows shown zoomed: every gesture lands on the same handheld pixels at every scale, the
-// window follows its scale, and the last scale chosen is the next run's.
+// window follows its scale, and the last scale chosen is the next run's. The preview, shown at the
+// form windows' scale, clicked through.
 #include <QWheelEvent>
 #include <array>
 #include <tuple>
 
 #include "UiTest.h"
+#include "app/PreviewWindow.h"
 #include "ini/IniFile.h"
+#include "preview/Preview.h"
 
-using namespace tw;
-using namespace tw::ui;
 using namespace tw::ui::test;
 
-class ZoomTest : public QObject {
+class ZoomTest : public Case {
   Q_OBJECT
-
-  QTemporaryDir dir_;
 
   // The last widget pixel of a handheld pixel's block: a mapping that rounds instead of flooring,
   // or that forgets the scale, lands one handheld pixel off.
@@ -60,11 +59,9 @@ class ZoomTest : public QObject {
   void gesturesLandOnTheSameHandheldPixelsAtEveryScale() {
     Result atOne;
     for (int scale : {1, 3, 4}) {
-      QFile::remove(dir_.path() + "/options.ini");
-      User u;
-      MainWindow w(startIn(dir_));
-      show(w);
-      Result r = gestures(w, u, scale);
+      forgetOptions();
+      Session session(start());
+      Result r = gestures(session.w, session.u, scale);
       if (scale == 1) atOne = r;
       QCOMPARE(r[1].topLeft(), r[0].topLeft() + QPoint(7, 5));
       QCOMPARE(r[2].width(), r[1].width() + 6);
@@ -73,12 +70,10 @@ class ZoomTest : public QObject {
   }
 
   void scaleCommandsWheelWindowSizeAndTheNextRun() {
-    QFile::remove(dir_.path() + "/options.ini");
+    forgetOptions();
     {
-      User u;
-      MainWindow w(startIn(dir_));
-      show(w);
-      newProject(w, u, 2);
+      Session session(start(), 2);
+      auto& [u, w] = session;
       FormWindow* f = formWindow(w);
       const QSize atOne = f->size();
       // Ctrl++ as typed on a keyboard with a plus key; the scale stops at 4 and at 1.
@@ -106,6 +101,57 @@ class ZoomTest : public QObject {
     IniFile ini;
     QVERIFY(ini.load((dir_.path() + "/options.ini").toStdString()));
     QCOMPARE(ini.readInteger("General", "Zoom", 0), 2);
+  }
+
+  // The CControls example's form links clicked through with the mouse, and keys typed.
+  void previewClicksThroughTheFormLinks() {
+    forgetOptions();
+    Session session(start(), copyExample("ccontrols", dir_.path() + "/preview"));
+    auto& [u, w] = session;
+    trigger(w, "mnuViewZoomIn");
+    trigger(w, "mnuViewZoomIn");
+    QTest::keyClick(&w, Qt::Key_F5);
+    auto* window = w.findChild<PreviewWindow*>("frmPreview");
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->scale(), w.editScale());  // the form windows' zoom
+    QVERIFY(window->scale() > 1);
+    Preview& p = window->preview();
+    QCOMPARE(p.formName(), std::string("Main"));
+
+    auto click = [&](const char* name) {
+      Control* c = p.find(name);
+      QVERIFY2(c, name);
+      QTest::mouseClick(window, Qt::LeftButton, {}, at(c, 4, 4) * window->scale());
+    };
+    const struct {
+      const char* control;
+      const char* form;
+      const char* dialog;
+    } walk[] = {
+        {"butSettings", "Settings", ""}, {"butAbout", "Settings", "dlgAbout"}, {"butOK", "Main", ""},
+        {"butSettings", "Settings", ""}, {"butBack", "Main", ""},
+    };
+    for (const auto& step : walk) {
+      click(step.control);
+      QCOMPARE(p.formName(), std::string(step.form));
+      QCOMPARE(p.dialogName(), std::string(step.dialog));
+      QVERIFY(window->windowTitle().contains(step.form));
+    }
+
+    // Keys go to the edit clicked; the switch toggles in the preview alone.
+    click("edtName");
+    QTest::keyClicks(window, "Zo");
+    QTest::keyClick(window, Qt::Key_Backspace);
+    QCOMPARE(p.editText(*p.find("edtName")), std::string("NameZ"));
+    click("swLight");
+    auto state = [](const Control* c) { return std::get<long long>(c->property("State")->get(*c)); };
+    QCOMPARE(state(p.find("swLight")), 0);
+    QCOMPARE(state(w.designer().forms().at(0)->findComponent("swLight")), 1);
+
+    click("butSettings");
+    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(14, 180) * window->scale());  // home
+    QCOMPARE(p.formName(), std::string("Main"));
+    QVERIFY(u.asked.empty());
   }
 };
 
