@@ -16,17 +16,6 @@ using namespace tw;
 
 namespace {
 
-std::string form(const std::string& name, const std::string& body, int lib = 1) {
-  return "[FORM]\nName=" + name + "\nLib=" + std::to_string(lib) + "\n" + body;
-}
-std::string box(const char* kind, const std::string& name, int l, int t, int w, int h, const std::string& more = "") {
-  return "[" + name + "]\nControl=" + kind + "\nName=" + name + "\nLeft=" + std::to_string(l) + "\nTop=" +
-         std::to_string(t) + "\nWidth=" + std::to_string(w) + "\nHeight=" + std::to_string(h) + "\n" + more;
-}
-std::string button(const std::string& name, int l, int t, int w = 40, int h = 14, const std::string& more = "") {
-  return box("Button", name, l, t, w, h, "Content=Go\n" + more);
-}
-
 struct Checked {
   std::vector<std::unique_ptr<FormDocument>> forms;
   std::vector<Problem> problems;
@@ -81,7 +70,7 @@ TEST(Checks, EachRuleFindsItsFaultAndOnlyIt) {
 }
 
 TEST(Checks, ProblemsSayWhereAndWhatInTheCompilersForm) {
-  Checked c = check({form("Main", "\n[other]\nControl=Label\nName=other\nLeft=0\nTop=40\n\n" + button("butOk", 126, 10))});
+  Checked c = check({inputBlock("check-forms.txt", "Main, a button off the right edge at line 11")});
   ASSERT_EQ(c.problems.size(), 1u);
   EXPECT_EQ(problemLine(c.problems[0]),
             "Main.twk:11: warning: 'butOk' lies 6 pixels outside the screen (right edge at 166) [off-screen]");
@@ -94,7 +83,7 @@ TEST(Checks, ProblemsSayWhereAndWhatInTheCompilersForm) {
   s.creatorId = "TOOLONG";
   s.appName = "Quote \" me";
   s.appDb = std::string(31, 'd');  // the most it may hold
-  Checked settings = check({form("Main", "")}, &s);
+  Checked settings = check({"[FORM]\nName=Main\n"}, &s);
   EXPECT_EQ(settings.found(), (V{"setting-length CreatorID", "quote-in-text AppName"}));
   EXPECT_EQ(settings.problems[0].file, "P.twp");
 }
@@ -117,8 +106,8 @@ TEST(Checks, CommandExitStatusesAndFormats) {
   TempDir dir;
   auto run = [](const std::string& args) { return runCommand(std::string(TW_EXE) + " check " + args); };
   const std::string good = dir.path + "/Good.twk", bad = dir.path + "/Bad.twk", proj = dir.path + "/P.twp";
-  writeText(good, form("Good", button("a", 0, 0)));
-  writeText(bad, form("Bad", button("a", 150, 0) + box("Label", "q", 0, 20, 60, 13, "Content=\"x\\\n")));
+  writeText(good, inputBlock("check-forms.txt", "Good"));
+  writeText(bad, inputBlock("check-forms.txt", "Bad"));
   EXPECT_EQ(run(good).status, 0);
   CmdResult text = run(bad);
   EXPECT_EQ(text.status, 4);

@@ -1,6 +1,8 @@
 // The look of the CControls widgets, pixel by pixel, grouped by widget.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PaintTest.h"
 #include "ccontrols/CCBitmap.h"
 #include "ccontrols/CCButton.h"
@@ -31,17 +33,14 @@ Canvas button(int w, int h, int radius, int line) {
 
 }  // namespace
 
+// Radius 1 and 2 cut one pixel off each corner; radius 4 rounds them with a pixel inside the diagonal; a
+// gray line sends odd columns of the horizontal edges and odd rows of the vertical ones back to paper.
 TEST(PaintCC, ButtonCornersFollowRadiusAndLine) {
-  expectPicture("button, radius 0", art(button(10, 6, 0, 1)));
-  // Radius 1 and 2 cut one pixel off each corner.
-  expectPicture("button, radius 1 or 2", art(button(10, 6, 1, 1)));
-  expectPicture("button, radius 1 or 2", art(button(10, 6, 2, 1)));
-  // Radius 4 with a black line rounds the corners with a pixel inside the diagonal.
-  expectPicture("button, radius 4", art(button(10, 8, 4, 1)));
-  // No line: no outline, and no rounding pixels either.
-  EXPECT_EQ(blackIn(button(10, 8, 4, 0), 0, 0, 10, 8), 0);
-  // A gray line: odd columns of the horizontal edges and odd rows of the vertical ones go back to paper.
-  expectPicture("button, gray line", art(button(10, 6, 0, 2)));
+  for (auto [h, radius, line, name] : {std::tuple{6, 0, 1, "button, radius 0"}, {6, 1, 1, "button, radius 1 or 2"},
+                                       {6, 2, 1, "button, radius 1 or 2"}, {8, 4, 1, "button, radius 4"},
+                                       {6, 0, 2, "button, gray line"}})
+    expectPicture(name, art(button(10, h, radius, line)));
+  EXPECT_EQ(blackIn(button(10, 8, 4, 0), 0, 0, 10, 8), 0);  // no line: no outline, and no rounding pixels either
 }
 
 TEST(PaintCC, ARadiusFromAFileBeyondAnyPanelCutsLikeTheLargestOne) {
@@ -154,23 +153,20 @@ TEST(PaintCC, BitmapStringBits) {
   TCCBitmap b;
   b.color = kWhite;
   EXPECT_EQ(blackIn(paintAlone(b), 0, 0, 20, 20), 0);  // empty: a blank panel
-
-  b.setBounds(0, 0, 5, 1);
-  b.stringBits = "F8";  // the second digit's three low bits fall beyond the right edge
-  EXPECT_EQ(art(paintAlone(b)), "#####\n");
-
-  b.setBounds(0, 0, 6, 2);
-  b.stringBits = "FC84";
-  EXPECT_EQ(art(paintAlone(b)), "######\n#....#\n");
-
-  b.setBounds(0, 0, 8, 3);
-  b.stringBits = "G8 fxyz0";  // other characters count as 0 and still take their four pixels
-  EXPECT_EQ(art(paintAlone(b)), "....#...\n....####\n........\n");
-
-  b.setBounds(0, 0, 4, 4);
-  b.stringBits = "F0F0F0F0";  // eight rows for four: the rest is clipped
-  EXPECT_EQ(art(paintAlone(b)), "####\n....\n####\n....\n");
-
+  const struct {
+    int w, h;
+    const char *bits, *picture;
+  } cases[] = {
+      {5, 1, "F8", "#####\n"},  // the second digit's three low bits fall beyond the right edge
+      {6, 2, "FC84", "######\n#....#\n"},
+      {8, 3, "G8 fxyz0", "....#...\n....####\n........\n"},  // other characters count as 0, four pixels each
+      {4, 4, "F0F0F0F0", "####\n....\n####\n....\n"},        // eight rows for four: the rest is clipped
+  };
+  for (const auto& c : cases) {
+    b.setBounds(0, 0, c.w, c.h);
+    b.stringBits = c.bits;
+    EXPECT_EQ(art(paintAlone(b)), c.picture) << c.bits;
+  }
   b.setBounds(0, 0, 6, 6);
   b.selected = true;
   b.selectColor = kSelectRed;
