@@ -18,18 +18,6 @@ namespace {
 
 const BitmapFont& standard() { return fonts().face(kFontStandard); }
 
-// A field's expected picture: the given lines of text at x (or right-justified), then the dotted underlines.
-Canvas fieldPicture(int w, int h, const std::vector<std::string>& lines, bool right = false, bool dots = true) {
-  Canvas cv(w, h);
-  cv.setFont(standard());
-  cv.brush.style = BrushStyle::Clear;
-  for (size_t i = 0; i < lines.size(); ++i)
-    cv.textOut(right ? w - cv.textWidth(lines[i]) : 0, int(i) * 11, lines[i]);
-  for (int y = 10; dots && y < h; y += 11)
-    for (int x = 1; x < w; x += 2) cv.setPixel(x, y, kBlack);
-  return cv;
-}
-
 }  // namespace
 
 // Each widget's whole picture in its states, in tests/data/golden/pictures.txt.
@@ -69,36 +57,27 @@ TEST(PaintPT, WidgetsInTheirStates) {
   expectPicture("PT list opened by a trigger", art(paintAlone(l)));
 }
 
+// Fields: the text over dotted underlines, one every line of 11 pixels.
 TEST(PaintPT, FieldUnderlinesAndWrapping) {
   TPTEdit e;  // 32 x 15: one line, underlined
-  EXPECT_EQ(art(paintAlone(e)), art(fieldPicture(32, 15, {"Edit"})));
+  expectPicture("PT field, underlined", art(paintAlone(e)));
   e.underline = 1;
-  EXPECT_EQ(art(paintAlone(e)), art(fieldPicture(32, 15, {"Edit"}, false, false)));
-
-  // Right-justified: blanks trimmed, the text against the right edge.
+  expectPicture("PT field, no underline", art(paintAlone(e)));
   e.underline = 0;
   e.justification = 1;
   e.text = " Hi ";
-  EXPECT_EQ(art(paintAlone(e)), art(fieldPicture(32, 15, {"Hi"}, true)));
+  expectPicture("PT field, right-justified: blanks trimmed", art(paintAlone(e)));
 
-  // A multi-line text too wide for the field wraps at the last blank of what fits.
-  TPTEdit m;
-  m.text = "ab cd ef";
-  const int w = standard().textWidth("ab cd") + 1;
-  m.setBounds(0, 0, w, 34);  // three lines
-  EXPECT_EQ(art(paintAlone(m)), art(fieldPicture(w, 34, {"ab", "cd ef"})));
-  // "ab ab" fits exactly, but the break is at the last blank inside what fits.
-  m.text = "ab ab ab ab ab ab ab";
-  EXPECT_EQ(art(paintAlone(m)), art(fieldPicture(w, 34, {"ab", "ab", "ab"})));
-
-  // A word wider than the field: no text at all, only the dots.
-  m.text = "Wonderfully";
-  EXPECT_GT(standard().textWidth(m.text), w);
-  EXPECT_EQ(art(paintAlone(m)), art(fieldPicture(w, 34, {})));
-  // A single-line field shows a too wide text anyway, clipped.
+  TPTEdit m;  // three lines, as wide as "ab cd"
+  m.setBounds(0, 0, standard().textWidth("ab cd") + 1, 34);
+  for (auto [text, name] : {std::pair{"ab cd ef", "PT field wraps at the last blank of what fits"},
+                            {"ab ab ab ab ab ab ab", "PT field wraps at a blank inside what fits"},
+                            {"Wonderfully", "PT field, a word wider than it: only the dots"}}) {
+    m.text = text;
+    expectPicture(name, art(paintAlone(m)));
+  }
   m.singleLine = 1;
-  EXPECT_GT(blackIn(paintAlone(m), 0, 0, w, 10), 0);
-  EXPECT_EQ(blackIn(paintAlone(m), 0, 11, w, 34), 0);  // one line only
+  expectPicture("PT field, single line: the wide word clipped", art(paintAlone(m)));
 }
 
 TEST(PaintPT, LabelSizesItselfToItsText) {
@@ -109,13 +88,9 @@ TEST(PaintPT, LabelSizesItselfToItsText) {
   EXPECT_EQ(blackIn(empty, 0, 0, 1, 11), 0);
   l.content = "Hello";
   l.setBounds(0, 0, 90, 40);
-  Canvas cv = paintAlone(l);
+  expectPicture("PT label Hello", art(paintAlone(l)));
   EXPECT_EQ(l.width(), standard().textWidth("Hello") + 1);
   EXPECT_EQ(l.height(), 11);
-  Canvas ref(l.width(), 11);
-  ref.setFont(standard());
-  ref.textOut(0, 0, "Hello");
-  EXPECT_EQ(art(cv), art(ref));
 }
 
 TEST(PaintPT, ListRowsFollowTheFont) {
