@@ -123,10 +123,7 @@ TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
   e.pen.style = PenStyle::Clear;
   e.brush.color = kBlack;
   e.polygon({{0, 0}, {9, 0}, {9, 9}, {0, 9}, {0, 3}, {6, 3}, {6, 6}, {3, 6}, {3, 0}});
-  EXPECT_EQ(e.at(4, 4), 0xFFFFFFu);
-  EXPECT_EQ(e.at(1, 1), 0xFFFFFFu);
-  EXPECT_EQ(e.at(1, 4), 0u);
-  EXPECT_EQ(e.at(7, 7), 0u);
+  expectPicture("an outline round a square twice, filled even-odd", art(e));
 }
 
 TEST(Canvas, HugePolygonsCostOnlyTheirVisiblePart) {
