@@ -1,9 +1,5 @@
 // Saving generated code: the replace question, icons, the library check, and folders that fail.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 
 #include "TestFiles.h"
 #include "codegen/Icons.h"

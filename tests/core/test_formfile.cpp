@@ -8,13 +8,9 @@
 #include "DesignSession.h"
 #include "PaintTest.h"
 #include "TestFiles.h"
-#include "ccontrols/CCButton.h"
-#include "ccontrols/CCEdit.h"
 #include "ccontrols/CCLabel.h"
 #include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"
-#include "ccontrols/CCPopUp.h"
-#include "ccontrols/CCSwitch.h"
 #include "base/FileIO.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
@@ -24,12 +20,9 @@
 #include "model/Project.h"
 #include "model/Records.h"
 #include "ptoolbox/PTButton.h"
-#include "ptoolbox/PTCheckBox.h"
 #include "model/PTDialog.h"
 #include "ptoolbox/PTEdit.h"
 #include "ptoolbox/PTLabel.h"
-#include "ptoolbox/PTList.h"
-#include "ptoolbox/PTPopTrigger.h"
 
 using namespace tw;
 
