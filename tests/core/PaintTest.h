@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "TestFiles.h"
 #include "graphics/Canvas.h"
 #include "graphics/Fonts.h"
 #include "model/Control.h"
@@ -44,6 +45,11 @@ inline std::string art(const Canvas& cv, int x0, int y0, int x1, int y1) {
   return s;
 }
 inline std::string art(const Canvas& cv) { return art(cv, 0, 0, cv.width(), cv.height()); }
+
+// A picture as art() draws it, expected to be the block NAME of tests/data/golden/pictures.txt.
+inline void expectPicture(const std::string& name, const std::string& actual) {
+  EXPECT_EQ(actual, goldenBlock("pictures.txt", name, actual)) << name;
+}
 
 // Single pixels as a table: {x, y, '#'} black, {x, y, '.'} white, {x, y, 'o'} any other colour.
 struct Px {

@@ -1,6 +1,6 @@
 #pragma once
 // A small PNG reader for tests: checks the chunks and their checksums and inflates the pixel rows
-// (stored and fixed-Huffman blocks, which is what our writer produces).
+// (fixed-Huffman blocks, which is what our writer produces).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +16,6 @@ namespace tw::testpng {
 
 inline uint32_t be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
 
-// A small inflater (stored and fixed-Huffman blocks, which is what the writer produces).
 inline std::vector<uint8_t> inflate(const std::vector<uint8_t>& z) {
   size_t bit = 16;  // after the two zlib header bytes
   auto get = [&](int n) {
@@ -42,13 +41,6 @@ inline std::vector<uint8_t> inflate(const std::vector<uint8_t>& z) {
   for (bool last = false; !last;) {
     last = get(1);
     uint32_t type = get(2);
-    if (type == 0) {
-      bit = (bit + 7) / 8 * 8;
-      uint32_t len = get(16), nlen = get(16);
-      if ((len ^ 0xFFFF) != nlen) throw std::runtime_error("bad stored block");
-      for (uint32_t i = 0; i < len; ++i) out.push_back(uint8_t(get(8)));
-      continue;
-    }
     if (type != 1) throw std::runtime_error("unexpected block type");
     for (;;) {
       uint32_t c = huff(7), sym;

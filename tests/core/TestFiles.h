@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/FileIO.h"
@@ -65,6 +66,43 @@ inline std::string goldenText(const std::string& name, const std::string& actual
   const std::string path = std::string(TW_TESTDATA_DIR) + "/golden/" + name;
   if (std::getenv("TW_UPDATE_GOLDEN")) writeText(path, actual);
   return readWholeFile(path).value_or("<no golden file " + path + ">");
+}
+
+// A golden file of named blocks: a line "=== NAME" opens a block, which runs to the next such line.
+using GoldenBlocks = std::vector<std::pair<std::string, std::string>>;
+inline GoldenBlocks goldenBlocks(const std::string& file) {
+  GoldenBlocks blocks;
+  const std::string text = readWholeFile(std::string(TW_TESTDATA_DIR) + "/golden/" + file).value_or("");
+  for (size_t at = 0, eol; at < text.size(); at = eol + 1) {
+    eol = std::min(text.find('\n', at), text.size());
+    const std::string line = text.substr(at, eol - at);
+    if (line.rfind("=== ", 0) == 0) blocks.push_back({line.substr(4), ""});
+    else if (!blocks.empty()) blocks.back().second += line + "\n";
+  }
+  return blocks;
+}
+
+// The block NAME of a golden file that holds a test's input.
+inline std::string inputBlock(const std::string& file, const std::string& name) {
+  for (const auto& [n, b] : goldenBlocks(file))
+    if (n == name) return b;
+  return "<no block " + name + " in " + file + ">";
+}
+
+// The block NAME of a golden file, to compare with `actual` (which ends in a line break). TW_UPDATE_GOLDEN=1
+// renews it, as goldenText does.
+inline std::string goldenBlock(const std::string& file, const std::string& name, const std::string& actual) {
+  GoldenBlocks blocks = goldenBlocks(file);
+  auto it = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) { return b.first == name; });
+  if (std::getenv("TW_UPDATE_GOLDEN")) {
+    if (it == blocks.end()) blocks.push_back({name, actual});
+    else it->second = actual;
+    std::string text;
+    for (const auto& [n, b] : blocks) text += "=== " + n + "\n" + b;
+    writeText(std::string(TW_TESTDATA_DIR) + "/golden/" + file, text);
+    return actual;
+  }
+  return it == blocks.end() ? "<no block " + name + " in " + file + ">" : it->second;
 }
 
 }  // namespace tw

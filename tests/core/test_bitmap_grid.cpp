@@ -24,17 +24,23 @@ std::string rows(const BitmapGrid& g) {
 
 }  // namespace
 
-TEST(BitmapGrid, ReadsEitherCaseSkipsSpareBitsAndWritesLowerCase) {
-  // Six pixels a row take two digits; the second digit's two low bits lie beyond the edge.
-  BitmapGrid g = BitmapGrid::read("FC84", 6, 2);
-  EXPECT_EQ(rows(g), "######/#....#/");
-  EXPECT_EQ(g.write(), "fc84");
-  EXPECT_EQ(BitmapGrid::read("fC84", 6, 2).write(), "fc84");
-  // Spare bits set in the text are dropped on writing.
-  EXPECT_EQ(BitmapGrid::read("FFFF", 6, 2).write(), "fcfc");
-}
-
-TEST(BitmapGrid, WritesRowsPaddedToWholeDigits) {
+// Reading takes either case and skips the bits beyond the edge; a short text leaves white, other
+// characters are 0 in their place, a long one is cut at the last row. Writing is whole digits in lower case.
+TEST(BitmapGrid, ReadsAsThePictureShowsAndWritesWholeDigitsInLowerCase) {
+  const struct {
+    const char* text;
+    int w, h;
+    const char *rows, *written;
+  } cases[] = {
+      {"FC84", 6, 2, "######/#....#/", "fc84"},       {"fC84", 6, 2, "######/#....#/", "fc84"},
+      {"FFFF", 6, 2, "######/######/", "fcfc"},       {"8G 1F", 8, 3, "#......./.......#/####..../", "8001f0"},
+      {"", 4, 2, "..../..../", "00"},                 {"123456", 4, 2, "...#/..#./", "12"},
+  };
+  for (const auto& c : cases) {
+    BitmapGrid g = BitmapGrid::read(c.text, c.w, c.h);
+    EXPECT_EQ(rows(g), c.rows) << c.text;
+    EXPECT_EQ(g.write(), c.written) << c.text;
+  }
   BitmapGrid g(5, 1);
   for (int c : {0, 2, 4}) g.set(c, 0, true);
   EXPECT_EQ(g.write(), "a8");  // 1010, then 1 padded to 1000
@@ -44,17 +50,6 @@ TEST(BitmapGrid, WritesRowsPaddedToWholeDigits) {
   EXPECT_EQ(BitmapGrid(20, 20).write(), std::string(100, '0'));
   EXPECT_EQ(BitmapGrid(0, 5).write(), "");
   EXPECT_EQ(BitmapGrid(-3, -3).write(), "");
-}
-
-TEST(BitmapGrid, ShortTextAndOtherCharactersLeaveWhite) {
-  // Row 1 has only one of its two digits, row 2 none; "G" and a blank are 0 but keep their place.
-  BitmapGrid g = BitmapGrid::read("8G 1F", 8, 3);
-  EXPECT_EQ(rows(g), "#......./.......#/####..../");
-  EXPECT_EQ(g.write(), "8001f0");
-  BitmapGrid empty = BitmapGrid::read("", 4, 2);
-  EXPECT_EQ(empty.write(), "00");
-  // A text longer than the picture is cut at the last row.
-  EXPECT_EQ(BitmapGrid::read("123456", 4, 2).write(), "12");
 }
 
 TEST(BitmapGrid, EditingStaysInsideThePicture) {

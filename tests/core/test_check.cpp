@@ -16,17 +16,6 @@ using namespace tw;
 
 namespace {
 
-std::string form(const std::string& name, const std::string& body, int lib = 1) {
-  return "[FORM]\nName=" + name + "\nLib=" + std::to_string(lib) + "\n" + body;
-}
-std::string box(const char* kind, const std::string& name, int l, int t, int w, int h, const std::string& more = "") {
-  return "[" + name + "]\nControl=" + kind + "\nName=" + name + "\nLeft=" + std::to_string(l) + "\nTop=" +
-         std::to_string(t) + "\nWidth=" + std::to_string(w) + "\nHeight=" + std::to_string(h) + "\n" + more;
-}
-std::string button(const std::string& name, int l, int t, int w = 40, int h = 14, const std::string& more = "") {
-  return box("Button", name, l, t, w, h, "Content=Go\n" + more);
-}
-
 struct Checked {
   std::vector<std::unique_ptr<FormDocument>> forms;
   std::vector<Problem> problems;
@@ -62,75 +51,26 @@ using V = std::vector<std::string>;
 
 }  // namespace
 
-// One row per situation: the forms (the first is the first form) and every problem they must give, no more.
+// One block of checks.txt per situation: every problem its forms must give, no more ("problem: RULE
+// CONTROL" lines), then the forms, the first of them the first form.
 TEST(Checks, EachRuleFindsItsFaultAndOnlyIt) {
-  const std::string dialog = box("Dialog", "dlgAbout", 10, 40, 100, 60, "Content=About\nTest=1\n");
-  struct Row {
-    const char* what;
-    std::vector<std::string> forms;
-    V expected;
-  };
-  const Row rows[] = {
-      {"inside and at the edges: nothing", {form("Main", button("a", 0, 0) + button("b", 120, 146))}, {}},
-      {"off the right edge, off the top, wholly below; a child outside its dialog",
-       {form("Main", button("a", 126, 10) + button("b", 10, -3) + button("c", 10, 170) + dialog +
-                         button("d", 70, 20, 40, 14, "Parent=dlgAbout\n"))},
-       {"off-screen a", "off-screen b", "off-screen c", "off-screen d"}},
-      {"tappable controls over one another; a label, a closed pop-up or a plain image over a button is fine",
-       {form("Main", button("a", 10, 10) + button("b", 45, 20) + box("Label", "l", 10, 10, 40, 13, "Content=x\n") +
-                         box("PopUp", "p", 10, 10, 40, 36, "Count=1\nItem0=x\n") +
-                         box("Image", "i", 10, 10, 8, 8, "Clickable=0\n") + button("far", 100, 100))},
-       {"overlap b"}},
-      {"texts wider than their box; a label in the large font, taller than its 13 rows; self-sizing buttons",
-       {form("Main", box("Button", "a", 0, 0, 30, 14, "Content=Much too long\n") +
-                         box("Label", "l", 0, 20, 100, 13, "Content=Big\nFont=PilotLarge,12,,0,clWindowText,2\n") +
-                         box("ListBox", "lst", 0, 40, 30, 24, "Count=2\nItem0=Ok\nItem1=Wednesday evening\n") +
-                         box("Button", "fits", 0, 80, 60, 14, "Content=Fits\n"))},
-       {"clipped-text a", "clipped-text l", "clipped-text lst"}},
-      {"a PToolboxLib label sizes itself; a selector trigger too",
-       {form("Main", "[l]\nControl=Label\nName=l\nText=A long long label text here\nLeft=0\nTop=0\n" +
-                         box("Select", "s", 0, 20, 10, 14, "Text=Pick a colour\n"), 2)},
-       {}},
-      {"links: to no form, in other letter case, to a dialog of another form, to a form; a list's trigger",
-       {form("Main", button("a", 0, 0, 40, 14, "ShowForm=Nowhere\n") + button("b", 0, 20, 40, 14, "ShowForm=second\n") +
-                         button("c", 0, 40, 40, 14, "ShowForm=dlgAbout\n") +
-                         button("d", 0, 60, 40, 14, "ShowForm=Second\n") + button("e", 0, 80, 40, 14, "ShowForm=(None)\n")),
-        form("Second", dialog)},
-       {"missing-target a", "missing-target b"}},
-      {"a list opened by a trigger the form has not",
-       {form("Main", "[lst]\nControl=List\nName=lst\nLeft=0\nTop=0\nWidth=50\nCount=1\nItem0=x\nTrigger=popGone\n" +
-                         box("PopTrigger", "pop", 60, 0, 50, 15, "Text=Pop\n") +
-                         "[lst2]\nControl=List\nName=lst2\nLeft=0\nTop=60\nWidth=50\nCount=1\nItem0=x\nTrigger=pop\n",
-             2)},
-       {"missing-target lst"}},
-      {"forms reached through a dialog's button, and one reached by none",
-       {form("Main", button("a", 0, 0, 40, 14, "ShowForm=dlgAbout\n") + dialog +
-                         button("b", 2, 20, 40, 14, "Parent=dlgAbout\nShowForm=Second\n")),
-        form("Second", button("c", 0, 0, 40, 14, "ShowForm=Main\n")), form("Third", "")},
-       {"unreachable-form Third"}},
-      {"lists, radio groups, menus with no items",
-       {form("Main", box("ListBox", "lst", 0, 0, 40, 24, "Count=0\n") + box("Radio", "r", 0, 30, 40, 14, "Count=0\n") +
-                         box("ListBox", "full", 0, 60, 40, 24, "Count=1\nItem0=x\n") +
-                         "[MenuBar]\nControl=MenuBar\nName=mb\n[m]\nControl=Menu\nName=m\nTopic=File\nCount=0\n")},
-       {"empty-list lst", "empty-list r", "empty-list m"}},
-      {"no width, no height",
-       {form("Main", box("Image", "i", 0, 0, 0, 20) + box("Image", "j", 30, 0, 20, -1) + box("Image", "k", 60, 0, 1, 1))},
-       {"zero-size i", "zero-size j"}},
-      {"quotes and backslashes in texts, items and titles",
-       {form("Main", box("Label", "l", 0, 0, 100, 13, "Content=Say \"hi\n") +
-                         box("ListBox", "lst", 0, 20, 80, 24, "Count=1\nItem0=C:\\temp\n") +
-                         box("Label", "ok", 0, 60, 100, 13, "Content=It's fine\n") +
-                         box("Dialog", "dlg", 0, 80, 100, 60, "Content=\"Quoted\" title\n"))},
-       {"quote-in-text l", "quote-in-text lst", "quote-in-text dlg"}},
-      {"one name on two forms",
-       {form("Main", button("butOk", 0, 0, 40, 14, "ShowForm=Second\n")), form("Second", button("butOK", 0, 0) + button("Main", 0, 20))},
-       {"duplicate-name Main"}},
-  };
-  for (const Row& row : rows) EXPECT_EQ(check(row.forms).found(), row.expected) << row.what;
+  const GoldenBlocks blocks = goldenBlocks("checks.txt");
+  ASSERT_EQ(blocks.size(), 12u);
+  for (const auto& [what, text] : blocks) {
+    V expected, forms;
+    for (size_t at = 0, eol; at < text.size(); at = eol + 1) {
+      eol = text.find('\n', at);
+      const std::string line = text.substr(at, eol - at);
+      if (line.rfind("problem: ", 0) == 0) expected.push_back(line.substr(9));
+      else if (line == "[FORM]") forms.push_back("");
+      if (!forms.empty()) forms.back() += line + "\n";
+    }
+    EXPECT_EQ(check(forms).found(), expected) << what;
+  }
 }
 
 TEST(Checks, ProblemsSayWhereAndWhatInTheCompilersForm) {
-  Checked c = check({form("Main", "\n[other]\nControl=Label\nName=other\nLeft=0\nTop=40\n\n" + button("butOk", 126, 10))});
+  Checked c = check({inputBlock("check-forms.txt", "Main, a button off the right edge at line 11")});
   ASSERT_EQ(c.problems.size(), 1u);
   EXPECT_EQ(problemLine(c.problems[0]),
             "Main.twk:11: warning: 'butOk' lies 6 pixels outside the screen (right edge at 166) [off-screen]");
@@ -143,7 +83,7 @@ TEST(Checks, ProblemsSayWhereAndWhatInTheCompilersForm) {
   s.creatorId = "TOOLONG";
   s.appName = "Quote \" me";
   s.appDb = std::string(31, 'd');  // the most it may hold
-  Checked settings = check({form("Main", "")}, &s);
+  Checked settings = check({"[FORM]\nName=Main\n"}, &s);
   EXPECT_EQ(settings.found(), (V{"setting-length CreatorID", "quote-in-text AppName"}));
   EXPECT_EQ(settings.problems[0].file, "P.twp");
 }
@@ -166,8 +106,8 @@ TEST(Checks, CommandExitStatusesAndFormats) {
   TempDir dir;
   auto run = [](const std::string& args) { return runCommand(std::string(TW_EXE) + " check " + args); };
   const std::string good = dir.path + "/Good.twk", bad = dir.path + "/Bad.twk", proj = dir.path + "/P.twp";
-  writeText(good, form("Good", button("a", 0, 0)));
-  writeText(bad, form("Bad", button("a", 150, 0) + box("Label", "q", 0, 20, 60, 13, "Content=\"x\\\n")));
+  writeText(good, inputBlock("check-forms.txt", "Good"));
+  writeText(bad, inputBlock("check-forms.txt", "Bad"));
   EXPECT_EQ(run(good).status, 0);
   CmdResult text = run(bad);
   EXPECT_EQ(text.status, 4);

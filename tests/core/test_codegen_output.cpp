@@ -1,9 +1,5 @@
 // Saving generated code: the replace question, icons, the library check, and folders that fail.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 
 #include "TestFiles.h"
 #include "codegen/Icons.h"
@@ -165,19 +161,14 @@ TEST(OutputFolder, AFolderThatCannotBeWrittenStopsWithTheFilesWrittenNamed) {
   EXPECT_TRUE(m.warnings.empty());
 }
 
-TEST(GenerationSettings, DefaultsDirectivesAndTheirSectionSurvivingAProjectSave) {
+TEST(GenerationSettings, DefaultsAndTheirSectionSurvivingAProjectSave) {
   IniFile empty;
   GenerationSettings s = readGenerationSettings(empty, "/proj/");
   EXPECT_EQ(s.output, "/proj/");
-  EXPECT_EQ(s.creatorId, "TKWX");
-  EXPECT_EQ(s.appName, "Application");
-  EXPECT_EQ(s.appDb, "ApplicationDB");
-  EXPECT_EQ(s.version, "1.0");
   EXPECT_FALSE(s.memos);
-  EXPECT_EQ(mainFileFirstLines(s, "P").size(), 12u);
-  EXPECT_EQ(mainFileFirstLines(s, "P")[4], "@licon1 \"large1.bmp\";");
+  // The directives' defaults, which the generators' golden texts show.
+  EXPECT_EQ(mainFileFirstLines(s, "P"), mainFileFirstLines(GenerationSettings(), "P"));
   s.memos = true;
-  EXPECT_EQ(mainFileFirstLines(s, "P"), (Lines{"//Main P.pc"}));
 
   IniFile ini;
   s.output = "gen", s.firstForm = "Main", s.creatorId = "ABCD", s.version = "";

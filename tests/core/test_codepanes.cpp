@@ -1,6 +1,8 @@
 // The generate-code window's panes and the settings it writes into the project file.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestFiles.h"
 #include "codegen/CodePanes.h"
 #include "ini/IniFile.h"
@@ -11,23 +13,16 @@ TEST(CodePanes, TextAndLinesRoundTripAndCountAsTheFileWillHoldThem) {
   const Lines samples[] = {{}, {""}, {"a"}, {"", ""}, {"x = 1;", "", "}"}, {"caf\xC3\xA9", ""}};
   for (const Lines& l : samples) EXPECT_EQ(paneLines(paneText(l)), l);
 
-  // Typed text: a last line without a break counts, CR LF is one break of two characters.
-  EXPECT_EQ(paneLines("a\r\nb"), (Lines{"a", "b"}));
-  EXPECT_EQ(paneLines("a\n\n"), (Lines{"a", ""}));
-  EXPECT_EQ(paneLines("\r"), (Lines{"\r"}));  // a lone CR is text, not a break
-  EXPECT_TRUE(paneLines("").empty());
-
-  EXPECT_EQ(countPane("").lines, 0u);
-  EXPECT_EQ(countPane("").chars, 0u);
-  PaneCount c = countPane(paneText({"main()", "{", "}"}));
-  EXPECT_EQ(c.lines, 3u);
-  EXPECT_EQ(c.chars, 6u + 1 + 1 + 3 * 2);  // the size of the file
-  c = countPane("a\r\nb");
-  EXPECT_EQ(c.lines, 2u);
-  EXPECT_EQ(c.chars, 4u);
-  c = countPane("caf\xC3\xA9\n");  // é is one character
-  EXPECT_EQ(c.lines, 1u);
-  EXPECT_EQ(c.chars, 6u);
+  // Typed text: a last line without a break counts, CR LF is one break of two characters, a lone CR is
+  // text; the count is of the file it will be (é is one character).
+  const std::pair<std::string, Lines> typed[] = {{"a\r\nb", {"a", "b"}}, {"a\n\n", {"a", ""}}, {"\r", {"\r"}}, {"", {}}};
+  for (const auto& [t, lines] : typed) EXPECT_EQ(paneLines(t), lines) << t;
+  const std::tuple<std::string, size_t, size_t> counts[] = {
+      {"", 0, 0}, {paneText({"main()", "{", "}"}), 3, 6 + 1 + 1 + 3 * 2}, {"a\r\nb", 2, 4}, {"caf\xC3\xA9\n", 1, 6}};
+  for (const auto& [t, lines, chars] : counts) {
+    EXPECT_EQ(countPane(t).lines, lines) << t;
+    EXPECT_EQ(countPane(t).chars, chars) << t;
+  }
 }
 
 TEST(CodePanes, SettingsAreWrittenIntoTheProjectFileKeepingTheRest) {

@@ -128,45 +128,15 @@ TEST(Fonts, DamagedBdfIsRefusedWithoutCrashing) {
   EXPECT_EQ(ok->glyph('A').top, 7);
   EXPECT_EQ(ok->rows(ok->glyph('A'))[1], 0x90000000u);
 
-  // Each refusal says which rule the file broke, and on which line.
-  auto with = [&](const std::string& dwidth, const std::string& bbx, const std::string& rows) {
-    return head + "STARTCHAR A\nENCODING 65\n" + dwidth + bbx + "BITMAP\n" + rows + "ENDCHAR\n";
-  };
-  const std::string d5 = "DWIDTH 5 0\n", b42 = "BBX 4 2 0 0\n";
-  const std::pair<std::string, std::string> bad[] = {
-      {"", "not a BDF font (no STARTFONT)"},
-      {"garbage\n", "line 1: not a BDF font (no STARTFONT)"},
-      {with(d5, "BBX 40 2 0 0\n", "F0\n90\n"), "line 10: bad BBX (or a glyph larger than 32 x 64)"},
-      {with(d5, "BBX 4 200000 0 0\n", "F0\n"), "line 10: bad BBX (or a glyph larger than 32 x 64)"},
-      {with(d5, b42, "F0\n"), "line 13: glyph has fewer bitmap rows than its BBX height"},
-      {with(d5, "BBX 4 1 0 0\n", "F0\n90\n"), "line 13: glyph has more bitmap rows than its BBX height"},
-      {with(d5, "BBX 4 1 0 0\n", "ZZ\n"), "line 12: bad hexadecimal digit in a bitmap row"},
-      {with(d5, "BBX 12 1 0 0\n", "F0\n"), "line 12: bitmap row shorter than the glyph width"},
-      {with(d5, b42, "F0 0\n90\n"), "line 12: bad bitmap row"},
-      {with("DWIDTH 99999999999999999999 0\n", b42, "F0\n90\n"), "line 9: bad DWIDTH"},
-      {with("DWIDTH -1 0\n", b42, "F0\n90\n"), "line 9: bad DWIDTH"},
-      {with("DWIDTH 65 0\n", b42, "F0\n90\n"), "line 9: bad DWIDTH"},
-      {with("", b42, "F0\n90\n"), "line 10: glyph without DWIDTH"},
-      {head + "DWIDTH 5 0\n" + "STARTCHAR A\nENCODING 65\n", "line 7: bad DWIDTH"},  // outside a glyph
-      {with(d5, "", "F0\n"), "line 10: BITMAP before BBX"},
-      {head + glyph + "BITMAP\n", "line 15: BITMAP before BBX"},  // after a glyph, outside any
-      {head + "STARTCHAR A\nSTARTCHAR B\n", "line 8: STARTCHAR inside a glyph"},
-      {head + "ENDCHAR\n", "line 7: ENDCHAR without BITMAP"},
-      {head + "STARTCHAR A\nENCODING x\n", "line 8: bad ENCODING"},
-      {head + "ENCODING 65\n", "line 7: bad ENCODING"},  // outside a glyph
-      {head + "BBX 4 2 0 0\n", "line 7: bad BBX (or a glyph larger than 32 x 64)"},
-      {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_ASCENT 65\n", "line 3: bad FONT_ASCENT"},
-      {"STARTFONT 2.1\nSTARTPROPERTIES 1\nFONT_DESCENT -1\n", "line 3: bad FONT_DESCENT"},
-      {"STARTFONT 2.1\nFONTBOUNDINGBOX 5 9\n", "line 2: bad FONTBOUNDINGBOX"},
-      {head + "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 2 0 0\nBITMAP\nF0\n", "file ends inside a glyph"},
-      {"STARTFONT 2.1\nSTARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\nF0\nENDCHAR\n",
-       "font has no usable ascent and descent"},
-      {head + "ENDFONT\n", "font has no glyphs"},
-  };
-  for (const auto& [text, why] : bad) {
+  // Each refusal says which rule the file broke, and on which line: each font of fonts-refused.txt
+  // after the error it must give.
+  const GoldenBlocks bad = goldenBlocks("fonts-refused.txt");
+  ASSERT_EQ(bad.size(), 27u);
+  for (const auto& [what, block] : bad) {
+    const size_t eol = block.find('\n');
     error.clear();
-    EXPECT_FALSE(BitmapFont::parse(text, &error)) << text;
-    EXPECT_EQ(error, why) << text;
+    EXPECT_FALSE(BitmapFont::parse(block.substr(eol + 1), &error)) << what;
+    EXPECT_EQ("error: " + error, block.substr(0, eol)) << what;
   }
   // The widest advance and a glyph as wide as a row are taken; the box gives the metrics when the
   // properties do not.

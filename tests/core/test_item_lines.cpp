@@ -7,13 +7,11 @@ using tw::itemLines;
 using V = std::vector<std::string>;
 
 TEST(ItemLines, EveryLineIsAnItemAndEveryItemALine) {
-  EXPECT_EQ(itemLines("One\nTwo\nThree"), (V{"One", "Two", "Three"}));
-  EXPECT_EQ(itemLines("One\n\nThree\n"), (V{"One", "", "Three"}));
-  EXPECT_EQ(itemLines("One\r\nTwo\rThree\r\n"), (V{"One", "Two", "Three"}));
-  EXPECT_EQ(itemLines(""), V{});
-  EXPECT_EQ(itemLines("\n"), V{""});
-  EXPECT_EQ(itemLines("\n\n"), (V{"", ""}));
-  EXPECT_EQ(itemLines("  padded  "), V{"  padded  "});
+  const std::pair<std::string, V> cases[] = {
+      {"One\nTwo\nThree", {"One", "Two", "Three"}}, {"One\n\nThree\n", {"One", "", "Three"}},
+      {"One\r\nTwo\rThree\r\n", {"One", "Two", "Three"}}, {"", {}}, {"\n", {""}}, {"\n\n", {"", ""}},
+      {"  padded  ", {"  padded  "}}};
+  for (const auto& [text, items] : cases) EXPECT_EQ(itemLines(text), items) << text;
   // And back: every item on its line.
   V items{"One", "", "Three"};
   EXPECT_EQ(tw::itemText(items), "One\n\nThree");
