@@ -19,6 +19,25 @@ TEST(Ini, LookupIsCaseBlindTrimsAndDropsOnePairOfQuotes) {
   EXPECT_FALSE(ini.value("Form", ";c").has_value());
   EXPECT_EQ(ini.sections(), (std::vector<std::string>{"Form", "form", "Other"}));
   EXPECT_EQ(ini.keys("FORM"), (std::vector<std::string>{"Name", "Title", "Q"}));
+  // By place, a repeated section reads its own keys.
+  EXPECT_EQ(ini.sectionIndex("FORM"), 0u);
+  EXPECT_EQ(ini.valueAt(1, "Name"), "Second");
+  EXPECT_FALSE(ini.valueAt(3, "Name").has_value());
+}
+
+// Values written again and again (their old texts dropped on the way) leave the other keys as they were.
+TEST(Ini, RewritingAValueKeepsEveryOther) {
+  IniFile ini;
+  ini.parse("[A]\nKeep=read\n[B]\nCount=2\nItem0=x\nItem1=y\n");
+  const std::string big(1000, 'v');
+  for (int i = 0; i < 2000; ++i) {
+    ini.writeString("a", "Often", big + std::to_string(i));
+    ini.writeInteger("C", "N", i);
+  }
+  EXPECT_EQ(ini.readString("A", "Keep", ""), "read");
+  EXPECT_EQ(ini.readString("A", "Often", ""), big + "1999");
+  EXPECT_EQ(ini.readInteger("C", "N", 0), 1999);
+  EXPECT_EQ(ini.readListAt(1, true), (std::vector<std::string>{"x", "y"}));
 }
 
 TEST(Ini, IntegersReadDecimalAndHexAndFallBackToTheDefault) {

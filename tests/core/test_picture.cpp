@@ -56,7 +56,7 @@ CmdResult run(const std::string& exe, const std::string& args) { return runComma
 
 Canvas decodeFile(const std::string& path) {
   std::string bytes = readWholeFile(path).value_or("");
-  return testpng::toCanvas(testpng::decode(std::vector<uint8_t>(bytes.begin(), bytes.end())));
+  return testpng::decode(std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 // Compares a picture with tests/data/golden/NAME.png. To renew after an intended change, run the test with

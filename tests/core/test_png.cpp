@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <vector>
@@ -29,21 +30,10 @@ TEST(Png, EncodedPicturesDecodeToTheirPixels) {
   for (int y = 0; y < 19; ++y)
     for (int x = 0; x < 23; ++x) noise.setPixel(x, y, Colour(rng() & 0xFFFFFF));
   for (const Canvas* c : {&drawn, &noise}) {
-    auto png = encodePng(*c);
-    Decoded d = decode(png);
-    ASSERT_EQ(d.width, uint32_t(c->width()));
-    ASSERT_EQ(d.height, uint32_t(c->height()));
-    ASSERT_EQ(d.raw.size(), size_t(c->height()) * (1 + size_t(c->width()) * 3));
-    for (int y = 0; y < c->height(); ++y) {
-      const uint8_t* row = &d.raw[size_t(y) * (1 + size_t(c->width()) * 3)];
-      ASSERT_EQ(row[0], 0);
-      for (int x = 0; x < c->width(); ++x) {
-        uint32_t p = c->at(x, y);
-        ASSERT_EQ(row[1 + 3 * x], uint8_t(p)) << x << "," << y;          // red
-        ASSERT_EQ(row[2 + 3 * x], uint8_t(p >> 8)) << x << "," << y;     // green
-        ASSERT_EQ(row[3 + 3 * x], uint8_t(p >> 16)) << x << "," << y;    // blue
-      }
-    }
+    Canvas back = decode(encodePng(*c));
+    ASSERT_EQ(back.width(), c->width());
+    ASSERT_EQ(back.height(), c->height());
+    EXPECT_TRUE(std::equal(back.data(), back.data() + size_t(c->width()) * size_t(c->height()), c->data()));
   }
   EXPECT_LT(encodePng(drawn).size(), 161u * 37u);  // a drawn picture compresses
 }
