@@ -34,6 +34,41 @@ struct DesignSession {
     return out;
   }
   std::string lastMessage() const { return msgs.shown.empty() ? "" : msgs.shown.back().text; }
+
+  // A control's bounds, its handheld rectangle, and what the designer marks on it.
+  static std::string state(const Control& c) {
+    auto n = [](long long v) { return std::to_string(v); };
+    const char* marks[] = {"", " selected", " selected navy", " selected red", " selected maroon"};
+    const int mark = !c.selected                      ? 0
+                     : c.selectColor == kSelectBlue  ? 1
+                     : c.selectColor == kSelectNavy  ? 2
+                     : c.selectColor == kSelectRed   ? 3
+                                                     : 4;
+    return c.name() + " " + n(c.left()) + "," + n(c.top()) + " " + n(c.width()) + "x" + n(c.height()) + " user " +
+           n(c.userLeft()) + "," + n(c.userTop()) + " " + n(c.userWidth()) + "x" + n(c.userHeight()) +
+           (c.visible ? "" : " hidden") + (c.tag ? " tag " + n(c.tag) : "") + marks[mark];
+  }
+  // Every control of the form, one a line.
+  std::string layout() {
+    std::string out;
+    form().forEachControl([&](const Control& c) { out += state(c) + "\n"; });
+    return out;
+  }
+
+  // Gives rows of the inspected object texts, each as a choice (whole) or as typed keystrokes, and
+  // tells for each what came of it: the message if any, the rows and the state of what is inspected.
+  std::string type(std::initializer_list<std::pair<const char*, const char*>> steps, bool whole = true) {
+    std::string out;
+    for (const auto& [row, text] : steps) {
+      const size_t told = msgs.shown.size();
+      const bool ok = whole ? d.setValue(row, text) : d.applyTyped(row, text);
+      out += std::string(row) + "=" + text + (ok ? " taken" : " refused");
+      if (msgs.shown.size() > told) out += " '" + msgs.shown.back().caption + ": " + lastMessage() + "'";
+      out += " -> " + rows();  // showing the rows may correct what they show
+      out += (d.selectedControl() ? " | " + state(*d.selectedControl()) : "") + "\n";
+    }
+    return out;
+  }
 };
 
 // A session holding a new form, Form1, as the current one.

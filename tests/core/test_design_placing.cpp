@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DesignSession.h"
-#include "ccontrols/CCButton.h"
-#include "ccontrols/CCLabel.h"
+#include "TestFiles.h"
 #include "ccontrols/CCMenu.h"
 #include "ccontrols/CCMenuBar.h"
 #include "model/FormFile.h"
@@ -13,74 +12,48 @@
 
 namespace tw {
 
-TEST(DesignPlacing, CControlsNamesCountAcrossKindsAndForms) {
+// Names count across kinds and forms; a button's handheld corner lies at the click, a label's panel
+// corner, a PToolbox button's frame corner. Each placement releases the tool and selects the new
+// control alone; a dialog becomes the shown one and clicks inside it place controls in it.
+TEST(DesignPlacing, NamesPlacesAndDialogs) {
   FormSession s(kLibCControls);
-  EXPECT_EQ(s.form().formName, "Form1");
-
-  Control* b1 = s.place(Tool::Button, 30, 40);
-  Control* l2 = s.place(Tool::Label, 30, 40);
+  s.place(Tool::Button, 30, 40);
+  s.place(Tool::Label, 30, 40);
   Control* b3 = s.place(Tool::Button, 5, 5);
-  ASSERT_TRUE(b1 && l2 && b3);
-  EXPECT_EQ(b1->name(), "Button1");
-  EXPECT_EQ(l2->name(), "Label2");
-  EXPECT_EQ(b3->name(), "Button3");
-  // The button's handheld corner lies at the click, the label's panel corner.
-  EXPECT_EQ(b1->left(), 29);
-  EXPECT_EQ(b1->top(), 39);
-  EXPECT_EQ(l2->left(), 30);
-  EXPECT_EQ(l2->top(), 40);
-  // Each placement releases the tool, selects the new control alone and inspects it.
   EXPECT_EQ(s.d.tool, Tool::None);
   EXPECT_EQ(s.d.selectedControl(), b3);
-  EXPECT_TRUE(b3->selected);
-  EXPECT_FALSE(b1->selected);
-  EXPECT_FALSE(l2->selected);
-
+  std::string log = s.form().formName + "\n" + s.layout();
   // With no tool down nothing is made and the form is inspected.
   EXPECT_FALSE(s.d.place(s.form(), 1, 1, nullptr));
   EXPECT_TRUE(s.d.formInspected());
-  EXPECT_FALSE(b3->selected);
-
+  log += s.layout();
   // The counter is shared by every form and never reset.
   s.d.newForm();
-  EXPECT_EQ(s.form().formName, "Form2");
-  EXPECT_EQ(s.place(Tool::Edit, 1, 1)->name(), "Edit4");
-  EXPECT_EQ(s.place(Tool::EditLine, 1, 20)->name(), "EditLine5");
-  EXPECT_EQ(s.list(), "Edit4: Edit, EditLine5: EditLine, Form2: Form");
-}
+  s.place(Tool::Edit, 1, 1);
+  s.place(Tool::EditLine, 1, 20);
+  log += s.form().formName + ": " + s.list() + "\n";
 
-TEST(DesignPlacing, PToolboxStartingValuesAndDialogs) {
-  FormSession s(kLibPToolbox);
-  Control* button = s.place(Tool::Button, 20, 30);
-  EXPECT_EQ(button->left(), 18);  // the frame's corner lies at the click
-  s.place(Tool::Label, 0, 0);
-  s.place(Tool::Pop, 0, 50);
-  s.place(Tool::ListBox, 60, 60);
-
-  // A dialog becomes the shown dialog; clicks inside it place controls in it.
-  auto* d1 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 100, 100));
-  EXPECT_EQ(d1->left(), 3);
-  EXPECT_EQ(d1->top(), 58);
-  EXPECT_EQ(s.form().shownDialog, d1);
-  Control* check = s.place(Tool::CheckBox, 7, 9, d1);
-  EXPECT_EQ(check->parent(), d1);
-  EXPECT_EQ(check->left(), 7);
-  EXPECT_EQ(check->selectColor, kSelectRed);
+  FormSession p(kLibPToolbox);
+  Control* button = p.place(Tool::Button, 20, 30);
+  p.place(Tool::Label, 0, 0);
+  p.place(Tool::Pop, 0, 50);
+  p.place(Tool::ListBox, 60, 60);
+  auto* d1 = static_cast<TPTDialog*>(p.place(Tool::Dialog, 100, 100));
+  EXPECT_EQ(p.form().shownDialog, d1);
+  EXPECT_EQ(p.place(Tool::CheckBox, 7, 9, d1)->parent(), d1);
+  log += p.layout();
   // A second dialog hides the first with all it holds, and is in front of the screen's controls.
-  auto* d2 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0, d1));
-  EXPECT_EQ(d2->parent(), &s.form().screen());
-  EXPECT_EQ(s.form().shownDialog, d2);
-  EXPECT_EQ(d1->tag, 0);
-  EXPECT_FALSE(check->shown());
-  EXPECT_EQ(s.form().screen().children().back().get(), d2);
-  EXPECT_EQ(s.list(),
-            "Button1: Button, Label2: Label, Pop3: PopTrigger, List4: List, CheckBox6: CheckBox, Dialog5: Dialog, "
-            "Dialog7: Dialog, Form1: Form");
+  auto* d2 = static_cast<TPTDialog*>(p.place(Tool::Dialog, 0, 0, d1));
+  EXPECT_EQ(d2->parent(), &p.form().screen());
+  EXPECT_EQ(p.form().shownDialog, d2);
+  log += p.layout() + p.list() + "\n";
+  EXPECT_EQ(log, goldenText("placing.txt", log));
+  EXPECT_FALSE(d1->children().front()->shown());
 
   // A release on the dialog's background with no tool keeps the inspected control, selected alone.
-  s.click(button);
-  EXPECT_FALSE(s.d.place(s.form(), 1, 1, d2));
-  EXPECT_EQ(s.d.selectedControl(), button);
+  p.click(button);
+  EXPECT_FALSE(p.d.place(p.form(), 1, 1, d2));
+  EXPECT_EQ(p.d.selectedControl(), button);
   EXPECT_TRUE(button->selected);
 }
 
