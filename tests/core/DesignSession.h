@@ -55,6 +55,18 @@ struct DesignSession {
     return out;
   }
 
+  // Places a control as place() does and tells what came of it: its name or nothing and the message,
+  // a tool left down, the form inspected, and the control list after.
+  std::string put(Tool tool, int x, int y, Control* target = nullptr) {
+    const size_t told = msgs.shown.size();
+    Control* c = place(tool, x, y, target);
+    std::string out = c ? c->name() : "nothing";
+    if (msgs.shown.size() > told) out += " '" + msgs.shown.back().caption + ": " + lastMessage() + "'";
+    if (d.tool != Tool::None) out += ", tool " + std::to_string(int(d.tool)) + " still down";
+    if (d.formInspected()) out += ", the form inspected";
+    return out + " -> " + list() + "\n";
+  }
+
   // Gives rows of the inspected object texts, each as a choice (whole) or as typed keystrokes, and
   // tells for each what came of it: the message if any, the rows and the state of what is inspected.
   std::string type(std::initializer_list<std::pair<const char*, const char*>> steps, bool whole = true) {
