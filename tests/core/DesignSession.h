@@ -38,15 +38,15 @@ struct DesignSession {
   // A control's bounds, its handheld rectangle, and what the designer marks on it.
   static std::string state(const Control& c) {
     auto n = [](long long v) { return std::to_string(v); };
-    const char* marks[] = {"", " selected", " selected navy", " selected red", " selected maroon"};
-    const int mark = !c.selected                      ? 0
-                     : c.selectColor == kSelectBlue  ? 1
-                     : c.selectColor == kSelectNavy  ? 2
-                     : c.selectColor == kSelectRed   ? 3
-                                                     : 4;
+    const std::string mark = !c.selected                      ? ""
+                             : c.selectColor == kSelectBlue   ? " selected"
+                             : c.selectColor == kSelectNavy   ? " selected navy"
+                             : c.selectColor == kSelectRed    ? " selected red"
+                             : c.selectColor == kSelectMaroon ? " selected maroon"
+                                                              : " selected in " + n(c.selectColor);
     return c.name() + " " + n(c.left()) + "," + n(c.top()) + " " + n(c.width()) + "x" + n(c.height()) + " user " +
            n(c.userLeft()) + "," + n(c.userTop()) + " " + n(c.userWidth()) + "x" + n(c.userHeight()) +
-           (c.visible ? "" : " hidden") + (c.tag ? " tag " + n(c.tag) : "") + marks[mark];
+           (c.visible ? "" : " hidden") + (c.tag ? " tag " + n(c.tag) : "") + mark;
   }
   // Every control of the form, one a line.
   std::string layout() {
