@@ -159,6 +159,7 @@ TEST(DesignSheet, TextsNamesAndPreviews) {
   log += m.type({{"Left", "10"}});
   EXPECT_TRUE(m.d.setItems({"New", "Open", "Save", "Close", "Quit"}));
   EXPECT_FALSE(m.d.setItems({"ok", "\xe2\x98\x83"}));
+  log += m.lastMessage() + "\n";  // the refusal says why
   EXPECT_EQ(*m.d.items(), (std::vector<std::string>{"New", "Open", "Save", "Close", "Quit"}));
   auto* m2 = static_cast<TCCMenu*>(m.place(Tool::Menu, 0, 0));
   auto* bar = static_cast<TCCMenuBar*>(m.form().windowChildren()[0].get());
