@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DesignSession.h"
+#include "TestFiles.h"
 #include "ccontrols/CCButton.h"
 #include "ccontrols/CCDropDown.h"
 #include "model/ControlStream.h"
@@ -114,20 +115,15 @@ TEST(DesignClipboard, CopyAndPasteTwiceGivesTwoNewControlsSteppingOffTheOriginal
   EXPECT_NE(payload->find("\nName=Copiado\n"), std::string::npos);
   EXPECT_EQ(drop->name(), "DropDown1");
 
+  // Each copy would hide the one before: it lands 8 pixels right and down of it, as the only,
+  // primary selection.
   ASSERT_TRUE(s.d.paste(*payload));
   ASSERT_TRUE(s.d.paste(*payload));
-  EXPECT_EQ(s.list(), "DropDown1: DropDown, DropDown2: DropDown, DropDown3: DropDown, Form1: Form");
+  const std::string log = s.list() + "\n" + s.layout();
+  EXPECT_EQ(log, goldenText("clipboard-pasted-twice.txt", log));
   auto* second = static_cast<TCCDropDown*>(s.find("DropDown3"));
   EXPECT_EQ(s.d.selectedControl(), second);
-  // The pasted control is the only, primary selection.
-  EXPECT_TRUE(second->selected);
-  EXPECT_FALSE(drop->selected);
-  EXPECT_FALSE(s.find("DropDown2")->selected);
   second->selected = false;
-  // Each copy would hide the one before: it lands 8 pixels right and down of it.
-  Control* first = s.find("DropDown2");
-  EXPECT_EQ(std::pair(first->left(), first->top()), std::pair(drop->left() + 8, drop->top() + 8));
-  EXPECT_EQ(std::pair(second->left(), second->top()), std::pair(drop->left() + 16, drop->top() + 16));
   second->setLeft(drop->left()), second->setTop(drop->top());
   EXPECT_EQ(storedValues(*second), storedValues(*drop));
   EXPECT_EQ(second->items, (std::vector<std::string>{"Red", "Green"}));
@@ -171,26 +167,21 @@ TEST(DesignClipboard, CutFromOneFormAndPasteIntoAnother) {
 TEST(DesignClipboard, PasteTargetsAndRefusals) {
   FormSession s(kLibPToolbox);
   auto* d1 = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
-  Control* field = s.place(Tool::Edit, 12, 14);
+  s.place(Tool::Edit, 12, 14);
   auto fieldPayload = s.d.copy();
   s.d.showProperties(s.form(), d1);
   auto dialogPayload = s.d.copy();
 
-  // With a dialog inspected, a control lands in it at the same left and top, now counted from it.
+  // With a dialog inspected, a control lands in it at the same left and top, now counted from it;
+  // a pasted dialog always lands on the screen, empty, and as the one shown.
   ASSERT_TRUE(s.d.paste(*fieldPayload));
-  Control* pasted = s.d.selectedControl();
-  EXPECT_EQ(pasted->parent(), d1);
-  EXPECT_EQ(pasted->left(), field->left());
-  EXPECT_EQ(pasted->selectColor, kSelectRed);
-  // A pasted dialog always lands on the screen, and as the one shown.
+  std::string log = s.layout();
   s.d.showProperties(s.form(), d1);
   ASSERT_TRUE(s.d.paste(*dialogPayload));
-  auto* d2 = static_cast<TPTDialog*>(s.d.selectedControl());
-  EXPECT_EQ(d2->parent(), &s.form().screen());
-  EXPECT_TRUE(d2->children().empty());
-  EXPECT_EQ(s.form().shownDialog, d2);
-  EXPECT_EQ(d1->tag, 0);
-  EXPECT_FALSE(d1->visible);
+  log += s.layout();
+  EXPECT_EQ(log, goldenText("clipboard-paste-into-dialog.txt", log));
+  EXPECT_EQ(s.form().shownDialog, s.d.selectedControl());
+  EXPECT_EQ(d1->children().size(), 1u);
 
   // Cutting the shown dialog forgets it.
   auto cutDialog = s.d.cut();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DesignSession.h"
+#include "TestFiles.h"
 #include "ccontrols/CCDropDown.h"
 #include "ccontrols/CCListBox.h"
 #include "ccontrols/CCMenu.h"
@@ -17,6 +18,20 @@ struct FixedMetrics : TextMetrics {
   int textWidth(const Font&, std::string_view text) const override { return 5 * int(text.size()); }
   int textHeight(const Font&, std::string_view) const override { return 11; }
 };
+
+// Clicks the controls, the first alone and the rest with Shift, and tells the marks of the form.
+std::string pick(FormSession& s, std::initializer_list<Control*> controls) {
+  for (Control* c : controls) c == *controls.begin() ? s.click(c) : s.shiftClick(c);
+  return s.layout();
+}
+
+// Aligns the controls as selected (the selection there is when none are given), then tells where
+// every control of the form is.
+std::string align(FormSession& s, AlignKind kind, std::initializer_list<Control*> controls) {
+  if (controls.size()) pick(s, controls);
+  s.d.align(s.form(), kind);
+  return std::string(alignKindName(kind)) + ":\n" + s.layout();
+}
 
 }  // namespace
 
@@ -73,95 +88,35 @@ TEST(DesignSurface, SelectionMarksOnTheScreenAndInADialog) {
   Control* dialog = s.place(Tool::Dialog, 0, 0);
   Control* x = s.place(Tool::Button, 5, 20, dialog);
   Control* y = s.place(Tool::CheckBox, 5, 40, dialog);
-
-  s.click(a);
-  s.shiftClick(b);
-  s.shiftClick(c);
+  std::string log = pick(s, {a, b, c});
   EXPECT_EQ(s.d.selectedControl(), c);
-  EXPECT_TRUE(a->selected && b->selected && c->selected);
-  EXPECT_EQ(a->selectColor, kSelectBlue);
-  EXPECT_EQ(b->selectColor, kSelectNavy);
-  EXPECT_EQ(c->selectColor, kSelectNavy);
   EXPECT_EQ(s.form().lastSelected, c);
-
-  s.click(b);
-  EXPECT_FALSE(a->selected);
-  EXPECT_FALSE(c->selected);
-  EXPECT_EQ(b->selectColor, kSelectBlue);
-
-  s.click(x);
-  s.shiftClick(y);
-  EXPECT_FALSE(b->selected);
-  EXPECT_EQ(x->selectColor, kSelectRed);
-  EXPECT_EQ(y->selectColor, kSelectMaroon);
-  // A dialog only gets Selected.
-  s.shiftClick(dialog);
-  EXPECT_TRUE(dialog->selected);
-  EXPECT_EQ(dialog->selectColor, kSelectBlue);
-
+  log += pick(s, {b});
+  log += pick(s, {x, y});
+  s.shiftClick(dialog);  // a dialog only gets Selected
+  log += s.layout();
   s.d.presentForm(s.form());
-  int marked = 0;
-  s.form().forEachControl([&](Control& k) { marked += k.selected; });
-  EXPECT_EQ(marked, 0);
+  log += s.layout();
   EXPECT_TRUE(s.d.formInspected());
+  EXPECT_EQ(log, goldenText("surface-marks.txt", log));
 }
 
-TEST(DesignSurface, AlignCControlsByEachKindsGeometry) {
+// Each kind lines up by its own geometry: handheld frames, an image's or a check box's panel; a
+// control that has no width or height to take keeps its own, and unselected controls never move.
+TEST(DesignSurface, AlignByEachKindsGeometry) {
   FormSession s(kLibCControls);
-  Control* a = s.place(Tool::Button, 30, 40);  // handheld rect 30,40 38x12
+  Control* a = s.place(Tool::Button, 30, 40);
   Control* b = s.place(Tool::Label, 10, 80);
   Control* c = s.place(Tool::Bitmap, 100, 100);
   Control* d = s.place(Tool::CheckBox, 0, 120);
-  Control* other = s.place(Tool::Switch, 70, 70);  // not selected: never moves
-  s.click(a);
-  s.shiftClick(b);
-  s.shiftClick(c);
-  s.shiftClick(d);
-
-  s.d.align(s.form(), AlignKind::Left);
-  EXPECT_EQ(a->userLeft(), 30);
-  EXPECT_EQ(b->userLeft(), 30);  // handheld frames line up...
-  EXPECT_EQ(c->left(), 30);      // ...with the image's panel
-  EXPECT_EQ(d->userLeft(), 30);
-  EXPECT_EQ(other->left(), 70);
-
-  s.d.align(s.form(), AlignKind::Right);  // A's right edge: 30 + 38
-  EXPECT_EQ(b->userLeft() + b->userWidth(), 68);
-  EXPECT_EQ(c->left() + c->width(), 68);
-  EXPECT_EQ(d->left() + d->width(), 68);  // a check box aligns its panel on the right
-  EXPECT_EQ(a->userLeft(), 30);
-
-  s.d.align(s.form(), AlignKind::Bottom);  // A's bottom: 40 + 12
-  EXPECT_EQ(b->userTop() + b->height(), 52);  // handheld top with the panel height
-  EXPECT_EQ(c->top() + c->height(), 52);
-  EXPECT_EQ(d->userTop() + d->height(), 52);
-
-  s.d.align(s.form(), AlignKind::Width);
-  EXPECT_EQ(b->userWidth(), 38);
-  EXPECT_EQ(c->width(), 38);
-  EXPECT_EQ(d->width(), 38);
-
-  // "Same Height": the check box has no height to take, and a label as reference gives none.
-  const int dh = d->height(), bh = b->height();
-  s.d.align(s.form(), AlignKind::Height);
-  EXPECT_EQ(c->height(), 12);
-  EXPECT_EQ(d->height(), dh);
-  EXPECT_EQ(b->height(), bh);
+  s.place(Tool::Switch, 70, 70);
+  std::string log = align(s, AlignKind::Left, {a, b, c, d});
+  for (AlignKind k : {AlignKind::Right, AlignKind::Bottom, AlignKind::Width, AlignKind::Height}) log += align(s, k, {});
   c->setHeight(30);
-  s.click(b);
-  s.shiftClick(a);
-  s.shiftClick(c);
-  s.d.align(s.form(), AlignKind::Height);
-  EXPECT_EQ(a->userHeight(), 12);
-  EXPECT_EQ(c->height(), 30);
-
+  log += align(s, AlignKind::Height, {b, a, c});  // a label as reference gives no height
   // A drop-down as reference for "Top" gives its panel top.
   Control* drop = s.place(Tool::DropDown, 0, 20);
-  s.click(drop);
-  s.shiftClick(a);
-  s.d.align(s.form(), AlignKind::Top);
-  EXPECT_EQ(a->userTop(), 20);
-
+  log += align(s, AlignKind::Top, {drop, a});
   // Nothing happens without a primary selection.
   s.d.presentForm(s.form());
   a->selected = true;
@@ -169,55 +124,27 @@ TEST(DesignSurface, AlignCControlsByEachKindsGeometry) {
   a->setLeft(3);
   s.d.align(s.form(), AlignKind::Left);
   EXPECT_EQ(a->left(), 3);
-}
 
-TEST(DesignSurface, AlignPToolboxByEachKindsGeometry) {
-  FormSession s(kLibPToolbox);
-  Control* a = s.place(Tool::Button, 20, 30);  // handheld rect 20,30 42x13
-  Control* b = s.place(Tool::Label, 0, 0);
-  Control* c = s.place(Tool::CheckBox, 0, 60);
-  s.click(a);
-  s.shiftClick(b);
-  s.shiftClick(c);
-
-  s.d.align(s.form(), AlignKind::Left);
-  EXPECT_EQ(b->left(), 20);
-  EXPECT_EQ(c->userLeft(), 20);
-  s.d.align(s.form(), AlignKind::Right);
-  EXPECT_EQ(b->left() + b->width(), 62);
-  EXPECT_EQ(c->userLeft() + c->width(), 62);  // handheld left with the panel width
-  const int bw = b->width();
-  s.d.align(s.form(), AlignKind::Width);
-  EXPECT_EQ(b->width(), bw);  // a label has no width to take
-  EXPECT_EQ(c->width(), 42);
-  s.d.align(s.form(), AlignKind::Height);
-  EXPECT_EQ(c->height(), 13);
-  s.d.align(s.form(), AlignKind::Bottom);
-  EXPECT_EQ(b->top() + b->height(), 43);
-  EXPECT_EQ(c->userTop() + c->height(), 43);
-
+  FormSession p(kLibPToolbox);
+  a = p.place(Tool::Button, 20, 30);
+  b = p.place(Tool::Label, 0, 0);
+  c = p.place(Tool::CheckBox, 0, 60);
+  log += align(p, AlignKind::Left, {a, b, c});
+  for (AlignKind k : {AlignKind::Right, AlignKind::Width, AlignKind::Height, AlignKind::Bottom}) log += align(p, k, {});
   // A selected dialog met first on the screen is the reference by its unchanged colour.
-  auto* dialog = static_cast<TPTDialog*>(s.place(Tool::Dialog, 0, 0));
-  s.d.showProperties(s.form(), dialog);
-  s.d.sendToBack();
-  s.click(a);
-  s.shiftClick(dialog);
-  s.d.align(s.form(), AlignKind::Left);
-  EXPECT_EQ(a->userLeft(), dialog->left());
-  EXPECT_EQ(dialog->left(), 3);
-
-  // Inside a dialog the reference is the first child in the primary dialog colour, and only
-  // the dialog's selected children follow it.
-  Control* x = s.place(Tool::Button, 10, 10, dialog);
-  Control* y = s.place(Tool::Pop, 40, 40, dialog);
-  s.click(x);
-  s.shiftClick(y);
-  a->selected = true;  // a stale mark on the screen
+  auto* dialog = static_cast<TPTDialog*>(p.place(Tool::Dialog, 0, 0));
+  p.d.showProperties(p.form(), dialog);
+  p.d.sendToBack();
+  log += align(p, AlignKind::Left, {a, dialog});
+  // Inside a dialog the reference is the first child in the primary dialog colour, and only the
+  // dialog's selected children follow it, not a stale mark on the screen.
+  Control* x = p.place(Tool::Button, 10, 10, dialog);
+  Control* y = p.place(Tool::Pop, 40, 40, dialog);
+  pick(p, {x, y});
+  a->selected = true;
   a->selectColor = kSelectNavy;
-  const int aLeft = a->left();
-  s.d.align(s.form(), AlignKind::Top);
-  EXPECT_EQ(y->top(), 10);
-  EXPECT_EQ(a->left(), aLeft);
+  log += align(p, AlignKind::Top, {});
+  EXPECT_EQ(log, goldenText("surface-align.txt", log));
 }
 
 TEST(DesignSurface, StackingOrderAndDelete) {

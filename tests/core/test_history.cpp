@@ -29,11 +29,7 @@ bool liveIn(const FormDocument& form, const Control* c) {
 // selection and the inspected object.
 std::string fullState(DesignSession& s) {
   FormDocument& form = s.form();
-  std::string out = formToIni(form).serialize();
-  form.forEachControl([&](const Control& c) {
-    out += c.name() + (c.visible ? " shown" : " hidden") + " tag " + std::to_string(c.tag) +
-           (c.selected ? " selected " + std::to_string(c.selectColor) : "") + "\n";
-  });
+  std::string out = formToIni(form).serialize() + s.layout();
   auto nameOf = [](const Control* c) { return c ? c->name() : std::string("-"); };
   out += "shown dialog " + nameOf(form.shownDialog) + ", last " + nameOf(form.lastSelected) + ", inspecting " +
          (s.d.selectedForm() == &form ? nameOf(s.d.selectedControl()) : "elsewhere") + "\n";

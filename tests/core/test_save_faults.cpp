@@ -112,21 +112,17 @@ struct Saves {
     const std::string optionsBefore = options.serialize();
     const std::string oldSettings = fileText(folder + "/Settings.twk");
 
-    std::string why;
-    EXPECT_FALSE(saveForm(*form, formPath, &why));
-    EXPECT_NE(why.find(formPath), std::string::npos) << why;
-    EXPECT_NE(why.find(want), std::string::npos) << why;
-
-    why.clear();
-    EXPECT_FALSE(writeProjectFile(project, projectPath, {}, saveFormsToTheirFiles(), &why));
-    EXPECT_NE(why.find(projectPath), std::string::npos) << why;
-    EXPECT_NE(why.find(folder + "/Settings.twk"), std::string::npos) << why;
-    EXPECT_NE(why.find(want), std::string::npos) << why;
-
-    why.clear();
-    EXPECT_FALSE(options.save(optionsPath, &why));
-    EXPECT_NE(why.find(optionsPath), std::string::npos) << why;
-    EXPECT_NE(why.find(want), std::string::npos) << why;
+    // Each save fails with a reason that names each file it could not write, and the cause.
+    auto refused = [&](bool saved, const std::string& why, std::initializer_list<std::string> names) {
+      EXPECT_FALSE(saved);
+      for (const std::string& part : names) EXPECT_NE(why.find(part), std::string::npos) << why;
+      EXPECT_NE(why.find(want), std::string::npos) << why;
+    };
+    std::string whyForm, whyProject, whyOptions;
+    refused(saveForm(*form, formPath, &whyForm), whyForm, {formPath});
+    refused(writeProjectFile(project, projectPath, {}, saveFormsToTheirFiles(), &whyProject), whyProject,
+            {projectPath, folder + "/Settings.twk"});
+    refused(options.save(optionsPath, &whyOptions), whyOptions, {optionsPath});
 
     EXPECT_EQ(fileText(formPath), oldForm);
     EXPECT_EQ(fileText(projectPath), oldProject);

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
 
 #include "DesignSession.h"
+#include "TestFiles.h"
 #include "ini/IniFile.h"
 #include "model/Family.h"
 #include "model/FormDocument.h"
@@ -60,18 +59,14 @@ TEST(Shell, RecentProjectsKeepTenMostRecentFirst) {
   back.load(ini);
   EXPECT_EQ(back.items(), mru.items());
 
-  auto dir = std::filesystem::temp_directory_path() / "tw_shell_mru";
-  std::filesystem::create_directories(dir);
-  std::string real = (dir / "Real.twp").string();
-  std::FILE* f = std::fopen(real.c_str(), "w");
-  ASSERT_TRUE(f);
-  std::fclose(f);
+  TempDir dir;
+  const std::string real = dir.path + "/Real.twp";
+  writeText(real, "");
   back.add(real);
   back.removeObsolete();
   EXPECT_EQ(back.items(), std::vector<std::string>{real});
   back.clear();
   EXPECT_TRUE(back.items().empty());
-  std::filesystem::remove_all(dir);
 }
 
 TEST(Shell, OptionsFile) {

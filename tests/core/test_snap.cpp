@@ -1,6 +1,9 @@
 // The design surface's mover: edge zones and cursors, the grid, live moving and sizing, hit-testing.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "DesignSession.h"
 #include "model/SnapToGrid.h"
 
@@ -50,53 +53,44 @@ TEST(SnapToGrid, MovingAndSizing) {
   Control* c = s.place(Tool::GSI, 0, 0);
   SnapToGrid snap;
   snap.window = &s.form().screen();
-  snap.setGridSize(1);
-  auto reset = [&] { c->setBounds(20, 30, 40, 20); };
-
-  // A press with no hover before it takes the edges of its own point; moves count from the press.
-  reset();
-  snap.hover(*c, 20, 10, false);
-  snap.press(*c, 39, 19, 0, 0, false);
-  EXPECT_TRUE(snap.drag(9, 9, false));
-  snap.drag(3, 4, false);
-  EXPECT_EQ(c->width(), 43);
-  EXPECT_EQ(c->height(), 24);
-  snap.release();
-  EXPECT_FALSE(snap.dragging());
-  EXPECT_FALSE(snap.drag(0, 0, false));
-
-  // Grid 4 snaps each change; Ctrl passes it as it is.
-  reset();
-  snap.setGridSize(4);
-  snap.hover(*c, 20, 10, false);
-  snap.press(*c, 20, 10, 0, 0, false);
-  snap.drag(6, 2, false);
-  EXPECT_EQ(c->left(), 28);
-  EXPECT_EQ(c->top(), 30);
-  snap.drag(6, 2, true);
-  EXPECT_EQ(c->left(), 26);
-  EXPECT_EQ(c->top(), 32);
-  snap.release();
-  snap.setGridSize(1);
-
-  // No limits at the parent's edges, but an edge dragged past the other leaves an empty control.
-  reset();
-  snap.hover(*c, 20, 10, false);
-  snap.press(*c, 20, 10, 0, 0, false);
-  snap.drag(-100, 500, false);
-  EXPECT_EQ(c->left(), -80);
-  EXPECT_EQ(c->top(), 530);
-  snap.release();
-  reset();
-  snap.hover(*c, 39, 10, false);
-  snap.press(*c, 39, 10, 0, 0, false);
-  snap.drag(-60, 0, false);
-  EXPECT_EQ(c->width(), 0);
-  EXPECT_EQ(c->left(), 20);
-  snap.release();
+  struct Move {
+    int dx, dy;
+    bool ctrl;
+  };
+  // A control at 20,30 40x20: hovered at one point, pressed at another, moved (each move counts from
+  // the press), and where it is then. A press takes the edges of its own point, not the hover's; grid
+  // 4 snaps each change and Ctrl passes it as it is; the parent's edges do not limit, but an edge
+  // dragged past the other leaves an empty control.
+  struct Case {
+    int grid, hx, hy, px, py;
+    std::vector<Move> moves;
+    std::array<int, 4> bounds;
+  } cases[] = {
+      {1, 20, 10, 39, 19, {{9, 9, false}, {3, 4, false}}, {20, 30, 43, 24}},
+      {4, 20, 10, 20, 10, {{6, 2, false}}, {28, 30, 40, 20}},
+      {4, 20, 10, 20, 10, {{6, 2, false}, {6, 2, true}}, {26, 32, 40, 20}},
+      {1, 20, 10, 20, 10, {{-100, 500, false}}, {-80, 530, 40, 20}},
+      {1, 39, 10, 39, 10, {{-60, 0, false}}, {20, 30, 0, 20}},
+  };
+  for (const Case& k : cases) {
+    c->setBounds(20, 30, 40, 20);
+    snap.setGridSize(k.grid);
+    snap.hover(*c, k.hx, k.hy, false);
+    snap.press(*c, k.px, k.py, 0, 0, false);
+    for (const Move& m : k.moves) {  // true exactly when the size changed
+      const auto size = std::pair(c->width(), c->height());
+      const bool sized = snap.drag(m.dx, m.dy, m.ctrl);
+      EXPECT_EQ(sized, std::pair(c->width(), c->height()) != size);
+    }
+    EXPECT_EQ((std::array{c->left(), c->top(), c->width(), c->height()}), k.bounds) << k.px << "," << k.py;
+    snap.release();
+    EXPECT_FALSE(snap.dragging());
+    EXPECT_FALSE(snap.drag(0, 0, false));
+  }
 
   // Sizing off: the edges are a move; moving off: a drag inside does nothing.
-  reset();
+  snap.setGridSize(1);
+  c->setBounds(20, 30, 40, 20);
   snap.resizeable = false;
   EXPECT_EQ(snap.hover(*c, 0, 0, false), kEdgeNone);
   snap.resizeable = true;

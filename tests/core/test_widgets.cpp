@@ -3,7 +3,8 @@
 
 #include <set>
 
-#include "ccontrols/CCBitmap.h"
+#include "DesignSession.h"
+#include "TestFiles.h"
 #include "ccontrols/CCButton.h"
 #include "ccontrols/CCCheckbox.h"
 #include "ccontrols/CCDropDown.h"
@@ -30,53 +31,49 @@ struct FakeMetrics : TextMetrics {
 };
 }  // namespace
 
-TEST(Widgets, CControlsUserGeometryLiesOnePixelInside) {
+// Bounds against the handheld's own rectangle of each class, rows that follow the height, menus'
+// own fields, previews, and bounds clamped to sixteen bits; one line of the golden file a step.
+TEST(Widgets, GeometryRulesAndSetters) {
+  std::string log;
+  auto note = [&](const char* step, const Control& c) { log += std::string(step) + ":" + DesignSession::state(c) + "\n"; };
   TCCButton b;
   b.setLeft(9);
-  EXPECT_EQ(b.userLeft(), 10);
   b.setUserTop(20);
-  EXPECT_EQ(b.top(), 19);
   b.setUserHeight(30);
-  EXPECT_EQ(b.height(), 32);
-
+  note("button", b);
   TCCDropDown d;
   d.setUserWidth(40);
-  EXPECT_EQ(d.width(), 43);
-
+  note("drop-down", d);
+  // A radio group's width snaps to whole items.
   TCCRadio r;
   r.items = {"a", "b", "c"};
   r.setUserWidth(31);
-  EXPECT_EQ(r.width(), 32);
-  EXPECT_EQ(r.userWidth(), 30);
+  note("radio of 3", r);
   r.items.clear();
   r.setUserWidth(31);
-  EXPECT_EQ(r.width(), 33);
-}
+  note("empty radio", r);
 
-TEST(Widgets, ItemRowsFollowTheHeight) {
   TCCListBox l;
   l.setVisibleItems(3);
-  EXPECT_EQ(l.height(), 35);
+  note("list of 3", l);
   l.setHeight(40);
   EXPECT_EQ(l.visibleItems(), 3);
   l.afterResize(FakeMetrics());
-  EXPECT_EQ(l.height(), 35);
-
-  TCCDropDown d;
-  d.setVisibleItems(2);
-  EXPECT_EQ(d.height(), 25);
-  EXPECT_EQ(d.visibleItems(), 2);
-  d.setHeight(50);
-  d.afterResize(FakeMetrics());
-  EXPECT_EQ(d.height(), 47);
-
+  note("list at 40", l);
+  TCCDropDown rows;
+  rows.setVisibleItems(2);
+  EXPECT_EQ(rows.visibleItems(), 2);
+  note("drop-down of 2", rows);
+  rows.setHeight(50);
+  rows.afterResize(FakeMetrics());
+  note("drop-down at 50", rows);
   TPTList t;  // its large-font rows are the paint test's
   t.setMaxItems(5);
-  EXPECT_EQ(t.height(), 58);
+  note("pt list of 5", t);
   t.setHeight(40);
   t.afterResize(FakeMetrics());
   EXPECT_EQ(t.maxItems(), 3);
-  EXPECT_EQ(t.height(), 36);
+  note("pt list at 40", t);
   // A font without rows (a face that measures nothing) leaves the count alone.
   struct NoRows : FakeMetrics {
     int textHeight(const Font&, std::string_view) const override { return 0; }
@@ -84,66 +81,51 @@ TEST(Widgets, ItemRowsFollowTheHeight) {
   t.setHeight(80);
   t.afterResize(NoRows());
   EXPECT_EQ(t.maxItems(), 3);
-}
 
-TEST(Widgets, MenuKeepsItsOwnUserFieldsAndHeight) {
   TCCMenu m;
   m.setItems({"a", "b", "c", "d"});
-  EXPECT_EQ(m.height(), 60);
+  note("menu of 4", m);
   m.beforePaint(FakeMetrics());
-  EXPECT_EQ(m.height(), 59);
+  note("menu painted", m);
   m.setTopicWidth(50);
-  EXPECT_EQ(m.width(), 54);
   m.setUserLeft(20);
-  EXPECT_EQ(m.left(), 19);
-  EXPECT_EQ(m.userLeft(), 20);
+  note("menu topic 50 left 20", m);
   m.setLeft(40);  // the stored field does not follow the bounds
-  EXPECT_EQ(m.userLeft(), 20);
   m.setUserWidth(60);
-  EXPECT_EQ(m.width(), 63);
-  EXPECT_EQ(m.userWidth(), 60);
-
-  m.setTest(0);
-  EXPECT_TRUE(m.visible);  // zero leaves a menu as it is
+  note("menu at 40 width 60", m);
+  m.setTest(0);  // zero leaves a menu as it is
+  note("menu test 0", m);
   TCCMenuBar bar;
   bar.setTest(0);
-  EXPECT_FALSE(bar.visible);
+  note("bar test 0", bar);
   TCCPopUp p;
   p.setTest(1);
-  EXPECT_TRUE(p.visible);
+  note("pop-up test 1", p);
   p.setTest(0);
-  EXPECT_FALSE(p.visible);
-}
+  note("pop-up test 0", p);
 
-TEST(Widgets, PToolboxMarginsAndSelfSizing) {
-  TPTButton b;
-  b.setUserLeft(10);
-  EXPECT_EQ(b.left(), 8);
-  EXPECT_EQ(b.userLeft(), 10);
+  TPTButton pb;
+  pb.setUserLeft(10);
+  note("pt button", pb);
   TPTCheckbox k;
   k.setUserLeft(10);
-  EXPECT_EQ(k.left(), 9);
-  TPTDialog d;
-  d.setUserWidth(100);
-  EXPECT_EQ(d.width(), 104);
+  note("pt check box", k);
+  TPTDialog dialog;
+  dialog.setUserWidth(100);
+  note("pt dialog", dialog);
+  TCCButton big;
+  big.setBounds(2147483647LL, -2147483648LL, 99999999999LL, -5);
+  note("clamped", big);
+  big.setUserLeft(-2147483648LL);
+  note("user left clamped", big);
+  EXPECT_EQ(log, goldenText("widget-geometry.txt", log));
 
-  TPTList l;
-  l.setTrigger("(None)");
-  EXPECT_EQ(l.style, 0);
-  l.style = 2;
-  l.setTrigger("");
-  EXPECT_EQ(l.style, 1);
-  // Labels, shift indicators and tag-3 buttons size themselves at paint: see the paint tests.
-}
-
-TEST(Widgets, GeometryStaysWithinSixteenBits) {
-  TCCButton b;
-  b.setBounds(2147483647LL, -2147483648LL, 99999999999LL, -5);
-  EXPECT_EQ(b.left(), 32767);
-  EXPECT_EQ(b.top(), -32768);
-  EXPECT_EQ(b.width(), 32767);
-  b.setUserLeft(-2147483648LL);
-  EXPECT_EQ(b.left(), -32768);
+  TPTList trigger;
+  trigger.setTrigger("(None)");
+  EXPECT_EQ(trigger.style, 0);
+  trigger.style = 2;
+  trigger.setTrigger("");
+  EXPECT_EQ(trigger.style, 1);
 }
 
 TEST(Widgets, EveryClassPublishesItsPropertiesOnce) {
