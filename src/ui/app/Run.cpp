@@ -78,9 +78,6 @@ int runDesigner(int argc, char** argv) {
   clock.start();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tarnowick");
-  // The menu bar stays in the window, where the maximized forms' buttons join it: a menu bar offered
-  // to the desktop would first look for a session bus, which costs the start 10 ms or more.
-  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   MainWindow main{StartOptions{}};
   main.recovery()->keepCopiesIn(recoveryRoot(ss(qEnvironmentVariable("XDG_STATE_HOME")), ss(QDir::homePath())));
   // Without a window manager a maximized window keeps its size: give it the screen's work area too.
