@@ -58,15 +58,19 @@ std::optional<unsigned char> cp1252Code(char32_t cp) {
   return std::nullopt;
 }
 
-std::string cp1252ToUtf8(std::string_view bytes) {
+std::string cp1252ToUtf8(std::string bytes) {
+  // Form files are almost all ASCII, which is the same in both: copied a run at a time, and a file
+  // that is ASCII alone is given back as it came.
+  size_t i = asciiRun(bytes, 0);
+  if (i == bytes.size()) return bytes;
   std::string out;
-  out.reserve(bytes.size());
-  // Form files are almost all ASCII, which is the same in both: copied a run at a time.
-  for (size_t i = 0; i < bytes.size();) {
+  out.reserve(bytes.size() + bytes.size() / 8);
+  out.append(bytes, 0, i);
+  while (i < bytes.size()) {
+    appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(bytes[i++])));
     size_t run = asciiRun(bytes, i);
-    out.append(bytes.data() + i, run);
+    out.append(bytes, i, run);
     i += run;
-    if (i < bytes.size()) appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(bytes[i++])));
   }
   return out;
 }

@@ -7,7 +7,8 @@
 namespace tw {
 
 // Every byte decodes: the five codes Windows-1252 leaves undefined map to the C1 control of the same value.
-std::string cp1252ToUtf8(std::string_view bytes);
+// Takes its text by value: moved in, an all-ASCII text comes back without a copy.
+std::string cp1252ToUtf8(std::string bytes);
 
 // Encodes UTF-8 text; characters with no Windows-1252 code (and malformed UTF-8) become '?'.
 // Converts in place: pass an rvalue to spare the copy.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -141,6 +142,7 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
     return std::nullopt;
   }
   std::string data;
+  data.reserve(size_t(std::min<off_t>(st.st_size, off_t(kMaxInputFile))));  // one buffer, not a doubling series
   char buf[65536];
   for (;;) {
     ssize_t n = ::read(fd, buf, sizeof buf);

@@ -86,14 +86,16 @@ bool IniFile::load(const std::string& path, std::string* why) {
   if (!fileExists(path) && !isDirectory(path)) return true;
   auto bytes = readWholeFile(path, why);
   if (!bytes) return false;
-  parse(*bytes);
+  parseText(cp1252ToUtf8(std::move(*bytes)));
   return true;
 }
 
-void IniFile::parse(std::string_view bytes) {
+void IniFile::parse(std::string_view bytes) { parseText(cp1252ToUtf8(std::string(bytes))); }
+
+void IniFile::parseText(std::string utf8) {
   sections_.clear();
   reindex();
-  text_ = cp1252ToUtf8(bytes);
+  text_ = std::move(utf8);
   // Places are 32-bit: no file comes near 4 GB (reading refuses far less), and a text that did is read
   // up to there.
   if (text_.size() > UINT32_MAX) text_.resize(UINT32_MAX);

@@ -74,6 +74,7 @@ class IniFile {
   // Appends the key and value to text_; a replaced entry's text is left behind until compact().
   Entry store(std::string_view key, std::string_view value);
   void compact();
+  void parseText(std::string utf8);
   const Section* find(std::string_view name) const;
   std::optional<std::string> valueIn(const Section* s, std::string_view key) const;
   std::optional<std::vector<std::string>> listIn(const Section* s, bool keepEmpty) const;
