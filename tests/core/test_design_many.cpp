@@ -69,6 +69,9 @@ TEST(DesignMany, DialogsKeepTheirChildrenAndAreNeverActedOnTwice) {
   // A band over the dialog's background takes its controls, never the dialog or the screen's.
   EXPECT_EQ(s.d.selectInBand(s.form(), *dialog, 0, 0, 200, 200, false), 2);
   EXPECT_EQ(names(s.d.selection(s.form())), in1->name() + " " + in2->name());
+  in2->visible = false;  // a hidden control is never caught
+  EXPECT_EQ(s.d.selectInBand(s.form(), *dialog, 0, 0, 200, 200, false), 1);
+  in2->visible = true;
   s.d.selectAll(s.form());
   EXPECT_EQ(names(s.d.selection(s.form())), outside->name() + " " + in1->name() + " " + in2->name());
 

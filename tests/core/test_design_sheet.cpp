@@ -223,6 +223,12 @@ TEST(DesignSheet, ChoiceLists) {
   EXPECT_TRUE(s.d.choices("Text").empty());
   s.d.showProperties(form1, onScreen);
   EXPECT_TRUE(s.d.choices("Style").empty());  // a row that the inspected control does not have
+
+  FormSession cc(kLibCControls);
+  for (Tool t : {Tool::Label, Tool::Edit}) {
+    cc.d.showProperties(cc.form(), cc.place(t, 0, 0));
+    EXPECT_EQ(cc.d.choices("Style"), (std::vector<std::string>{"Plain", "Underlined", "Boxed"}));
+  }
 }
 
 }  // namespace tw
