@@ -1,27 +1,55 @@
 #include "Icons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <cstring>
+#include <functional>
 
 namespace tw::ui {
 namespace {
 
 constexpr int kSize = 16;
 
-// A 16 x 16 picture with a painter that draws crisp one-pixel lines.
-template <class F>
-QIcon draw(F&& f) {
-  QPixmap pm(kSize, kSize);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::NoBrush);
-  f(p);
-  p.end();
-  return QIcon(pm);
-}
+// A 16 x 16 picture with a painter that draws crisp one-pixel lines. It is drawn when first shown,
+// not when made: the tool bars' fifty icons and the font their letters need would otherwise hold up
+// the main window's first appearance by several milliseconds.
+class DrawnIcon final : public QIconEngine {
+ public:
+  explicit DrawnIcon(std::function<void(QPainter&)> draw) : draw_(std::move(draw)) {}
+  void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    drawn().paint(p, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return drawn().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return size.boundedTo({kSize, kSize});
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{kSize, kSize}}; }
+  QIconEngine* clone() const override { return new DrawnIcon(*this); }
+
+ private:
+  // The pixmap engine behind it makes the disabled and selected looks, as for any pixmap icon.
+  const QIcon& drawn() {
+    if (icon_.isNull()) {
+      QPixmap pm(kSize, kSize);
+      pm.fill(Qt::transparent);
+      QPainter p(&pm);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setPen(QPen(Qt::black, 1));
+      p.setBrush(Qt::NoBrush);
+      draw_(p);
+      p.end();
+      icon_ = QIcon(pm);
+    }
+    return icon_;
+  }
+  std::function<void(QPainter&)> draw_;
+  QIcon icon_;
+};
+
+QIcon draw(std::function<void(QPainter&)> f) { return QIcon(new DrawnIcon(std::move(f))); }
 
 void text(QPainter& p, int x, int y, const char* s, int px = 8, bool bold = false) {
   QFont font("Sans");
@@ -195,12 +223,12 @@ QIcon commandIcon(const char* name) {
       p.fillRect(x1, 9, b1 - b0, 4, Qt::black);
     }
   };
-  if (is("newproject")) return draw([&](QPainter& p) { page(p); handheld(p, 4, 4); });
-  if (is("saveproject")) return draw([&](QPainter& p) { disk(p); });
-  if (is("openproject")) return draw([&](QPainter& p) { folder(p); handheld(p, 8, 7); });
-  if (is("newform")) return draw([&](QPainter& p) { page(p); p.drawLine(5, 6, 10, 6); p.drawLine(5, 9, 10, 9); });
-  if (is("openform")) return draw([&](QPainter& p) { folder(p); });
-  if (is("saveform")) return draw([&](QPainter& p) { disk(p); p.fillRect(6, 11, 4, 2, Qt::white); });
+  if (is("newproject")) return draw([=](QPainter& p) { page(p); handheld(p, 4, 4); });
+  if (is("saveproject")) return draw([=](QPainter& p) { disk(p); });
+  if (is("openproject")) return draw([=](QPainter& p) { folder(p); handheld(p, 8, 7); });
+  if (is("newform")) return draw([=](QPainter& p) { page(p); p.drawLine(5, 6, 10, 6); p.drawLine(5, 9, 10, 9); });
+  if (is("openform")) return draw([=](QPainter& p) { folder(p); });
+  if (is("saveform")) return draw([=](QPainter& p) { disk(p); p.fillRect(6, 11, 4, 2, Qt::white); });
   if (is("cut"))
     return draw([](QPainter& p) {
       p.drawLine(4, 0, 10, 10);
@@ -232,12 +260,12 @@ QIcon commandIcon(const char* name) {
     p.drawLine(2, 3, 5, 0);
     p.drawLine(2, 3, 5, 6);
   };
-  if (is("undo")) return draw([&](QPainter& p) { hook(p, false); });
-  if (is("redo")) return draw([&](QPainter& p) { hook(p, true); });
-  if (is("aleft")) return draw([&](QPainter& p) { bars(p, false, 0, 0, 10, 0, 6, false); });
-  if (is("aright")) return draw([&](QPainter& p) { bars(p, false, 15, 0, 10, 0, 6, true); });
-  if (is("atop")) return draw([&](QPainter& p) { bars(p, true, 0, 0, 10, 0, 6, false); });
-  if (is("abottom")) return draw([&](QPainter& p) { bars(p, true, 15, 0, 10, 0, 6, true); });
+  if (is("undo")) return draw([=](QPainter& p) { hook(p, false); });
+  if (is("redo")) return draw([=](QPainter& p) { hook(p, true); });
+  if (is("aleft")) return draw([=](QPainter& p) { bars(p, false, 0, 0, 10, 0, 6, false); });
+  if (is("aright")) return draw([=](QPainter& p) { bars(p, false, 15, 0, 10, 0, 6, true); });
+  if (is("atop")) return draw([=](QPainter& p) { bars(p, true, 0, 0, 10, 0, 6, false); });
+  if (is("abottom")) return draw([=](QPainter& p) { bars(p, true, 15, 0, 10, 0, 6, true); });
   if (is("sheight"))
     return draw([](QPainter& p) {
       p.fillRect(1, 2, 5, 12, Qt::black);
