@@ -221,6 +221,7 @@ void MainWindow::place(FormDocument& form, int x, int y, Control* target) {
 }
 
 void MainWindow::changed() {
+  if (showingForms_) return;
   if (FormDocument* f = designer_.currentForm())
     if (FormWindow* w = windowOf(f)) w->refresh();
   if (inspector_) inspector_->refresh();

@@ -170,6 +170,8 @@ class MainWindow : public QMainWindow {
   std::string projectName_, projectFile_;
   std::string captionShown_, savedProject_;  // the caption's name; projectStateText when last saved
   bool firstShown_ = false;
+  // While a project's forms are being shown one by one, the windows follow once, after the last.
+  bool showingForms_ = false;
   bool writtenOptions_ = false;
   int editScale_ = 1;
   bool editScaleChosen_ = false;  // until the user picks one, the screen decides each run

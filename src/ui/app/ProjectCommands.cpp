@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 
 #include "Dialogs.h"
 #include "FileWatch.h"
@@ -160,9 +161,12 @@ void MainWindow::readProject(const std::string& path) {
     windowPos(zoomSub_, l, t);
     placeWindow(zoomSub_, opened.windows.magnifierLeft.value_or(l), opened.windows.magnifierTop.value_or(t));
   }
-  for (auto& pf : opened.project.forms) {
-    FormDocument& form = designer_.addForm(std::move(pf.form));
-    showNewForm(form, false);
+  {
+    QScopedValueRollback batch(showingForms_, true);  // the changed() below brings every window up to date
+    for (auto& pf : opened.project.forms) {
+      FormDocument& form = designer_.addForm(std::move(pf.form));
+      showNewForm(form, false);
+    }
   }
   for (const auto& m : opened.messages) messages_.error(m);
   if (opened.windows.inspectorShown) {
