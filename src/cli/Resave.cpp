@@ -20,8 +20,14 @@ int runResave(const std::vector<std::string>& args, std::ostream&, std::ostream&
   }
   LoadedForm loaded = loadFormForCli(p.positional[0], err);
   if (!loaded.form) return kExitBadInput;
+  // A form read only in part would lose the records it skipped: the file they are in is not written over.
+  const std::string& out = p.options["--out"];
+  if (std::string refusal = partlyReadRefusal(*loaded.form, out); !refusal.empty()) {
+    err << "tarnowick resave: " << refusal << "\n";
+    return kExitRefused;
+  }
   std::string why;
-  if (!writeOutput(p.options["--out"], formToIni(*loaded.form).serialize(), &why)) {
+  if (!writeOutput(out, formToIni(*loaded.form).serialize(), &why)) {
     err << "tarnowick resave: " << why << "\n";
     return kExitBadInput;
   }
