@@ -1,6 +1,7 @@
 #pragma once
 // Scratch folders for tests that touch files.
 #include <dirent.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,5 +105,24 @@ inline std::string goldenBlock(const std::string& file, const std::string& name,
   }
   return it == blocks.end() ? "<no block " + name + " in " + file + ">" : it->second;
 }
+
+// Checks the sessions of a golden file of scripts. In each block, the lines that `isAnswer` tells apart are
+// what the last run printed; every other line is kept, and each that is neither blank nor a '#' comment is
+// run by a fresh S for the block (S::run gives its answer lines); the transcript must equal the block.
+template <class S, class IsAnswer> void expectSessions(const std::string& file, IsAnswer isAnswer) {
+  for (const auto& [name, block] : goldenBlocks(file)) {
+    S session;
+    std::string transcript;
+    for (size_t at = 0, eol; at < block.size(); at = eol + 1) {
+      eol = block.find('\n', at);
+      const std::string line = block.substr(at, eol - at);
+      if (isAnswer(line)) continue;
+      transcript += line + "\n";
+      if (!line.empty() && line[0] != '#') transcript += session.run(line);
+    }
+    EXPECT_EQ(transcript, goldenBlock(file, name, transcript)) << name;
+  }
+}
+inline bool isArrowAnswer(const std::string& line) { return line.rfind("-> ", 0) == 0; }
 
 }  // namespace tw
