@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PaintTest.h"
+#include "model/Records.h"
 
 using namespace tw;
 using testpaint::art;
@@ -30,11 +31,14 @@ int countInk(const Canvas& c) {
 // "clip L T R B", "origin X Y", "enter X Y W H", "restore" (to the state before the first enter) move and cut.
 // Questions, answered on "-> " lines: "picture [L T R B]" (as art() draws it, on the lines after), "ink"
 // (pixels not white), "pen at", "at X Y" (a device pixel), "read X Y" (a logical one), "clip", "origin",
-// "text width|height TEXT".
+// "text width|height TEXT". "widget CLASS" makes a control, "set PROP VALUE" sets its property, "paint"
+// paints it alone (the paint-time rules first) and shows the picture (or a part, as "picture"), "value PROP"
+// asks after one; "black L T R B" counts black pixels.
 struct Drawing {
   Canvas c{1, 1};
   Canvas::State outer = c.state();
   std::vector<std::string> w;  // the words of the line
+  std::unique_ptr<Control> widget;
 
   int n(size_t i) { return w[i] == "min" ? INT_MIN : w[i] == "max" ? INT_MAX : std::stoi(w[i]); }
   Colour colour(size_t i) {
@@ -52,6 +56,27 @@ struct Drawing {
     char b[16];
     std::snprintf(b, sizeof b, "%06X", unsigned(p));
     return "-> " + (p == kInvalidColour ? std::string("none") : b) + "\n";
+  }
+
+  // A property from its text: items apart by commas, fonts as a form file writes them, numbers also in hex.
+  std::string set(const PropInfo* p, const std::string& text) {
+    if (!p) return "-> no such property\n";
+    std::vector<std::string> items;
+    Font f;
+    switch (p->type) {
+      case PropType::String: p->set(*widget, PropValue(text)); break;
+      case PropType::Boolean: p->set(*widget, PropValue(text == "true")); break;
+      case PropType::Font: fontFromText(text, f), p->set(*widget, PropValue(f)); break;
+      case PropType::Strings:
+        for (size_t at = 0, comma; at < text.size(); at = comma + 1)
+          comma = std::min(text.find(',', at), text.size()), items.push_back(text.substr(at, comma - at));
+        p->set(*widget, PropValue(items));
+        break;
+      default:
+        if (p->setWhole) p->setWhole(*widget, std::stoll(text, nullptr, 0));
+        else p->set(*widget, PropValue(std::stoll(text, nullptr, 0)));
+    }
+    return "";
   }
 
   std::string run(const std::string& line) {
@@ -75,9 +100,15 @@ struct Drawing {
     if (verb == "enter") c.enter(n(1), n(2), n(3), n(4));
     if (verb == "restore") c.restore(outer);
     if (verb == "text" && w[1] != "width" && w[1] != "height") c.textOut(n(1), n(2), text);
+    for (int i = 0; verb == "widget" && i < kClassCount; ++i)
+      if (w[1] == className(ClassId(i))) widget = createControl(ClassId(i));
+    if (verb == "set") return set(widget->property(w[1]), line.substr(std::min(line.size(), 5 + w[1].size())));
+    if (verb == "paint") c = testpaint::paintAlone(*widget);
+    if (verb == "value") return "-> " + testpaint::valueText(widget->property(w[1])->get(*widget)) + "\n";
     // the questions
-    if (verb == "picture") return w.size() > 1 ? testpaint::art(c, n(1), n(2), n(3), n(4)) : testpaint::art(c);
+    if (verb == "picture" || verb == "paint") return w.size() > 1 ? testpaint::art(c, n(1), n(2), n(3), n(4)) : testpaint::art(c);
     if (verb == "ink") return "-> " + std::to_string(countInk(c)) + "\n";
+    if (verb == "black") return "-> " + std::to_string(testpaint::blackIn(c, n(1), n(2), n(3), n(4))) + "\n";
     if (verb == "pen" && w[1] == "at") return answer(c.penPos().x, c.penPos().y);
     if (verb == "at") return answer(Colour(c.at(n(1), n(2))));
     if (verb == "read") return answer(c.pixel(n(1), n(2)));

@@ -14,15 +14,6 @@
 namespace tw {
 namespace {
 
-std::string valueText(const PropValue& v) {
-  if (auto* n = std::get_if<long long>(&v)) return std::to_string(*n);
-  if (auto* s = std::get_if<std::string>(&v)) return "'" + *s + "'";
-  if (auto* b = std::get_if<bool>(&v)) return *b ? "true" : "false";
-  std::string all;
-  for (const auto& i : std::get<std::vector<std::string>>(v)) all += (all.empty() ? "" : ", ") + i;
-  return all;
-}
-
 // "\b" and "\xNN" in a script's key lines stand for those characters.
 std::string unescape(const std::string& s) {
   std::string out;
@@ -111,13 +102,13 @@ struct Session {
     if (verb == "value") {
       Control& c = control(in);
       in >> prop;
-      return valueText(c.property(prop)->get(c));
+      return testpaint::valueText(c.property(prop)->get(c));
     }
     if (verb == "document") {
       std::string name;
       in >> name >> prop;
       Control* c = project.project.forms[0].form->findComponent(name);
-      return valueText(c->property(prop)->get(*c));
+      return testpaint::valueText(c->property(prop)->get(*c));
     }
     if (verb == "edit") return "'" + preview->editText(control(in)) + "'";
     if (verb == "pixel" || verb == "width") {
