@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -104,6 +105,27 @@ inline std::string goldenBlock(const std::string& file, const std::string& name,
     return actual;
   }
   return it == blocks.end() ? "<no block " + name + " in " + file + ">" : it->second;
+}
+
+// Bytes in a script's line: "\n", "\r", "\t", "\b", "\\" and "\xNN" stand for those bytes.
+inline std::string unescape(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\' || i + 1 >= s.size()) out += s[i];
+    else if (const char* c = std::strchr("n\nr\rt\tb\b\\\\", s[++i])) out += c[1];
+    else out += char(std::stoi(s.substr(i + 1, 2), nullptr, 16)), i += 2;
+  }
+  return out;
+}
+// The other way: bytes outside printable ASCII, and the backslash, written as escapes.
+inline std::string escape(const std::string& s) {
+  std::string out;
+  for (unsigned char c : s) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", c);
+    out += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : (c < 0x20 || c > 0x7E) ? hex : std::string(1, char(c));
+  }
+  return out;
 }
 
 // Checks the sessions of a golden file of scripts. In each block, the lines that `isAnswer` tells apart are

@@ -5,7 +5,9 @@
 #include <sstream>
 #include <string>
 
+#include "DesignSession.h"
 #include "PaintTest.h"
+#include "graphics/TextMetrics.h"
 #include "model/Records.h"
 
 using namespace tw;
@@ -23,6 +25,17 @@ int countInk(const Canvas& c) {
   return n;
 }
 
+// 5 pixels a character, 11 high (14 in PilotLarge); empty text has no height.
+struct FakeMetrics : TextMetrics {
+  int textWidth(const Font&, std::string_view t) const override { return int(t.size()) * 5; }
+  int textHeight(const Font& f, std::string_view t) const override {
+    return t.empty() ? 0 : f.name == kFontLarge ? 14 : 11;
+  }
+};
+struct NoRows : FakeMetrics {
+  int textHeight(const Font&, std::string_view) const override { return 0; }
+};
+
 }  // namespace
 
 // The drawings of files-drawing.txt: "canvas W H [COLOUR]" starts one; "pen solid|dot|clear", "brush
@@ -33,7 +46,9 @@ int countInk(const Canvas& c) {
 // (pixels not white), "pen at", "at X Y" (a device pixel), "read X Y" (a logical one), "clip", "origin",
 // "text width|height TEXT". "widget CLASS" makes a control, "set PROP VALUE" sets its property, "paint"
 // paints it alone (the paint-time rules first) and shows the picture (or a part, as "picture"), "value PROP"
-// asks after one; "black L T R B" counts black pixels.
+// asks after one, "state" tells its bounds as the designer's tests do; "resize [without rows]" and "measure"
+// run its rules after a resize and before a paint with text 5 pixels a character; "black L T R B" counts
+// black pixels.
 struct Drawing {
   Canvas c{1, 1};
   Canvas::State outer = c.state();
@@ -58,8 +73,9 @@ struct Drawing {
     return "-> " + (p == kInvalidColour ? std::string("none") : b) + "\n";
   }
 
-  // A property from its text: items apart by commas, fonts as a form file writes them, numbers also in hex.
-  std::string set(const PropInfo* p, const std::string& text) {
+  // A property from its text (escaped as unescape() reads it): items apart by commas, fonts as a form file writes them, numbers also in hex.
+  std::string set(const PropInfo* p, const std::string& escaped) {
+    const std::string text = unescape(escaped);
     if (!p) return "-> no such property\n";
     std::vector<std::string> items;
     Font f;
@@ -104,6 +120,10 @@ struct Drawing {
       if (w[1] == className(ClassId(i))) widget = createControl(ClassId(i));
     if (verb == "set") return set(widget->property(w[1]), line.substr(std::min(line.size(), 5 + w[1].size())));
     if (verb == "paint") c = testpaint::paintAlone(*widget);
+    if (verb == "state") return "-> " + DesignSession::state(*widget) + "\n";
+    if (verb == "resize" && w.size() == 1) widget->afterResize(FakeMetrics());
+    if (verb == "resize" && w.size() > 1) widget->afterResize(NoRows());  // a face that measures nothing
+    if (verb == "measure") widget->beforePaint(FakeMetrics());
     if (verb == "value") return "-> " + testpaint::valueText(widget->property(w[1])->get(*widget)) + "\n";
     // the questions
     if (verb == "picture" || verb == "paint") return w.size() > 1 ? testpaint::art(c, n(1), n(2), n(3), n(4)) : testpaint::art(c);

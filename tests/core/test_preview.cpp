@@ -14,17 +14,6 @@
 namespace tw {
 namespace {
 
-// "\b" and "\xNN" in a script's key lines stand for those characters.
-std::string unescape(const std::string& s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\' || i + 1 >= s.size()) out += s[i];
-    else if (s[++i] == 'b') out += '\b';
-    else out += char(std::stoi(s.substr(i + 1, 2), nullptr, 16)), i += 2;
-  }
-  return out;
-}
-
 // The sessions of files-preview.txt: "open ccontrols" (or ptoolbox: the example project; "open form
 // golden/NAME.twk"; "open nothing"), then the pen and the keys: "tap NAME [DX DY]" (a touch and a lift 3,3
 // or DX,DY inside the control), "press"/"release" the same halves, "tap at X Y" (and "press at", "release
