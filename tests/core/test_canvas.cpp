@@ -8,7 +8,6 @@
 #include "DesignSession.h"
 #include "PaintTest.h"
 #include "graphics/TextMetrics.h"
-#include "model/Records.h"
 
 using namespace tw;
 using testpaint::art;

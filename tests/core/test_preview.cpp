@@ -55,26 +55,18 @@ struct Session {
     return *c;
   }
   std::string run(const std::string& line) {
-    try {
-      const std::string a = answer(line);
-      return a.empty() ? a : "-> " + a + "\n";
-    } catch (const std::exception& e) {
-      return "-> failed: " + std::string(e.what()) + "\n";
-    }
+    const std::string a = answer(line);
+    return a.empty() ? a : "-> " + a + "\n";
   }
   std::string answer(const std::string& line) {
     std::istringstream in(line);
     std::string verb, prop;
     in >> verb;
     if (verb == "open") open(line.substr(5));
-    if (verb == "tap" || verb == "press") {
+    if (verb == "tap" || verb == "press" || verb == "release") {
       Point p = place(in);
-      preview->tap(p.x, p.y);
-      if (verb == "tap") preview->release(p.x, p.y);
-    }
-    if (verb == "release") {
-      Point p = place(in);
-      preview->release(p.x, p.y);
+      if (verb != "release") preview->tap(p.x, p.y);
+      if (verb != "press") preview->release(p.x, p.y);
     }
     if (verb == "key") preview->key(unescape(line.substr(4)));
     if (verb == "scroll") preview->scroll(std::stoi(line.substr(7)));
