@@ -54,9 +54,11 @@ struct Drawing {
   std::vector<std::string> w;  // the words of the line
   std::unique_ptr<Control> widget;
 
+  std::string line;
+
   int n(size_t i) { return w[i] == "min" ? INT_MIN : w[i] == "max" ? INT_MAX : std::stoi(w[i]); }
   Colour colour(size_t i) {
-    for (auto [name, value] : {std::pair{"black", kBlack}, {"white", kWhite}, {"gray", kGray}, {"red", Colour(0x0000FF)}})
+    for (auto [name, value] : {std::pair{"black", kBlack}, {"white", kWhite}, {"gray", kGray}, {"red", 0x0000FF}})
       if (w[i] == name) return value;
     return Colour(std::stoul(w[i], nullptr, 16));
   }
@@ -65,16 +67,22 @@ struct Drawing {
     for (size_t i = 1; i + 1 < w.size(); i += 2) pts.push_back({n(i), n(i + 1)});
     return pts;
   }
-  std::string answer(int a, int b) { return "-> " + std::to_string(a) + " " + std::to_string(b) + "\n"; }
-  std::string answer(Colour p) {
+  // The line after its first k words, each followed by one blank, escaped as unescape() reads it.
+  std::string after(size_t k) {
+    size_t at = 0;
+    while (k-- > 0) at = std::min(line.find(' ', at), line.size()) + 1;
+    return unescape(line.substr(std::min(at, line.size())));
+  }
+  static std::string answer(long long a) { return "-> " + std::to_string(a) + "\n"; }
+  static std::string answer(Point p) { return "-> " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n"; }
+  static std::string pixelAnswer(Colour p) {
     char b[16];
     std::snprintf(b, sizeof b, "%06X", unsigned(p));
     return "-> " + (p == kInvalidColour ? std::string("none") : b) + "\n";
   }
 
-  // A property from its text (escaped as unescape() reads it): items apart by commas, fonts as a form file writes them, numbers also in hex.
-  std::string set(const PropInfo* p, const std::string& escaped) {
-    const std::string text = unescape(escaped);
+  // A property from its text: items apart by commas, fonts as a form file writes them, numbers also in hex.
+  std::string set(const PropInfo* p, const std::string& text) {
     if (!p) return "-> no such property\n";
     std::vector<std::string> items;
     Font f;
@@ -94,47 +102,50 @@ struct Drawing {
     return "";
   }
 
-  std::string run(const std::string& line) {
-    std::istringstream in(line);
+  std::string run(const std::string& text) {
+    std::istringstream in(line = text);
     w.clear();
     for (std::string word; in >> word;) w.push_back(word);
     const std::string& verb = w[0];
-    const std::string text = line.substr(std::min(line.size(), line.find(' ', line.find(' ', 5) + 1) + 1));
+    const bool ask = w.size() == 1 || w[1] == "at" || w[1] == "width" || w[1] == "height";
     if (verb == "canvas") c = Canvas(n(1), n(2), w.size() > 3 ? colour(3) : kWhite), outer = c.state();
-    if (verb == "pen" && w[1] != "at") c.pen.style = w[1] == "clear" ? PenStyle::Clear : w[1] == "dot" ? PenStyle::Dot : PenStyle::Solid;
-    if (verb == "brush") w[1] == "clear" ? void(c.brush.style = BrushStyle::Clear) : void(c.brush = {colour(1), BrushStyle::Solid});
+    if (verb == "pen" && !ask)
+      c.pen.style = w[1] == "clear" ? PenStyle::Clear : w[1] == "dot" ? PenStyle::Dot : PenStyle::Solid;
+    if (verb == "brush" && w[1] == "clear") c.brush.style = BrushStyle::Clear;
+    if (verb == "brush" && w[1] != "clear") c.brush = {colour(1), BrushStyle::Solid};
     if (verb == "font") c.setFont(testpaint::fonts().face(w[1])), c.fontColor = colour(2);
     if (verb == "line") c.line(n(1), n(2), n(3), n(4));
     if (verb == "polyline") c.polyline(points());
     if (verb == "polygon") c.polygon(points());
     if (verb == "rect") c.rectangle(n(1), n(2), n(3), n(4));
     if (verb == "fill") c.fillRect({n(1), n(2), n(3), n(4)}, colour(5));
-    if (verb == "clip" && w.size() > 1) c.setClipRect({n(1), n(2), n(3), n(4)});
-    if (verb == "origin" && w.size() > 1) c.setOrigin({n(1), n(2)});
+    if (verb == "clip" && !ask) c.setClipRect({n(1), n(2), n(3), n(4)});
+    if (verb == "origin" && !ask) c.setOrigin({n(1), n(2)});
     if (verb == "pixel") c.setPixel(n(1), n(2), colour(3));
     if (verb == "enter") c.enter(n(1), n(2), n(3), n(4));
     if (verb == "restore") c.restore(outer);
-    if (verb == "text" && w[1] != "width" && w[1] != "height") c.textOut(n(1), n(2), text);
+    if (verb == "text" && !ask) c.textOut(n(1), n(2), after(3));
     for (int i = 0; verb == "widget" && i < kClassCount; ++i)
       if (w[1] == className(ClassId(i))) widget = createControl(ClassId(i));
-    if (verb == "set") return set(widget->property(w[1]), line.substr(std::min(line.size(), 5 + w[1].size())));
+    if (verb == "set") return set(widget->property(w[1]), after(2));
     if (verb == "paint") c = testpaint::paintAlone(*widget);
-    if (verb == "state") return "-> " + DesignSession::state(*widget) + "\n";
     if (verb == "resize" && w.size() == 1) widget->afterResize(FakeMetrics());
     if (verb == "resize" && w.size() > 1) widget->afterResize(NoRows());  // a face that measures nothing
     if (verb == "measure") widget->beforePaint(FakeMetrics());
-    if (verb == "value") return "-> " + testpaint::valueText(widget->property(w[1])->get(*widget)) + "\n";
     // the questions
-    if (verb == "picture" || verb == "paint") return w.size() > 1 ? testpaint::art(c, n(1), n(2), n(3), n(4)) : testpaint::art(c);
-    if (verb == "ink") return "-> " + std::to_string(countInk(c)) + "\n";
-    if (verb == "black") return "-> " + std::to_string(testpaint::blackIn(c, n(1), n(2), n(3), n(4))) + "\n";
-    if (verb == "pen" && w[1] == "at") return answer(c.penPos().x, c.penPos().y);
-    if (verb == "at") return answer(Colour(c.at(n(1), n(2))));
-    if (verb == "read") return answer(c.pixel(n(1), n(2)));
-    if (verb == "origin" && w.size() == 1) return answer(c.origin().x, c.origin().y);
-    if (verb == "clip" && w.size() == 1) return answer(c.clipRect().left, c.clipRect().top) + answer(c.clipRect().right, c.clipRect().bottom);
-    if (verb == "text" && w[1] == "width") return "-> " + std::to_string(c.textWidth(line.substr(std::min<size_t>(11, line.size())))) + "\n";
-    if (verb == "text" && w[1] == "height") return "-> " + std::to_string(c.textHeight(line.substr(std::min<size_t>(12, line.size())))) + "\n";
+    if (verb == "picture" || verb == "paint") return w.size() > 1 ? art(c, n(1), n(2), n(3), n(4)) : art(c);
+    if (verb == "value") return "-> " + testpaint::valueText(widget->property(w[1])->get(*widget)) + "\n";
+    if (verb == "state") return "-> " + DesignSession::state(*widget) + "\n";
+    if (verb == "ink") return answer(countInk(c));
+    if (verb == "black") return answer(testpaint::blackIn(c, n(1), n(2), n(3), n(4)));
+    if (verb == "pen" && ask) return answer(c.penPos());
+    if (verb == "at") return pixelAnswer(Colour(c.at(n(1), n(2))));
+    if (verb == "read") return pixelAnswer(c.pixel(n(1), n(2)));
+    if (verb == "origin" && ask) return answer(c.origin());
+    if (verb == "clip" && ask) return answer(Point{c.clipRect().left, c.clipRect().top}) +
+                                      answer(Point{c.clipRect().right, c.clipRect().bottom});
+    if (verb == "text" && w[1] == "width") return answer(c.textWidth(after(2)));
+    if (verb == "text" && w[1] == "height") return answer(c.textHeight(after(2)));
     return "";
   }
 };
@@ -143,28 +154,6 @@ TEST(Canvas, Drawings) {
   expectSessions<Drawing>("files-drawing.txt", [](const std::string& line) {
     return isArrowAnswer(line) || (!line.empty() && line.find_first_not_of("#.o") == std::string::npos);
   });
-}
-
-TEST(Canvas, LinesWithHugeCoordinatesAreClippedExactly) {
-  Canvas c(160, 160);
-  c.line(INT_MIN, 5, INT_MAX, 5);  // the whole row 5
-  c.line(7, INT_MAX, 7, INT_MIN);  // the whole column 7, upwards
-  for (int x = 0; x < 160; ++x) EXPECT_EQ(c.at(x, 5), 0u) << x;
-  for (int y = 0; y < 160; ++y) EXPECT_EQ(c.at(7, y), 0u) << y;
-  EXPECT_EQ(countInk(c), 160 + 159);
-
-  // The exact diagonal of a line from corner to corner of the int range.
-  Canvas d(50, 40);
-  d.line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-  for (int i = 0; i < 40; ++i) EXPECT_EQ(d.at(i, i), 0u) << i;
-  EXPECT_EQ(countInk(d), 40);
-
-  // A line that passes beside the canvas draws nothing; so does one through a moved origin far away.
-  Canvas e(20, 20);
-  e.line(-1000000000, 25, 1000000000, 1000000000);
-  e.setOrigin({INT_MAX, INT_MAX});
-  e.line(0, 0, 5, 5);
-  EXPECT_EQ(countInk(e), 0);
 }
 
 TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {

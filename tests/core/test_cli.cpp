@@ -19,7 +19,7 @@ void replaceAll(std::string& s, const std::string& from, const std::string& to) 
 struct Shell {
   TempDir dir;
   std::string run(const std::string& line) {
-    CmdResult r = runCommand("(cd '" + dir.path + "' || exit 99; export TW='" TW_EXE "' EX='" TW_EXAMPLES_DIR
+    CmdResult r = runCommand("(cd '" + dir.path + "' || exit 99; export LC_ALL=C TW='" TW_EXE "' EX='" TW_EXAMPLES_DIR
                              "' DATA='" TW_TESTDATA_DIR "'\n" + line.substr(2) + "\n)");
     for (auto [from, to] : {std::pair<std::string, std::string>{dir.path, "DIR"}, {TW_EXE, "$TW"},
                             {TW_EXAMPLES_DIR, "$EX"}, {TW_TESTDATA_DIR, "$DATA"}})

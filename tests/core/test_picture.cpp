@@ -52,8 +52,6 @@ bool samePixels(const Canvas& a, const Canvas& b, std::string* where) {
   return diffs == 0;
 }
 
-CmdResult run(const std::string& exe, const std::string& args) { return runCommand(exe + " " + args); }
-
 Canvas decodeFile(const std::string& path) {
   std::string bytes = readWholeFile(path).value_or("");
   return testpng::decode(std::vector<uint8_t>(bytes.begin(), bytes.end()));
@@ -220,12 +218,12 @@ TEST(Picture, BadInputRendersInBoundedTime) {
 TEST(Picture, RenderCommand) {
   TempDir dir;
   const std::string form = std::string(TW_TESTDATA_DIR) + "/golden/ptoolbox.twk";
-  CmdResult r = run(TW_EXE, "render " + form + " --out " + dir.path + "/s.png");
+  CmdResult r = runCommand(TW_EXE " render " + form + " --out " + dir.path + "/s.png");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_EQ(r.output, "");
   auto opened = openGolden("ptoolbox", 2);
   std::string where;
   EXPECT_TRUE(samePixels(decodeFile(dir.path + "/s.png"), screenPicture(*opened, fonts()), &where)) << where;
-  ASSERT_EQ(run(TW_EXE, "render " + form + " --face --scale 3 --out " + dir.path + "/f.png").status, 0);
+  ASSERT_EQ(runCommand(TW_EXE " render " + form + " --face --scale 3 --out " + dir.path + "/f.png").status, 0);
   EXPECT_TRUE(samePixels(decodeFile(dir.path + "/f.png"), formPicture(*opened, fonts()).scaled(3), &where)) << where;
 }

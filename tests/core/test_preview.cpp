@@ -80,16 +80,11 @@ struct Session {
     if (verb == "pressed") return preview->pressed() ? preview->pressed()->name() : "nothing";
     if (verb == "menu") return preview->menuOpen() ? "open" : "closed";
     if (verb == "choice") return preview->lastMenuChoice();
-    if (verb == "value") {
-      Control& c = control(in);
-      in >> prop;
-      return testpaint::valueText(c.property(prop)->get(c));
-    }
-    if (verb == "document") {
+    if (verb == "value" || verb == "document") {
       std::string name;
       in >> name >> prop;
-      Control* c = project.project.forms[0].form->findComponent(name);
-      return testpaint::valueText(c->property(prop)->get(*c));
+      const Control* c = verb == "value" ? preview->find(name) : project.project.forms[0].form->findComponent(name);
+      return c ? testpaint::valueText(c->property(prop)->get(*c)) : "no control " + name;
     }
     if (verb == "edit") return "'" + preview->editText(control(in)) + "'";
     if (verb == "pixel" || verb == "width") {
