@@ -2,7 +2,6 @@
 // Painting single widgets in tests, and reading their pixels back as text pictures.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "TestFiles.h"
@@ -32,6 +31,17 @@ inline Canvas paintAlone(Control& c) {
   return cv;
 }
 
+// A property's value as scripts show it: numbers, 'texts', true or false, items joined by ", ".
+inline std::string valueText(const PropValue& v) {
+  if (auto* n = std::get_if<long long>(&v)) return std::to_string(*n);
+  if (auto* s = std::get_if<std::string>(&v)) return "'" + *s + "'";
+  if (auto* b = std::get_if<bool>(&v)) return *b ? "true" : "false";
+  if (auto* f = std::get_if<Font>(&v)) return fontToText(*f);
+  std::string all;
+  for (const auto& i : std::get<std::vector<std::string>>(v)) all += (all.empty() ? "" : ", ") + i;
+  return all;
+}
+
 // Rows of a rectangle of the canvas as text: '#' black, '.' white, 'o' any other colour; rows end in '\n'.
 inline std::string art(const Canvas& cv, int x0, int y0, int x1, int y1) {
   std::string s;
@@ -49,16 +59,6 @@ inline std::string art(const Canvas& cv) { return art(cv, 0, 0, cv.width(), cv.h
 // A picture as art() draws it, expected to be the block NAME of tests/data/golden/pictures.txt.
 inline void expectPicture(const std::string& name, const std::string& actual) {
   EXPECT_EQ(actual, goldenBlock("pictures.txt", name, actual)) << name;
-}
-
-// Single pixels as a table: {x, y, '#'} black, {x, y, '.'} white, {x, y, 'o'} any other colour.
-struct Px {
-  int x, y;
-  char is;
-};
-inline void expectPixels(const Canvas& cv, std::initializer_list<Px> pixels) {
-  for (const Px& p : pixels)
-    EXPECT_EQ(art(cv, p.x, p.y, p.x + 1, p.y + 1), std::string(1, p.is) + "\n") << "at " << p.x << "," << p.y;
 }
 
 inline bool isBlack(const Canvas& cv, int x, int y) { return cv.at(x, y) == 0; }

@@ -1,6 +1,7 @@
 #pragma once
 // Scratch folders for tests that touch files.
 #include <dirent.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -104,5 +106,45 @@ inline std::string goldenBlock(const std::string& file, const std::string& name,
   }
   return it == blocks.end() ? "<no block " + name + " in " + file + ">" : it->second;
 }
+
+// Bytes in a script's line: "\n", "\r", "\t", "\b", "\\" and "\xNN" stand for those bytes.
+inline std::string unescape(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\' || i + 1 >= s.size()) out += s[i];
+    else if (const char* c = std::strchr("n\nr\rt\tb\b\\\\", s[++i])) out += c[1];
+    else out += char(std::stoi(s.substr(i + 1, 2), nullptr, 16)), i += 2;
+  }
+  return out;
+}
+// The other way: bytes outside printable ASCII, and the backslash, written as escapes.
+inline std::string escape(const std::string& s) {
+  std::string out;
+  for (unsigned char c : s) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", c);
+    out += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : (c < 0x20 || c > 0x7E) ? hex : std::string(1, char(c));
+  }
+  return out;
+}
+
+// Checks the sessions of a golden file of scripts. In each block, the lines that `isAnswer` tells apart are
+// what the last run printed; every other line is kept, and each that is neither blank nor a '#' comment is
+// run by a fresh S for the block (S::run gives its answer lines); the transcript must equal the block.
+template <class S, class IsAnswer> void expectSessions(const std::string& file, IsAnswer isAnswer) {
+  for (const auto& [name, block] : goldenBlocks(file)) {
+    S session;
+    std::string transcript;
+    for (size_t at = 0, eol; at < block.size(); at = eol + 1) {
+      eol = block.find('\n', at);
+      const std::string line = block.substr(at, eol - at);
+      if (isAnswer(line)) continue;
+      transcript += line + "\n";
+      if (!line.empty() && line[0] != '#') transcript += session.run(line);
+    }
+    EXPECT_EQ(transcript, goldenBlock(file, name, transcript)) << name;
+  }
+}
+inline bool isArrowAnswer(const std::string& line) { return line.rfind("-> ", 0) == 0; }
 
 }  // namespace tw

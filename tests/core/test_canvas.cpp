@@ -2,9 +2,12 @@
 
 #include <climits>
 #include <random>
+#include <sstream>
 #include <string>
 
+#include "DesignSession.h"
 #include "PaintTest.h"
+#include "graphics/TextMetrics.h"
 
 using namespace tw;
 using testpaint::art;
@@ -21,43 +24,136 @@ int countInk(const Canvas& c) {
   return n;
 }
 
+// 5 pixels a character, 11 high (14 in PilotLarge); empty text has no height.
+struct FakeMetrics : TextMetrics {
+  int textWidth(const Font&, std::string_view t) const override { return int(t.size()) * 5; }
+  int textHeight(const Font& f, std::string_view t) const override {
+    return t.empty() ? 0 : f.name == kFontLarge ? 14 : 11;
+  }
+};
+struct NoRows : FakeMetrics {
+  int textHeight(const Font&, std::string_view) const override { return 0; }
+};
+
 }  // namespace
 
-TEST(Canvas, LineCoversStartAndStopsShortOfEnd) {
-  Canvas c(8, 6);
-  c.line(1, 1, 6, 1);  // horizontal, left to right
-  c.line(6, 4, 1, 4);  // right to left
-  c.line(0, 0, 0, 3);  // vertical
-  c.line(3, 3, 3, 3);  // empty: nothing
-  expectPicture("lines each way, and an empty one", art(c, 0, 0, 8, 6));
-  EXPECT_EQ(c.penPos(), (Point{3, 3}));
+// The drawings of files-drawing.txt: "canvas W H [COLOUR]" starts one; "pen solid|dot|clear", "brush
+// COLOUR|clear", "font FACE COLOUR" set the tools; "line", "polyline", "polygon" take points, "rect L T R B",
+// "fill L T R B COLOUR", "pixel X Y COLOUR", "text X Y TEXT" draw ("min" and "max" are the ends of int);
+// "clip L T R B", "origin X Y", "enter X Y W H", "restore" (to the state before the first enter) move and cut.
+// Questions, answered on "-> " lines: "picture [L T R B]" (as art() draws it, on the lines after), "ink"
+// (pixels not white), "pen at", "at X Y" (a device pixel), "read X Y" (a logical one), "clip", "origin",
+// "text width|height TEXT". "widget CLASS" makes a control, "set PROP VALUE" sets its property, "paint"
+// paints it alone (the paint-time rules first) and shows the picture (or a part, as "picture"), "value PROP"
+// asks after one, "state" tells its bounds as the designer's tests do; "resize [without rows]" and "measure"
+// run its rules after a resize and before a paint with text 5 pixels a character; "black L T R B" counts
+// black pixels.
+struct Drawing {
+  Canvas c{1, 1};
+  Canvas::State outer = c.state();
+  std::vector<std::string> w;  // the words of the line
+  std::unique_ptr<Control> widget;
 
-  // A tick as the check boxes draw it: each segment stops short, the next one covers the joint.
-  Canvas t(14, 10);
-  t.polyline({{4, 6}, {6, 8}, {12, 2}});
-  expectPicture("a check box tick", art(t, 0, 0, 14, 10));
-}
+  std::string line;
 
-TEST(Canvas, LinesWithHugeCoordinatesAreClippedExactly) {
-  Canvas c(160, 160);
-  c.line(INT_MIN, 5, INT_MAX, 5);  // the whole row 5
-  c.line(7, INT_MAX, 7, INT_MIN);  // the whole column 7, upwards
-  for (int x = 0; x < 160; ++x) EXPECT_EQ(c.at(x, 5), 0u) << x;
-  for (int y = 0; y < 160; ++y) EXPECT_EQ(c.at(7, y), 0u) << y;
-  EXPECT_EQ(countInk(c), 160 + 159);
+  int n(size_t i) { return w[i] == "min" ? INT_MIN : w[i] == "max" ? INT_MAX : std::stoi(w[i]); }
+  Colour colour(size_t i) {
+    for (auto [name, value] : {std::pair{"black", kBlack}, {"white", kWhite}, {"gray", kGray}, {"red", 0x0000FF}})
+      if (w[i] == name) return value;
+    return Colour(std::stoul(w[i], nullptr, 16));
+  }
+  std::vector<Point> points() {
+    std::vector<Point> pts;
+    for (size_t i = 1; i + 1 < w.size(); i += 2) pts.push_back({n(i), n(i + 1)});
+    return pts;
+  }
+  // The line after its first k words, each followed by one blank, escaped as unescape() reads it.
+  std::string after(size_t k) {
+    size_t at = 0;
+    while (k-- > 0) at = std::min(line.find(' ', at), line.size()) + 1;
+    return unescape(line.substr(std::min(at, line.size())));
+  }
+  static std::string answer(long long a) { return "-> " + std::to_string(a) + "\n"; }
+  static std::string answer(Point p) { return "-> " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n"; }
+  static std::string pixelAnswer(Colour p) {
+    char b[16];
+    std::snprintf(b, sizeof b, "%06X", unsigned(p));
+    return "-> " + (p == kInvalidColour ? std::string("none") : b) + "\n";
+  }
 
-  // The exact diagonal of a line from corner to corner of the int range.
-  Canvas d(50, 40);
-  d.line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-  for (int i = 0; i < 40; ++i) EXPECT_EQ(d.at(i, i), 0u) << i;
-  EXPECT_EQ(countInk(d), 40);
+  // A property from its text: items apart by commas, fonts as a form file writes them, numbers also in hex.
+  std::string set(const PropInfo* p, const std::string& text) {
+    if (!p) return "-> no such property\n";
+    std::vector<std::string> items;
+    Font f;
+    switch (p->type) {
+      case PropType::String: p->set(*widget, PropValue(text)); break;
+      case PropType::Boolean: p->set(*widget, PropValue(text == "true")); break;
+      case PropType::Font: fontFromText(text, f), p->set(*widget, PropValue(f)); break;
+      case PropType::Strings:
+        for (size_t at = 0, comma; at < text.size(); at = comma + 1)
+          comma = std::min(text.find(',', at), text.size()), items.push_back(text.substr(at, comma - at));
+        p->set(*widget, PropValue(items));
+        break;
+      default:
+        if (p->setWhole) p->setWhole(*widget, std::stoll(text, nullptr, 0));
+        else p->set(*widget, PropValue(std::stoll(text, nullptr, 0)));
+    }
+    return "";
+  }
 
-  // A line that passes beside the canvas draws nothing; so does one through a moved origin far away.
-  Canvas e(20, 20);
-  e.line(-1000000000, 25, 1000000000, 1000000000);
-  e.setOrigin({INT_MAX, INT_MAX});
-  e.line(0, 0, 5, 5);
-  EXPECT_EQ(countInk(e), 0);
+  std::string run(const std::string& text) {
+    std::istringstream in(line = text);
+    w.clear();
+    for (std::string word; in >> word;) w.push_back(word);
+    const std::string& verb = w[0];
+    const bool ask = w.size() == 1 || w[1] == "at" || w[1] == "width" || w[1] == "height";
+    if (verb == "canvas") c = Canvas(n(1), n(2), w.size() > 3 ? colour(3) : kWhite), outer = c.state();
+    if (verb == "pen" && !ask)
+      c.pen.style = w[1] == "clear" ? PenStyle::Clear : w[1] == "dot" ? PenStyle::Dot : PenStyle::Solid;
+    if (verb == "brush" && w[1] == "clear") c.brush.style = BrushStyle::Clear;
+    if (verb == "brush" && w[1] != "clear") c.brush = {colour(1), BrushStyle::Solid};
+    if (verb == "font") c.setFont(testpaint::fonts().face(w[1])), c.fontColor = colour(2);
+    if (verb == "line") c.line(n(1), n(2), n(3), n(4));
+    if (verb == "polyline") c.polyline(points());
+    if (verb == "polygon") c.polygon(points());
+    if (verb == "rect") c.rectangle(n(1), n(2), n(3), n(4));
+    if (verb == "fill") c.fillRect({n(1), n(2), n(3), n(4)}, colour(5));
+    if (verb == "clip" && !ask) c.setClipRect({n(1), n(2), n(3), n(4)});
+    if (verb == "origin" && !ask) c.setOrigin({n(1), n(2)});
+    if (verb == "pixel") c.setPixel(n(1), n(2), colour(3));
+    if (verb == "enter") c.enter(n(1), n(2), n(3), n(4));
+    if (verb == "restore") c.restore(outer);
+    if (verb == "text" && !ask) c.textOut(n(1), n(2), after(3));
+    for (int i = 0; verb == "widget" && i < kClassCount; ++i)
+      if (w[1] == className(ClassId(i))) widget = createControl(ClassId(i));
+    if (verb == "set") return set(widget->property(w[1]), after(2));
+    if (verb == "paint") c = testpaint::paintAlone(*widget);
+    if (verb == "resize" && w.size() == 1) widget->afterResize(FakeMetrics());
+    if (verb == "resize" && w.size() > 1) widget->afterResize(NoRows());  // a face that measures nothing
+    if (verb == "measure") widget->beforePaint(FakeMetrics());
+    // the questions
+    if (verb == "picture" || verb == "paint") return w.size() > 1 ? art(c, n(1), n(2), n(3), n(4)) : art(c);
+    if (verb == "value") return "-> " + testpaint::valueText(widget->property(w[1])->get(*widget)) + "\n";
+    if (verb == "state") return "-> " + DesignSession::state(*widget) + "\n";
+    if (verb == "ink") return answer(countInk(c));
+    if (verb == "black") return answer(testpaint::blackIn(c, n(1), n(2), n(3), n(4)));
+    if (verb == "pen" && ask) return answer(c.penPos());
+    if (verb == "at") return pixelAnswer(Colour(c.at(n(1), n(2))));
+    if (verb == "read") return pixelAnswer(c.pixel(n(1), n(2)));
+    if (verb == "origin" && ask) return answer(c.origin());
+    if (verb == "clip" && ask) return answer(Point{c.clipRect().left, c.clipRect().top}) +
+                                      answer(Point{c.clipRect().right, c.clipRect().bottom});
+    if (verb == "text" && w[1] == "width") return answer(c.textWidth(after(2)));
+    if (verb == "text" && w[1] == "height") return answer(c.textHeight(after(2)));
+    return "";
+  }
+};
+
+TEST(Canvas, Drawings) {
+  expectSessions<Drawing>("files-drawing.txt", [](const std::string& line) {
+    return isArrowAnswer(line) || (!line.empty() && line.find_first_not_of("#.o") == std::string::npos);
+  });
 }
 
 TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {
@@ -82,50 +178,6 @@ TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {
   }
 }
 
-TEST(Canvas, ARectanglesEdgesOutsideTheClipStayUnpainted) {
-  Canvas cv(6, 6);
-  cv.setClipRect({0, 2, 6, 4});
-  cv.pen = {kBlack, PenStyle::Solid};
-  cv.brush.style = BrushStyle::Clear;
-  cv.rectangle(0, 0, 6, 6);
-  EXPECT_EQ(art(cv), "......\n......\n#....#\n#....#\n......\n......\n");
-}
-
-TEST(Canvas, PolygonFillsInsideAndOutlinesEveryEdge) {
-  Canvas c(8, 7);
-  c.brush.color = kGray;
-  c.polygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}});
-  expectPicture("a polygon, outlined and filled", art(c, 0, 0, 8, 7));
-
-  // Without a pen the fill leaves out the right and bottom edges.
-  Canvas n(8, 7);
-  n.pen.style = PenStyle::Clear;
-  n.brush.color = kGray;
-  n.polygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}});
-  expectPicture("a polygon without a pen", art(n, 0, 0, 8, 7));
-
-  // A down arrow as the drop-downs draw it, filled black.
-  Canvas a(10, 10);
-  a.brush.color = kBlack;
-  a.polygon({{1, 5}, {8, 5}, {5, 8}, {4, 8}});
-  expectPicture("a down arrow polygon", art(a, 0, 4, 10, 10));
-
-  // One row and one column thick: the pen still shows them; a hollow brush leaves the inside alone.
-  Canvas t(8, 8, kGray);
-  t.brush.style = BrushStyle::Clear;
-  t.polygon({{1, 1}, {6, 1}, {6, 1}, {1, 1}});
-  t.polygon({{0, 3}, {0, 3}, {0, 6}, {0, 6}});
-  t.polygon({{2, 3}, {4, 3}, {4, 6}, {2, 6}});
-  expectPicture("polygons one pixel thin, hollow", art(t, 0, 0, 8, 8));
-
-  // Even-odd: where the outline runs round a square twice, the square stays empty.
-  Canvas e(9, 9);
-  e.pen.style = PenStyle::Clear;
-  e.brush.color = kBlack;
-  e.polygon({{0, 0}, {9, 0}, {9, 9}, {0, 9}, {0, 3}, {6, 3}, {6, 6}, {3, 6}, {3, 0}});
-  expectPicture("an outline round a square twice, filled even-odd", art(e));
-}
-
 TEST(Canvas, HugePolygonsCostOnlyTheirVisiblePart) {
   Canvas c(160, 160);
   c.brush.color = kGray;
@@ -140,80 +192,6 @@ TEST(Canvas, HugePolygonsCostOnlyTheirVisiblePart) {
              {1000000000, 1000000000}});
   for (int i = 0; i < 100; ++i) EXPECT_EQ(d.at(i, i), 0u) << i;
   EXPECT_EQ(d.at(0, 50), 0xFFFFFFu);
-}
-
-TEST(Canvas, RectangleExcludesRightAndBottom) {
-  Canvas c(7, 6);
-  c.brush.color = kGray;
-  c.rectangle(1, 1, 6, 5);
-  expectPicture("a rectangle, outlined and filled", art(c, 0, 0, 7, 6));
-  Canvas n(7, 6);
-  n.pen.style = PenStyle::Clear;
-  n.brush.color = kGray;
-  n.rectangle(1, 1, 6, 5);  // one pixel smaller without a pen
-  n.fillRect({0, 5, 2, 6}, kBlack);  // exactly the rectangle
-  expectPicture("a rectangle without a pen, and a fill", art(n, 0, 0, 7, 6));
-  // Dotted, the pattern runs on around the corners, and nothing falls outside.
-  Canvas h(11, 7, kGray);
-  h.brush.style = BrushStyle::Clear;
-  h.pen.style = PenStyle::Dot;
-  h.rectangle(1, 1, 8, 4);
-  expectPicture("a dotted rectangle", art(h));
-}
-
-TEST(Canvas, OriginAndClipConfineAControl) {
-  Canvas c(20, 20);
-  Canvas::State outer = c.state();
-  c.enter(5, 6, 4, 3);  // a 4 x 3 control at (5, 6)
-  c.fillRect({-100, -100, 100, 100}, kBlack);
-  c.setPixel(0, 0, kGray);
-  EXPECT_EQ(c.pixel(0, 0), kGray);
-  EXPECT_EQ(c.pixel(4, 0), kInvalidColour);  // outside the control
-  EXPECT_EQ(c.pixel(-1, 0), kInvalidColour);
-  c.enter(2, 1, 10, 10);  // a child sticking out of its parent is cut at the parent's edge
-  c.fillRect({0, 0, 10, 10}, 0x0000FF);
-  c.restore(outer);
-  EXPECT_EQ(c.origin(), (Point{0, 0}));
-  EXPECT_EQ(c.clipRect(), (Rect{0, 0, 20, 20}));
-  expectPicture("a control and its child, clipped", art(c, 4, 5, 10, 10));
-  EXPECT_EQ(countInk(c), 12);
-  c.setClipRect({-5, 18, 100, 1000});
-  EXPECT_EQ(c.clipRect(), (Rect{0, 18, 20, 20}));
-}
-
-TEST(Canvas, ColoursAreStoredAsBgr) {
-  Canvas c(3, 1);
-  c.setPixel(0, 0, 0x1F5F8F7F);            // the widgets' first colour: the top byte does not draw
-  c.setPixel(1, 0, Colour(0x80000008));    // the window text system colour is black
-  c.setPixel(2, 0, 0x0000FF);              // red
-  EXPECT_EQ(c.at(0, 0), 0x5F8F7Fu);
-  EXPECT_EQ(c.at(1, 0), 0u);
-  EXPECT_EQ(c.pixel(2, 0), 0x0000FF);
-}
-
-TEST(Canvas, TextIsDrawnInTheFontColourOverAnOptionalCell) {
-  FontSet fonts;
-  ASSERT_TRUE(fonts.load(TW_DATA_DIR).empty());
-  Canvas c(60, 20, kGray);
-  c.setFont(fonts.face("PilotStandard"));
-  EXPECT_EQ(c.textHeight(""), 11);
-  EXPECT_EQ(c.textWidth("OK"), 13);
-  c.brush.style = BrushStyle::Clear;
-  c.fontColor = kBlack;
-  c.textOut(1, 1, "OK");  // a clear brush: only the ink changes, in the font colour
-  // A solid brush: the cell, text width by line height, takes the brush colour first.
-  c.brush = {kWhite, BrushStyle::Solid};
-  c.fontColor = 0x0000FF;
-  c.textOut(30, 2, "OK");
-  expectPicture("OK clear, and OK on a paper cell", art(c));
-  EXPECT_EQ(c.at(43, 12), 0x808080u);
-  // text far outside, or cut by the clip, draws only what is inside
-  c.brush.style = BrushStyle::Clear;
-  c.textOut(INT_MIN, INT_MAX, "far away");
-  c.textOut(INT_MAX - 3, 0, "far away");
-  Canvas d(5, 5);
-  d.textOut(-3, -4, "W");
-  EXPECT_LE(countInk(d), 25);
 }
 
 TEST(Canvas, DrawCopiesAPictureRowForRowClippedToTheCanvas) {

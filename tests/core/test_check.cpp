@@ -69,14 +69,11 @@ TEST(Checks, EachRuleFindsItsFaultAndOnlyIt) {
   }
 }
 
-TEST(Checks, ProblemsSayWhereAndWhatInTheCompilersForm) {
+// (Their lines in the compilers' form and in JSON: the check sessions of files-cli.txt.)
+TEST(Checks, ProblemsSayWhereAndWhat) {
   Checked c = check({inputBlock("check-forms.txt", "Main, a button off the right edge at line 11")});
-  ASSERT_EQ(c.problems.size(), 1u);
-  EXPECT_EQ(problemLine(c.problems[0]),
-            "Main.twk:11: warning: 'butOk' lies 6 pixels outside the screen (right edge at 166) [off-screen]");
-  EXPECT_EQ(problemJson(c.problems[0]),
-            "{\"file\": \"Main.twk\", \"line\": 11, \"control\": \"butOk\", \"rule\": \"off-screen\", \"severity\": "
-            "\"warning\", \"message\": \"'butOk' lies 6 pixels outside the screen (right edge at 166)\"}");
+  ASSERT_EQ(c.found(), V{"off-screen butOk"});
+  EXPECT_EQ(c.problems[0].line, 11);
   EXPECT_EQ(c.problems[0].form, c.forms[0].get());
 
   GenerationSettings s;
@@ -100,32 +97,4 @@ TEST(Checks, JsonStringsAreValidWhateverTheBytes) {
       {"\xE2\x80\xA8", "\"\\u2028\""},
   };
   for (const auto& [in, out] : rows) EXPECT_EQ(jsonString(in), out) << in;
-}
-
-TEST(Checks, CommandExitStatusesAndFormats) {
-  TempDir dir;
-  auto run = [](const std::string& args) { return runCommand(std::string(TW_EXE) + " check " + args); };
-  const std::string good = dir.path + "/Good.twk", bad = dir.path + "/Bad.twk", proj = dir.path + "/P.twp";
-  writeText(good, inputBlock("check-forms.txt", "Good"));
-  writeText(bad, inputBlock("check-forms.txt", "Bad"));
-  EXPECT_EQ(run(good).status, 0);
-  CmdResult text = run(bad);
-  EXPECT_EQ(text.status, 4);
-  EXPECT_NE(text.output.find(bad + ":4: warning: 'a' lies 30 pixels outside the screen"), std::string::npos) << text.output;
-  CmdResult json = run(bad + " --format json");
-  EXPECT_EQ(json.status, 4);
-  EXPECT_EQ(json.output.rfind("[\n  {\"file\": ", 0), 0u) << json.output;
-  EXPECT_NE(json.output.find("\"message\": \"the text \\\"\\\"x\\\\\\\" of 'q'"), std::string::npos) << json.output;
-  EXPECT_EQ(run(good + " --format json").output, "[]\n");
-
-  writeText(proj, "[Project]\nLib=1\n[ActiveForms]\nForm1=Good.twk\nForm2=Bad.twk\n[Code]\nFirstForm=Good\n");
-  CmdResult project = run(proj);
-  EXPECT_EQ(project.status, 4);
-  EXPECT_NE(project.output.find("Bad.twk:1: note: the form 'Bad' is opened by no ShowForm"), std::string::npos)
-      << project.output;
-
-  EXPECT_EQ(run("").status, 1);
-  EXPECT_EQ(run(good + " --format xml").status, 1);
-  EXPECT_EQ(run(dir.path + "/none.twk").status, 2);
-  EXPECT_EQ(run(good + " " + dir.path + "/none.twp").status, 2);
 }

@@ -6,24 +6,66 @@
 #include "graphics/Font.h"
 #include "TestFiles.h"
 
+#include <sstream>
+
 using namespace tw;
 
-TEST(Ini, LookupIsCaseBlindTrimsAndDropsOnePairOfQuotes) {
-  IniFile ini;
-  ini.parse("junk before any section\n[Form]\r\n  Name = Form1  \nTitle=\"Hello\"\nQ='x'\"\nNoEquals\n;c=1\n"
-            "[form]\nName=Second\n[Other]\nA=1\n");
-  EXPECT_EQ(ini.readString("FORM", "name", "?"), "Form1");  // the first section of a name wins
-  EXPECT_EQ(ini.readString("form", "TITLE", "?"), "Hello");
-  EXPECT_EQ(ini.readString("Form", "Q", "?"), "'x'\"");  // quotes that do not match stay
-  EXPECT_EQ(ini.readString("Form", "Missing", "dflt"), "dflt");
-  EXPECT_FALSE(ini.value("Form", ";c").has_value());
-  EXPECT_EQ(ini.sections(), (std::vector<std::string>{"Form", "form", "Other"}));
-  EXPECT_EQ(ini.keys("FORM"), (std::vector<std::string>{"Name", "Title", "Q"}));
-  // By place, a repeated section reads its own keys.
-  EXPECT_EQ(ini.sectionIndex("FORM"), 0u);
-  EXPECT_EQ(ini.valueAt(1, "Name"), "Second");
-  EXPECT_FALSE(ini.valueAt(3, "Name").has_value());
+namespace {
+
+std::string joined(const std::vector<std::string>& items) {
+  std::string all;
+  for (const auto& i : items) all += (all.empty() ? "'" : ", '") + escape(i) + "'";
+  return "-> " + all + "\n";
 }
+
+// The sessions of files-ini.txt: "parse TEXT" reads a file's text (escaped as unescape() reads it); "write S
+// K TEXT", "write integer S K N", "write bool S K 0|1", "write list S A|B|C", "erase S" change it; "reread"
+// parses what it writes. Questions, answered on "-> " lines: "read S K", "integer S K" (3 when no number),
+// "bool S K", "list S" (empty items kept), "list present S", "sections", "keys S", "index S", "at I K",
+// "text" (what it writes, a line each).
+struct IniSession {
+  IniFile ini;
+  std::string run(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> w;
+    for (std::string word; in >> word && w.size() < 5;) w.push_back(word);
+    auto rest = [&](size_t words) {
+      size_t at = 0;
+      for (size_t k = 0; k < words; ++k) at = line.find(' ', at) + 1;
+      return unescape(line.substr(at));
+    };
+    if (w[0] == "parse") ini = IniFile(), ini.parse(rest(1));
+    if (w[0] == "reread") ini.parse(ini.serialize());
+    if (w[0] == "erase") ini.eraseSection(w[1]);
+    if (w[0] == "write" && w[1] == "integer") ini.writeInteger(w[2], w[3], std::stoll(w[4]));
+    else if (w[0] == "write" && w[1] == "bool") ini.writeBool(w[2], w[3], w[4] == "1");
+    else if (w[0] == "write" && w[1] == "list") {
+      std::vector<std::string> items;
+      const std::string all = rest(3) + "|";
+      for (size_t at = 0, bar; (bar = all.find('|', at)) != std::string::npos; at = bar + 1) items.push_back(all.substr(at, bar - at));
+      ini.writeList(w[2], items);
+    } else if (w[0] == "write") ini.writeString(w[1], w[2], rest(3));
+    if (w[0] == "read") return "-> '" + escape(ini.readString(w[1], w[2], "<none>")) + "'\n";
+    if (w[0] == "integer") return "-> " + std::to_string(ini.readInteger(w[1], w[2], 3)) + "\n";
+    if (w[0] == "bool") return ini.readBool(w[1], w[2], false) ? "-> true\n" : "-> false\n";
+    if (w[0] == "list") {
+      auto items = ini.readList(w.back(), w[1] != "present");
+      return items ? joined(*items) : "-> none\n";
+    }
+    if (w[0] == "sections") return joined(ini.sections());
+    if (w[0] == "keys") return joined(ini.keys(w[1]));
+    if (w[0] == "index") return "-> " + std::to_string(ini.sectionIndex(w[1]).value_or(99)) + "\n";
+    if (w[0] == "at") return "-> '" + escape(ini.valueAt(std::stoul(w[1]), w[2]).value_or("<none>")) + "'\n";
+    std::string text;
+    for (size_t at = 0, eol; w[0] == "text" && at < ini.serialize().size(); at = eol + 1)
+      eol = ini.serialize().find('\n', at), text += "-> " + escape(ini.serialize().substr(at, eol - at)) + "\n";
+    return text;
+  }
+};
+
+}  // namespace
+
+TEST(Ini, Sessions) { expectSessions<IniSession>("files-ini.txt", isArrowAnswer); }
 
 // Values written again and again (their old texts dropped on the way) leave the other keys as they were.
 TEST(Ini, RewritingAValueKeepsEveryOther) {
@@ -40,75 +82,8 @@ TEST(Ini, RewritingAValueKeepsEveryOther) {
   EXPECT_EQ(ini.readListAt(1, true), (std::vector<std::string>{"x", "y"}));
 }
 
-TEST(Ini, IntegersReadDecimalAndHexAndFallBackToTheDefault) {
-  // A signed hex pattern wraps within 32 bits; the lowest one must not overflow on negation.
-  const std::pair<const char*, int> cases[] = {
-      {"42", 42}, {"-7", -7}, {"0x1F", 31}, {"0XfF", 255}, {"$10", 16}, {"12a", 3}, {"", 3}, {"99999999999", 3},
-      {" 5 ", 5}, {"-2147483648", -2147483647 - 1}, {"0x", 3}, {"-0x80000000", -2147483647 - 1},
-      {"-$FFFFFFFF", 1}, {"-0x1", -1}, {"0xFFFFFFFF", -1}};
-  for (const auto& [text, value] : cases) {
-    IniFile ini;
-    ini.parse(std::string("[S]\nk=") + text + "\n");
-    EXPECT_EQ(ini.readInteger("S", "k", 3), value) << text;
-  }
-  IniFile ini;
-  ini.parse("[S]\na=42\n");
-  EXPECT_TRUE(ini.readBool("S", "a", false));
-  EXPECT_FALSE(ini.readBool("S", "missing", false));
-}
-
-TEST(Ini, WritesInFileOrderWithCrLfAndKeepsUntouchedSections) {
-  IniFile ini;
-  ini.parse("[Project]\r\nName=old\r\n[Code]\r\nFirstForm=Main\r\n");
-  ini.writeString("project", "NAME", "new");
-  ini.writeInteger("Project", "Lib", 2);
-  ini.writeBool("Zoom", "Active", true);
-  ini.eraseSection("ActiveForms");
-  ini.writeString("ActiveForms", "Form3", "/a/b.twk");
-  EXPECT_EQ(ini.serialize(),
-            "[Project]\r\nName=new\r\nLib=2\r\n\r\n[Code]\r\nFirstForm=Main\r\n\r\n[Zoom]\r\nActive=1\r\n\r\n"
-            "[ActiveForms]\r\nForm3=/a/b.twk\r\n");
-  // A line break in a value cannot open a section of its own.
-  ini.writeString("Code", "Evil", "a\r\n[Inject]\nb=c");
-  IniFile back;
-  back.parse(ini.serialize());
-  EXPECT_FALSE(back.hasSection("Inject"));
-  EXPECT_EQ(back.readString("Code", "Evil", ""), "a  [Inject] b=c");
-}
-
-TEST(Ini, ValuesWithOuterBlanksOrQuotesComeBackAsWritten) {
-  IniFile ini;
-  const std::vector<std::string> values = {"\"OK\"", "'x'", " lead", "trail ", " both ", "\"", "a\"b\"", "\"mixed'"};
-  for (size_t i = 0; i < values.size(); ++i) ini.writeString("S", "K" + std::to_string(i), values[i]);
-  ini.writeList("L", values);
-  IniFile back;
-  back.parse(ini.serialize());
-  for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(back.readString("S", "K" + std::to_string(i), "?"), values[i]);
-  EXPECT_EQ(*back.readList("L", true), values);
-  EXPECT_NE(ini.serialize().find("K5=\"\r\n"), std::string::npos);  // plain values stay plain
-}
-
-TEST(Ini, ListsRoundTripAndReadOnlyWhatExists) {
-  IniFile ini;
-  ini.writeString("L", "Stale", "x");
-  ini.writeList("L", {"One", "", "Three"});
-  EXPECT_EQ(ini.keys("L"), (std::vector<std::string>{"Count", "Item0", "Item1", "Item2"}));
-  EXPECT_EQ(*ini.readList("L", true), (std::vector<std::string>{"One", "", "Three"}));
-  EXPECT_EQ(*ini.readList("L", false), (std::vector<std::string>{"One", "Three"}));
-
-  IniFile odd;
-  odd.parse("[L]\nItem2=c\nCount=3\nItem0=a\nItem-1=neg\nItem01=zero\nItem1x=bad\nItem3=beyond\n[Huge]\nCount=2000000000\nItem5=x\n"
-            "[None]\nItem0=a\n");
-  EXPECT_EQ(*odd.readList("L", true), (std::vector<std::string>{"a", "c"}));  // Item1 missing is skipped
-  EXPECT_EQ(*odd.readList("Huge", true), (std::vector<std::string>{"x"}));
-  EXPECT_FALSE(odd.readList("None", true).has_value());
-}
-
+// (A file's Windows-1252 text read as UTF-8 and written back: files-ini.txt.)
 TEST(Ini, TextIsWindows1252OnDiskAndUtf8InMemory) {
-  IniFile ini;
-  ini.parse("[S]\nT=Gr\xFC\xDF \x80 \x81\n");
-  EXPECT_EQ(ini.readString("S", "T", ""), "Gr\u00FC\u00DF \u20AC \u0081");
-  EXPECT_EQ(ini.serialize(), "[S]\r\nT=Gr\xFC\xDF \x80 \x81\r\n");
   EXPECT_TRUE(fitsCp1252("caf\u00E9 \u2122"));
   EXPECT_FALSE(fitsCp1252("\u65E5\u672C"));
   EXPECT_FALSE(fitsCp1252("bad \xC3"));
