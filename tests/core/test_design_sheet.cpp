@@ -38,48 +38,4 @@ TEST(DesignSheet, Scripts) {
   EXPECT_TRUE(valorOK("left", ""));
 }
 
-// The range a refusal names, "... takes values from LO to HI".
-std::pair<long long, long long> namedRange(const std::string& message) {
-  const size_t from = message.rfind(" from "), to = message.rfind(" to ");
-  if (from == std::string::npos || to == std::string::npos) return {1, 0};
-  return {std::stoll(message.substr(from + 6, to - from - 6)), std::stoll(message.substr(to + 4))};
-}
-
-TEST(DesignSheet, NumbersBeyondWhatTheControlHoldsAreRefusedAndTheCellShowsWhatIsStored) {
-  struct Case {
-    int lib;
-    Tool tool;
-    const char* row;
-    const char* tooFar;
-  };
-  for (const Case& k : {Case{kLibPToolbox, Tool::Button, "Top", "99999"}, {kLibPToolbox, Tool::Button, "Left", "-40000"},
-                        {kLibPToolbox, Tool::Button, "Width", "-1"}, {kLibPToolbox, Tool::Button, "Height", "32767"},
-                        {kLibPToolbox, Tool::ListBox, "MaxItems", "-3"}, {kLibCControls, Tool::ListBox, "VisibleItems", "32767"},
-                        {kLibCControls, Tool::Menu, "Left", "32767"}, {kLibCControls, Tool::Label, "Width", "-2147483648"},
-                        {kLibCControls, Tool::Button, "Edge", "40000"}}) {
-    SCOPED_TRACE(std::string(k.row) + " " + k.tooFar);
-    FormSession s(k.lib);
-    ASSERT_TRUE(s.place(k.tool, 20, 30));
-    const std::string before = s.d.valueText(k.row);
-    EXPECT_FALSE(s.d.applyTyped(k.row, k.tooFar));
-    EXPECT_EQ(s.d.valueText(k.row), before);
-    ASSERT_EQ(s.msgs.shown.size(), 1u);
-    const std::string message = s.lastMessage();
-    EXPECT_EQ(message.rfind(std::string("'") + k.tooFar + "' is out of range: " + k.row + " takes values from ", 0), 0u)
-        << message;
-    // Both ends of the named range are taken and shown as typed; one beyond either end is not.
-    auto [lo, hi] = namedRange(message);
-    ASSERT_LT(lo, hi) << message;
-    EXPECT_EQ(lo < 0, std::string(k.row) != "Width" && std::string(k.row) != "Height" &&
-                          std::string(k.row) != "MaxItems" && std::string(k.row) != "VisibleItems");
-    for (long long v : {lo, hi}) {
-      EXPECT_TRUE(s.d.applyTyped(k.row, std::to_string(v))) << v;
-      EXPECT_EQ(s.d.valueText(k.row), std::to_string(v));
-    }
-    EXPECT_FALSE(s.d.applyTyped(k.row, std::to_string(lo - 1)));
-    EXPECT_FALSE(s.d.applyTyped(k.row, std::to_string(hi + 1)));
-    EXPECT_EQ(s.d.valueText(k.row), std::to_string(hi));
-  }
-}
-
 }  // namespace tw
