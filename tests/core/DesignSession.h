@@ -15,6 +15,7 @@
 #include "model/ControlStream.h"
 #include "model/History.h"
 #include "model/PTDialog.h"
+#include "model/SnapToGrid.h"
 
 namespace tw {
 
@@ -325,7 +326,12 @@ struct DesignScript {
     else if (verb == "undo") refusedIf(!undo(d, form()), "nothing to undo");
     else if (verb == "redo") refusedIf(!redo(d, form()), "nothing to redo");
     else if (verb == "undo-and-redo-all") undoAndRedoAll();
-    else if (verb == "layout") out += layout();
+    else if (verb == "hit") {  // what the mover of the screen, or of a dialog, finds under a point
+      const int x = num(), y = num();
+      SnapToGrid mover;
+      mover.window = word() == "in" ? control(word()) : &form().screen();
+      say(nameOf(mover.childAt(x, y)));
+    } else if (verb == "layout") out += layout();
     else if (verb == "list") {  // each entry as shown, and the control it stands for when that is not the one named
       std::string text;
       for (const auto& e : d.controlList(form())) {
