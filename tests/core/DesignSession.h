@@ -41,11 +41,6 @@ struct DesignSession {
     for (const auto& r : d.propertyRows()) out += (out.empty() ? "" : "; ") + r.name + "=" + r.text;
     return out;
   }
-  std::string list() {
-    std::string out;
-    for (const auto& e : d.controlList(form())) out += (out.empty() ? "" : ", ") + e.text;
-    return out;
-  }
   std::string lastMessage() const { return msgs.shown.empty() ? "" : msgs.shown.back().text; }
 
   // A control's bounds, its handheld rectangle, and what the designer marks on it.
@@ -61,28 +56,12 @@ struct DesignSession {
            n(c.userLeft()) + "," + n(c.userTop()) + " " + n(c.userWidth()) + "x" + n(c.userHeight()) +
            (c.visible ? "" : " hidden") + (c.tag ? " tag " + n(c.tag) : "") + mark;
   }
-  // Every control of the form, one a line.
-  std::string layout() {
-    std::string out;
-    form().forEachControl([&](const Control& c) { out += state(c) + "\n"; });
-    return out;
-  }
 };
 
 // A session holding a new form, Form1, as the current one.
 struct FormSession : DesignSession {
   explicit FormSession(int library) : DesignSession(library) { d.newForm(); }
 };
-
-// The form file, plus what the file does not keep: visibility, marks, the shown dialog, the last
-// selection and the inspected object.
-inline std::string fullState(DesignSession& s) {
-  FormDocument& form = s.form();
-  auto nameOf = [](const Control* c) { return c ? c->name() : std::string("-"); };
-  return formToIni(form).serialize() + s.layout() + "shown dialog " + nameOf(form.shownDialog) + ", last " +
-         nameOf(form.lastSelected) + ", inspecting " +
-         (s.d.selectedForm() == &form ? nameOf(s.d.selectedControl()) : "elsewhere") + "\n";
-}
 
 // Handheld-like metrics: every line 11 pixels high, every character 5 wide.
 struct FixedMetrics : TextMetrics {
@@ -160,6 +139,13 @@ struct DesignScript {
     });
     return text;
   }
+  // The form file, plus what the file does not keep: visibility, marks, the shown dialog, the last
+  // selection and the inspected object.
+  std::string fullState() {
+    return formToIni(form()).serialize() + layout() + "shown dialog " + nameOf(form().shownDialog) + ", last " +
+           nameOf(form().lastSelected) + ", inspecting " +
+           (s->d.selectedForm() == &form() ? nameOf(s->d.selectedControl()) : "elsewhere") + "\n";
+  }
   void checkLive() {
     auto live = [](const FormDocument& f, const Control* c) {
       bool found = !c;
@@ -181,14 +167,14 @@ struct DesignScript {
     for (size_t i = steps.size(); i-- > 0;) {
       EXPECT_EQ(h.undoName(), steps[i]);
       EXPECT_TRUE(undo(s->d, form()));
-      EXPECT_EQ(fullState(*s), states[i]) << "undo " << steps[i];
+      EXPECT_EQ(fullState(), states[i]) << "undo " << steps[i];
       EXPECT_EQ(h.redoName(), steps[i]);
       checkLive();
     }
     EXPECT_FALSE(undo(s->d, form()));
     for (size_t i = 0; i < steps.size(); ++i) {
       EXPECT_TRUE(redo(s->d, form()));
-      EXPECT_EQ(fullState(*s), states[i + 1]) << "redo " << steps[i];
+      EXPECT_EQ(fullState(), states[i + 1]) << "redo " << steps[i];
       checkLive();
     }
     EXPECT_FALSE(redo(s->d, form()));
@@ -215,7 +201,7 @@ struct DesignScript {
       const std::string lib = word();  // "session PToolbox", or "session CControls without a form"
       const int n = lib == "CControls" ? kLibCControls : lib == "PToolbox" ? kLibPToolbox : std::stoi(lib);
       s = word() == "without" ? std::make_unique<DesignSession>(n) : std::make_unique<FormSession>(n);
-      states = {s->d.currentForm() ? fullState(*s) : ""}, steps.clear();
+      states = {s->d.currentForm() ? fullState() : ""}, steps.clear();
       return;
     }
     if (verb == "watch") return void(watch = true);
@@ -318,8 +304,8 @@ struct DesignScript {
       History& h = form().history();
       if (!commitStep(d, form())) say("nothing recorded");
       else {
-        if (h.undoCount() > steps.size()) steps.push_back(h.undoName()), states.push_back(fullState(*s));
-        else states.back() = fullState(*s);  // joined the step before
+        if (h.undoCount() > steps.size()) steps.push_back(h.undoName()), states.push_back(fullState());
+        else states.back() = fullState();  // joined the step before
         say("recorded: " + h.undoName() + ", " + std::to_string(h.undoCount()) + " to undo");
       }
     } else if (verb == "cancel") cancelStep(form());
