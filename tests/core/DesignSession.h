@@ -37,7 +37,7 @@ struct DesignSession {
 
   // The inspector's rows of the inspected object as "Row=Text" joined by "; ".
   std::string rows() {
-    std::string out;
+    std::string out, file;
     for (const auto& r : d.propertyRows()) out += (out.empty() ? "" : "; ") + r.name + "=" + r.text;
     return out;
   }
@@ -77,7 +77,7 @@ struct DesignScript {
   std::unique_ptr<DesignSession> s;
   std::map<std::string, std::string> clips;  // the clipboard, and payloads kept under names
   std::vector<std::string> states, steps;  // the state after each recorded step, the first before any
-  std::string out;
+  std::string out, file;
 
   bool watch = false;  // whether every set and type shows the rows and the inspected control after it
 
@@ -209,6 +209,16 @@ struct DesignScript {
     Designer& d = s->d;
     const size_t told = s->msgs.shown.size();
     if (verb == "new") d.newForm();
+    else if (verb == "open") {  // the form file given by the "| " lines before
+      IniFile ini;
+      ini.parse(file);
+      auto f = std::make_unique<FormDocument>(d.library, ini.readString("FORM", "Name", ""));
+      loadForm(*f, ini, kWhite, nullptr);
+      d.addForm(std::move(f));
+    } else if (verb == "counter") {  // "counter" tells the naming counter, "counter N" sets it
+      const std::string n = word();
+      n.empty() ? say(std::to_string(d.controlCounter)) : void(d.controlCounter = std::stoi(n));
+    }
     else if (verb == "activate") d.activate(formNamed(word()));
     else if (verb == "close") d.hideForm(formNamed(word()));
     else if (verb == "place") {
@@ -370,7 +380,8 @@ struct DesignScript {
     for (std::string line; std::getline(in, line);) {
       if (line.rfind("  ", 0) == 0) continue;
       out += line + "\n";
-      if (line.empty() || line[0] == '#') continue;
+      if (line.rfind("| ", 0) == 0) file += line.substr(2) + "\r\n";  // a line of the form file "open" reads
+      if (line.empty() || line[0] == '#' || line[0] == '|') continue;
       try {
         perform(line);
       } catch (const std::string& why) {
