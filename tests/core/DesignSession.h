@@ -72,7 +72,22 @@ struct FixedMetrics : TextMetrics {
 // Runs a design script as the windows would drive the designer, one action a line, and gives its
 // transcript: each action followed by what came of it, indented by two spaces (lines so indented in
 // the script are a former transcript's and are skipped). Blank lines and '#' lines are kept as they
-// are. After every action the inspector, the marks and the control list point only at live controls.
+// are. After every action the inspector, the marks and the control list point only at live controls;
+// a refusal, a message shown and a tool left down are always told.
+//
+// Actions, each the real call: session CControls|PToolbox|N [without a form], new form, open (the
+// form file of the "| " lines before), activate FORM, close FORM, place TOOL X Y [in DIALOG], click,
+// shift-click, press, shift-press, right-press, release, right-release CONTROL, background,
+// inspect CONTROL|form, set ROW TEXT (a choice), type ROW TEXT (a keystroke), items A B C, align
+// KIND, front, back, delete, select-all, [shift-]band X0 Y0 X1 Y1 [in DIALOG], copy|cut [as NAME],
+// paste [from NAME | TEXT], paste-more TEXT (the clipboard and a part after it), step NAME [key K],
+// commit, cancel, undo, redo, undo-and-redo-all (checks every recorded step's whole state both ways).
+// What the mouse or a file may leave, past the designer's rules: move CONTROL DX DY, left|top|width|
+// height CONTROL N, hide|unhide CONTROL, mark CONTROL (a stale navy mark), store CONTROL PROPERTY
+// VALUE, write CONTROL as NAME (its payload), counter [N]. What to tell: layout, list, rows, value
+// ROW, choices ROW, status, history, selection, order screen|window|CONTROL, clipboard, hit X Y [in
+// DIALOG] (what the mover finds there); "watch" tells the rows after every set and type.
+// Texts take "\n" and "\xHH".
 struct DesignScript {
   std::unique_ptr<DesignSession> s;
   std::map<std::string, std::string> clips;  // the clipboard, and payloads kept under names
@@ -386,6 +401,8 @@ struct DesignScript {
         perform(line);
       } catch (const std::string& why) {
         say(why);
+      } catch (const std::exception& e) {  // a number that is none
+        say(e.what());
       }
     }
     return out;
