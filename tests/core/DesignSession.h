@@ -87,7 +87,7 @@ struct FixedMetrics : TextMetrics {
 // VALUE, write CONTROL as NAME (its payload), counter [N]. What to tell: layout, list, rows, value
 // ROW, choices ROW, status, history, selection, order screen|window|CONTROL, clipboard, hit X Y [in
 // DIALOG] (what the mover finds there); "watch" tells the rows after every set and type.
-// Texts take "\n" and "\xHH".
+// Texts take "\n", "\r" and "\xHH".
 struct DesignScript {
   std::unique_ptr<DesignSession> s;
   std::map<std::string, std::string> clips;  // the clipboard, and payloads kept under names
@@ -134,12 +134,12 @@ struct DesignScript {
 #undef TW_TOOL
     throw "no tool " + w;
   }
-  // A script's text with "\n", "\xHH" and a doubled backslash read as the bytes they stand for.
+  // A script's text with "\n", "\r", "\xHH" and a doubled backslash read as the bytes they stand for.
   static std::string unescape(const std::string& text) {
     std::string bytes;
     for (size_t i = 0; i < text.size(); ++i) {
       if (text[i] != '\\' || i + 1 == text.size()) bytes += text[i];
-      else if (text[++i] == 'n') bytes += '\n';
+      else if (text[++i] == 'n' || text[i] == 'r') bytes += text[i] == 'n' ? '\n' : '\r';
       else if (text[i] == 'x') bytes += char(std::stoi(text.substr(i + 1, 2), nullptr, 16)), i += 2;
       else bytes += text[i];
     }
