@@ -1,8 +1,7 @@
 // Where things land and how they are shown: the form windows' scale, the control list's order,
-// cascading windows, a pasted twin, and where file dialogs start.
+// cascading windows and where file dialogs start.
 #include <gtest/gtest.h>
 
-#include "DesignSession.h"
 #include "base/NaturalOrder.h"
 #include "ini/IniFile.h"
 #include "model/EditScale.h"
@@ -48,21 +47,6 @@ TEST(Landing, WindowsCascadeAndDialogsStartInAFolderTheUserKnows) {
       {"Form1.twk", "/Demo.twp", "", "/Form1.twk"},
   };
   for (const Case& c : cases) EXPECT_EQ(dialogStart(c.proposed, c.project, c.last, "/home/u"), c.start) << c.proposed;
-}
-
-TEST(Landing, APasteStepsOffOnlyAShownTwinOfItsClassAndSize) {
-  DesignSession s(kLibPToolbox);
-  s.d.newForm();
-  Control* b = s.place(Tool::Button, 30, 40);
-  Control* label = s.place(Tool::Label, 60, 40);
-  const std::pair at{b->left(), b->top()};
-  s.d.select(s.form(), *b, false);
-  auto payload = s.d.copy();
-  // Wider than the copy, or a label where it would land: the copy hides nothing.
-  b->setWidth(b->width() + 1);
-  label->setLeft(b->left());
-  ASSERT_TRUE(s.d.paste(*payload));
-  EXPECT_EQ(std::pair(s.d.selectedControl()->left(), s.d.selectedControl()->top()), at);
 }
 
 }  // namespace tw

