@@ -362,10 +362,33 @@ class Script {
     if (c == "start") {  // the state at the start
     } else if (c == "new") {
       newProject(w_, u_, a[2] == "CControls" ? 1 : a[2] == "PToolboxLib" ? 2 : 0);
+    } else if (c == "tool") {
+      w_.paletteButton(toolNamed(a[1]))->click();
     } else if (c == "place") {
       int i = a.indexOf("in");
       w_.paletteButton(toolNamed(a[1]))->click();
       click(view(), at({i > 0 ? a[i + 1] : "screen", a[2], a[3]}, 0));
+    } else if (c == "palette") {
+      QString shown;
+#define TW_TOOL(id, hint) if (w_.paletteButton(Tool::id)->defaultAction()->isVisible()) shown += " " #id;
+#include "Tools.def"
+#undef TW_TOOL
+      out_ << "  palette:" + shown;
+    } else if (c == "list") {  // an entry of the inspector's control list picked
+      QComboBox* box = w_.inspector()->list();
+      box->setCurrentIndex(box->findText(rest));
+      emit box->activated(box->currentIndex());
+    } else if (c == "enter") {
+      enter(*w_.inspector(), qPrintable(a[1]));
+    } else if (c == "choices") {
+      QStringList all;
+      for (int i = 0; i < w_.inspector()->cmbBoolean->count(); ++i) all << w_.inspector()->cmbBoolean->itemText(i);
+      out_ << "  choices: " + all.join(", ");
+    } else if (c == "font") {
+      Font f;
+      f.name = ss(a[2]);
+      named(a[1])->property("Font")->set(*named(a[1]), PropValue(f));
+      w_.changed();
     } else if (c == "click" || c == "shift-click" || c == "right-click") {
       click(view(), at(a, 1), c == "shift-click" ? Qt::ShiftModifier : Qt::NoModifier,
             c == "right-click" ? Qt::RightButton : Qt::LeftButton);
@@ -383,14 +406,16 @@ class Script {
     } else if (c == "bounds") {
       if (Control* b = named(a[1])) b->setBounds(a[2].toInt(), a[3].toInt(), a[4].toInt(), a[5].toInt());
     } else if (c == "focus") {
-      w_.inspector()->grid()->setFocus();
+      a[1] == "list" ? w_.inspector()->list()->setFocus() : w_.inspector()->grid()->setFocus();
     } else if (c == "F1") {
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w_, Qt::Key_F1);
       out_ << "  help topic " + QString::number(w_.help()->topic());
-    } else if (c == "key") {
-      view()->setFocus();
+    } else if (c == "key") {  // to the form, or "in inspector" to what has the focus there
+      QComboBox* choice = w_.inspector()->cmbBoolean;
+      QWidget* to = !a.contains("inspector") ? view() : choice->isVisible() ? choice : QApplication::focusWidget();
+      if (to == view()) to->setFocus();
       const QKeyCombination k = QKeySequence::fromString(a[1])[0];
-      for (int n = 0; n < a.value(2, "1").toInt(); ++n) QTest::keyClick(view(), k.key(), k.keyboardModifiers());
+      for (int n = 0; n < std::max(1, a.value(2).toInt()); ++n) QTest::keyClick(to, k.key(), k.keyboardModifiers());
     } else if (c == "do") {
       trigger(w_, qPrintable(a[1]));
     } else if (c == "context") {
@@ -464,6 +489,12 @@ class Script {
     m["inspected"] = d.formInspected() ? "the form" : sel ? qs(sel->name()) : "nothing";
     m["inspector"] = QString("%1 rows, %2 in the list").arg(w_.inspector()->grid()->rowCount()).arg(w_.inspector()->list()->count());
     if (d.tool != Tool::None) m["tool"] = "down";
+    PropertiesEditor& p = *w_.inspector();
+    if (const int r = p.grid()->currentRow(); r >= 0 && p.grid()->hasFocus() + p.cmbBoolean->isVisible() + !!cellEditor(p)) {
+      m["cell"] = p.grid()->item(r, 0)->text() + " = '" + p.grid()->item(r, 1)->text() + "'";
+      if (p.cmbBoolean->isVisible()) m["cell"] += ", choosing '" + p.cmbBoolean->currentText() + "'";
+      if (QLineEdit* e = cellEditor(p)) m["cell"] += ", typing '" + e->text() + "'";
+    }
     if (w_.zoom()->held) m["magnifier"] = "held";
     for (const auto& f : d.forms()) {
       FormWindow* fw = w_.windowOf(f.get());

@@ -26,16 +26,6 @@ int press(QDialog& d, QPushButton* b) {
 class InspectorTest : public Case {
   Q_OBJECT
 
-  static std::vector<std::string> choices(PropertiesEditor& p) {
-    std::vector<std::string> out;
-    for (int i = 0; i < p.cmbBoolean->count(); ++i) out.push_back(ss(p.cmbBoolean->itemText(i)));
-    return out;
-  }
-  // Picks an entry of the inspector's control list or of its choice editor, as a click on it does.
-  static void pick(QComboBox* box, int i) {
-    box->setCurrentIndex(i);
-    emit box->activated(i);
-  }
   static QStringList problems(ProblemsWindow& p) {
     QStringList out;
     for (int i = 0; i < p.list()->topLevelItemCount(); ++i) {
@@ -53,6 +43,12 @@ class InspectorTest : public Case {
   }
 
  private slots:
+  // The choice editor, its keys and the control list.
+  void scripts_data() { Script::rows("ui-inspector.txt"); }
+  void scripts() {
+    QFETCH(QString, name);
+    Script("ui-inspector.txt", name).run();
+  }
   // Each key is applied as typed and the magnifier follows; Escape takes the visit back and leaves no step.
   void typingAppliesEachChangeAsTyped() {
     Session session(start(), 1);
@@ -147,84 +143,6 @@ class InspectorTest : public Case {
     type(image, "Height", "50", Qt::Key_Return);
     QVERIFY(image->height() <= kMaxBitmapSide);
     QCOMPARE(shownText(p, "Height"), QString::fromStdString(std::to_string(image->height())));
-  }
-
-  void choiceEditorAndItsLists() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    Control* onScreen = place(w, Tool::Button, 10, 120);
-    Control* dialog = place(w, Tool::Dialog, 10, 10);
-    Control* inDialog = place(w, Tool::Button, dialog->left() + 10, dialog->top() + 30);
-    QCOMPARE(inDialog->parent(), dialog);
-    PropertiesEditor& p = *w.inspector();
-    trigger(w, "mnuFileNewForm");
-    FormDocument& form1 = *w.designer().forms()[0];
-    w.formActivated(form1);
-
-    // Choosing an entry of the control list inspects that control and marks it on the form.
-    pick(p.list(), p.list()->findText("Button1: Button"));
-    QCOMPARE(w.designer().selectedControl(), onScreen);
-    QVERIFY(onScreen->selected && !inDialog->selected);
-    QCOMPARE(p.grid()->item(rowOf(p, "Name"), 1)->text(), QString("Button1"));
-
-    // The choice editor offers what the designer offers for the row; choosing writes the cell and applies it.
-    enter(p, "ShowForm");
-    QVERIFY(p.cmbBoolean->isVisible() && p.cmbBoolean->hasFocus());
-    QCOMPARE(choices(p), w.designer().choices("ShowForm"));
-    QCOMPARE(int(choices(p).size()), 3);
-    pick(p.cmbBoolean, 2);
-    QCOMPARE(value(w, "ShowForm"), choices(p)[2]);
-    QCOMPARE(p.grid()->item(rowOf(p, "ShowForm"), 1)->text(), qs(choices(p)[2]));
-    w.designer().select(form1, *inDialog, false);
-    w.changed();
-
-    // A font other than the three handheld ones shows an empty text and no choice selected.
-    Font other;
-    other.name = "Courier";
-    inDialog->property("Font")->set(*inDialog, PropValue(other));
-    w.changed();
-    QCOMPARE(p.grid()->item(rowOf(p, "Font"), 1)->text(), QString());
-    enter(p, "Font");
-    QCOMPARE(p.cmbBoolean->currentIndex(), -1);
-
-    // Up and Down move between rows: a word row gets the choice editor, a text row its own.
-    QCOMPARE(rowOf(p, "Font"), 0);
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Up);  // the first row: the editor stays
-    QCOMPARE(p.grid()->currentRow(), 0);
-    QVERIFY(p.cmbBoolean->isVisible());
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
-    QCOMPARE(p.grid()->currentRow(), 1);  // Frame, a word row
-    QVERIFY(p.cmbBoolean->isVisible());
-    QCOMPARE(p.cmbBoolean->currentText(), QString("Standard"));
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
-    QCOMPARE(p.grid()->currentRow(), 2);  // Height: typed in the cell
-    QVERIFY(!p.cmbBoolean->isVisible() && cellEditor(p));
-    w.designer().select(form1, *dialog, false);
-    w.changed();
-    enter(p, "Test");
-    QCOMPARE(p.cmbBoolean->currentText(), QString("Yes"));
-    // The choice editor hides when another control takes the focus; a click on the row entered brings it back.
-    p.list()->setFocus();
-    QVERIFY(!p.cmbBoolean->isVisible());
-    enter(p, "Test");
-    QVERIFY(p.cmbBoolean->isVisible());
-  }
-
-  void downOnTheLastRowKeepsTheChoiceEditor() {
-    Session session(start(), 1);
-    auto& [u, w] = session;
-    place(w, Tool::Menu, 10, 10);
-    PropertiesEditor& p = *w.inspector();
-    pick(p.list(), p.list()->findText("MenuBarForm1: MenuBar"));
-    QCOMPARE(p.grid()->rowCount(), 2);
-    enter(p, "Test");
-    QCOMPARE(p.grid()->currentRow(), 1);
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
-    QCOMPARE(p.grid()->currentRow(), 1);
-    QVERIFY(p.cmbBoolean->isVisible());
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Up);
-    QCOMPARE(p.grid()->currentRow(), 0);
-    QVERIFY(!p.cmbBoolean->isVisible());
   }
 
   void itemsEditorOkAndCancel() {
