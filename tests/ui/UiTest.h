@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -333,6 +334,7 @@ class Script {
   size_t asked_ = 0, dialogs_ = 0;
   std::map<QString, QString> last_, kept_;
   QImage picture_;
+  int scale_ = 1;
 
   QString shown(QString s) const { return s.replace(dir_.path(), "$DIR"); }
   // A file dialog's proposal outside the test's folder depends on where the tests ran before.
@@ -346,7 +348,9 @@ class Script {
   // The point x, y of a control of the current form ("screen" for its screen, "view" for the window).
   QPoint at(const QStringList& a, int i) {
     const Control* c = a[i] == "view" ? nullptr : named(a[i]);
-    return test::at(c, a[i + 1].toInt(), a[i + 2].toInt());
+    // At a scale, the last widget pixel of the handheld pixel's block: one that rounds instead of
+    // flooring, or that forgets the scale, lands a handheld pixel off.
+    return test::at(c, a[i + 1].toInt(), a[i + 2].toInt()) * scale_ + QPoint(scale_ - 1, scale_ - 1);
   }
   Control* named(const QString& name) {
     Control* c = name == "screen" ? &form().screen() : form().findComponent(ss(name));
@@ -362,6 +366,10 @@ class Script {
     if (c == "start") {  // the state at the start
     } else if (c == "new") {
       newProject(w_, u_, a[2] == "CControls" ? 1 : a[2] == "PToolboxLib" ? 2 : 0);
+    } else if (c == "zoom") {  // chosen with the keys from actual size
+      trigger(w_, "mnuViewActualSize");
+      for (scale_ = 1; scale_ < a[1].toInt(); ++scale_) QTest::keyClick(&w_, Qt::Key_Equal, Qt::ControlModifier);
+      out_ << QString("  view: %1x%2").arg(view()->width()).arg(view()->height());
     } else if (c == "tool") {
       w_.paletteButton(toolNamed(a[1]))->click();
     } else if (c == "place") {
@@ -373,7 +381,7 @@ class Script {
 #define TW_TOOL(id, hint) if (w_.paletteButton(Tool::id)->defaultAction()->isVisible()) shown += " " #id;
 #include "Tools.def"
 #undef TW_TOOL
-      out_ << "  palette:" + shown;
+      out_ << "  palette " + w_.libraryPanel()->text() + ":" + shown;
     } else if (c == "list") {  // an entry of the inspector's control list picked
       QComboBox* box = w_.inspector()->list();
       box->setCurrentIndex(box->findText(rest));

@@ -27,52 +27,12 @@ class MainWindowTest : public Case {
     Script("ui-mainwindow.txt", name).run();
   }
 
-  void startsWithoutOptionsAndPlacesFromThePaletteOfANewProject() {
-    Session session(start());
-    auto& [u, w] = session;
-    QVERIFY(u.asked.empty());  // the three fonts were found
-    QCOMPARE(w.libraryPanel()->text(), QString("PToolboxLib"));
-    // A tool is shown exactly when the library has a kind for it.
-    QVERIFY(shown(w, Tool::GSI) && !shown(w, Tool::Menu));
-    QAction* generate = w.findChild<QAction*>("mnuProjectGenerate");
-    QVERIFY(!generate->isEnabled());
-    // Commands that need a project or a form do nothing without one.
-    trigger(w, "mnuFileSaveProject");
-    trigger(w, "mnuFileSaveForm");
-    QVERIFY(u.asked.empty() && u.dialogs.empty());
-
-    newProject(w, u, 2);
-    QCOMPARE(w.windowTitle(), title("Project1"));
-    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
-    QVERIFY(w.inspector()->isVisible() && generate->isEnabled());
-    QVERIFY(formWindow(w)->x() > w.inspector()->width());  // beside the inspector
-
-    // A release at (20, 30) of the screen, which sits at (4, 2) of the window.
-    FormDocument& form = *w.designer().forms()[0];
-    FormView* view = formWindow(w)->view();
-    const QImage before = view->picture();
-    w.paletteButton(Tool::Button)->click();
-    QCOMPARE(w.designer().tool, Tool::Button);
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 20, 2 + 30));
-    QCOMPARE(int(form.screen().children().size()), 1);
-    Control* made = form.screen().children()[0].get();
-    QCOMPARE(QPoint(made->userLeft(), made->userTop()), QPoint(20, 30));
-    QCOMPARE(w.designer().selectedControl(), made);
-    QVERIFY(!w.paletteButton(Tool::Button)->isChecked() && w.designer().tool == Tool::None);
-    QVERIFY(view->picture() != before);
-
-    // A second form is Form2; Cancel in the dialog changes nothing.
-    trigger(w, "mnuFileNewForm");
-    QCOMPARE(formWindow(w, 1)->windowTitle(), QString("Form2.twk"));
-    newProject(w, u, 0);
-    QCOMPARE(int(w.designer().forms().size()), 2);
-  }
-
   void ccontrolsLibraryWrittenAtQuit() {
     {
       Session session(start(), 1);
       auto& [u, w] = session;
       QVERIFY(shown(w, Tool::Menu) && !shown(w, Tool::GSI));
+      QVERIFY(formWindow(w)->x() > w.inspector()->width());  // beside the inspector
       u.files = {path("Cc.twp"), path("CcForm.twk")};
       trigger(w, "mnuFileSaveProjectAs");
       // Exit: the project's question, and Yes saves.
