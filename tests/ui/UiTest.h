@@ -333,7 +333,7 @@ class Script {
   int begin_ = 0, end_ = 0;
   size_t asked_ = 0, dialogs_ = 0;
   std::map<QString, QString> last_, kept_;
-  QImage picture_;
+  QImage picture_, magnified_;
   int scale_ = 1;
 
   QString shown(QString s) const { return s.replace(dir_.path(), "$DIR"); }
@@ -382,8 +382,11 @@ class Script {
 #include "Tools.def"
 #undef TW_TOOL
       out_ << "  palette " + w_.libraryPanel()->text() + ":" + shown;
-    } else if (c == "list") {  // an entry of the inspector's control list picked
+    } else if (c == "list") {  // an entry of the inspector's control list picked, or the entries shown
       QComboBox* box = w_.inspector()->list();
+      QStringList all;
+      for (int i = 0; i < box->count(); ++i) all << box->itemText(i) + (i == box->currentIndex() ? " (shown)" : "");
+      if (a.size() == 1) return void(out_ << "  list: " + all.join(", "));
       box->setCurrentIndex(box->findText(rest));
       emit box->activated(box->currentIndex());
     } else if (c == "enter") {
@@ -420,7 +423,10 @@ class Script {
       out_ << "  help topic " + QString::number(w_.help()->topic());
     } else if (c == "key") {  // to the form, or "in inspector" to what has the focus there
       QComboBox* choice = w_.inspector()->cmbBoolean;
-      QWidget* to = !a.contains("inspector") ? view() : choice->isVisible() ? choice : QApplication::focusWidget();
+      QWidget* to = !a.contains("inspector") ? view()
+                    : choice->isVisible()    ? static_cast<QWidget*>(choice)
+                                             : cellEditor(*w_.inspector());
+      if (!to) return void(out_ << "  no editor open");
       if (to == view()) to->setFocus();
       const QKeyCombination k = QKeySequence::fromString(a[1])[0];
       for (int n = 0; n < std::max(1, a.value(2).toInt()); ++n) QTest::keyClick(to, k.key(), k.keyboardModifiers());
@@ -447,7 +453,15 @@ class Script {
     } else if (c == "open") {
       a[1] == "recent" ? w_.openRecent(ss(path(a[2]))) : w_.openProjectFile(ss(path(a[2])));
     } else if (c == "type") {
-      QTest::keyClicks(retype(*w_.inspector(), qPrintable(a[1])), a.mid(2).join(' '));
+      QLineEdit* ed = retype(*w_.inspector(), qPrintable(a[1]));
+      const QString text = a.mid(2).join(' ');
+      QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, text);  // as an input method types it: one key with it all
+      text.toLatin1() == text.toUtf8() ? QTest::keyClicks(ed, text) : void(QApplication::sendEvent(ed, &k));
+    } else if (c == "value") {
+      out_ << "  " + a[1] + ": " + qs(w_.designer().valueText(ss(a[1])));
+    } else if (c == "magnifier") {
+      out_ << (w_.zoom()->shown() == magnified_ ? "  magnifier unchanged" : "  magnifier changed");
+      magnified_ = w_.zoom()->shown();
     } else if (c == "pick") {
       QComboBox* box = w_.inspector()->cmbBoolean;
       enter(*w_.inspector(), qPrintable(a[1]));
@@ -530,6 +544,7 @@ class Script {
 
   void note() {
     QTest::qWait(10);  // a box that a key raises opens once the key has returned
+    (void)QTest::qWaitFor([] { return !QApplication::activeModalWidget(); });
     for (; asked_ < u_.asked.size(); ++asked_)
       out_ << "  " + qs(u_.asked[asked_].caption) + ": " + shown(qs(u_.asked[asked_].text));
     for (; dialogs_ < u_.dialogs.size(); ++dialogs_)
