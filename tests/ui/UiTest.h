@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <deque>
 #include <map>
 #include <functional>
@@ -29,6 +30,7 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "app/ProblemsWindow.h"
 #include "app/SideWindows.h"
 #include "app/UiHooks.h"
 #include "documents/FormWindow.h"
@@ -334,7 +336,7 @@ class Script {
   size_t asked_ = 0, dialogs_ = 0;
   std::map<QString, QString> last_, kept_;
   QImage picture_, magnified_;
-  int scale_ = 1;
+  int scale_ = 1, checks_ = 0;
 
   QString shown(QString s) const { return s.replace(dir_.path(), "$DIR"); }
   // A file dialog's proposal outside the test's folder depends on where the tests ran before.
@@ -457,6 +459,23 @@ class Script {
       const QString text = a.mid(2).join(' ');
       QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, text);  // as an input method types it: one key with it all
       text.toLatin1() == text.toUtf8() ? QTest::keyClicks(ed, text) : void(QApplication::sendEvent(ed, &k));
+    } else if (c == "wait") {  // for the problems window's pause after the last change, twice over
+      QTest::qWait(2 * ProblemsWindow::kDelayMs);
+    } else if (c == "problems") {
+      ProblemsWindow& p = *w_.problems();
+      QStringList all;
+      for (int i = 0; i < p.list()->topLevelItemCount(); ++i)
+        all << p.list()->topLevelItem(i)->text(1) + " " + p.list()->topLevelItem(i)->text(2);
+      for (auto [top, bottom] : w_.windowOf(&form())->problemRows()) all << QString("marked rows %1 to %2").arg(top).arg(bottom);
+      out_ << "  problems: " + all.join("; ");
+      checks_ = p.checks();
+    } else if (c == "checks") {
+      out_ << QString("  %1 checks since the problems were read").arg(w_.problems()->checks() - checks_);
+    } else if (c == "double-click") {  // a problem's row, as the window system sends a double click
+      QWidget* v = w_.problems()->list()->viewport();
+      const QPoint at = w_.problems()->list()->visualItemRect(w_.problems()->list()->topLevelItem(a[2].toInt() - 1)).center();
+      for (auto t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        mouse(v, t, at, Qt::LeftButton, t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton);
     } else if (c == "value") {
       out_ << "  " + a[1] + ": " + qs(w_.designer().valueText(ss(a[1])));
     } else if (c == "magnifier") {

@@ -3,10 +3,8 @@
 // follows the edits. Message boxes and modal dialogs are answered through the ui's hooks.
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTreeWidget>
 
 #include "UiTest.h"
-#include "app/ProblemsWindow.h"
 #include "app/SideWindows.h"
 #include "editors/BitmapEditor.h"
 #include "editors/ItemsEditor.h"
@@ -26,29 +24,14 @@ int press(QDialog& d, QPushButton* b) {
 class InspectorTest : public Case {
   Q_OBJECT
 
-  static QStringList problems(ProblemsWindow& p) {
-    QStringList out;
-    for (int i = 0; i < p.list()->topLevelItemCount(); ++i) {
-      QTreeWidgetItem* item = p.list()->topLevelItem(i);
-      out << item->text(1) + " " + item->text(2);
-    }
-    return out;
-  }
-  static std::string value(MainWindow& w, const char* row) { return w.designer().valueText(row); }
-  // What a row's value cell shows: its open editor's text, else the cell's.
-  static QString shownText(PropertiesEditor& p, const char* row) {
-    const int r = rowOf(p, row);
-    if (QLineEdit* e = cellEditor(p); e && p.grid()->currentRow() == r) return e->text();
-    return p.grid()->item(r, 1)->text();
-  }
-
  private slots:
-  // The choice editor, its keys and the control list.
+  // Typing into the cells, the choice editor and its keys, the control list, the Problems window.
   void scripts_data() { Script::rows("ui-inspector.txt"); }
   void scripts() {
     QFETCH(QString, name);
     Script("ui-inspector.txt", name).run();
   }
+
   void itemsEditorOkAndCancel() {
     Session session(start(), 1);
     auto& [u, w] = session;
@@ -180,60 +163,6 @@ class InspectorTest : public Case {
 
     open("20", "20", [&](BitmapEditor& ed) { return press(ed, ed.butOk); });
     QCOMPARE(bits(), std::string(100, '0'));  // an empty picture is written at full length
-  }
-
-  // The Problems window following the user's edits, and taking them to a problem's control.
-  void problemsFollowTheEditsAndGoToTheControl() {
-    Session session(start(), 1);
-    auto& [u, w] = session;
-    trigger(w, "mnuViewProblems");
-    ProblemsWindow& p = *w.problems();
-    QVERIFY(p.isVisible());
-    Control* b = place(w, Tool::Button, 20, 30);
-    Control* other = place(w, Tool::Button, 20, 80);
-    QTest::qWait(2 * ProblemsWindow::kDelayMs);
-    QCOMPARE(problems(p), QStringList());
-
-    // Three keystrokes, each applied as typed, give one check, and the list follows the last.
-    w.designer().select(*w.designer().currentForm(), *b, false);
-    w.changed();
-    QLineEdit* ed = retype(*w.inspector(), "Left");
-    QVERIFY(ed);
-    QTest::qWait(2 * ProblemsWindow::kDelayMs);
-    const int before = p.checks();
-    QTest::keyClicks(ed, "150");
-    QCOMPARE(b->userLeft(), 150);
-    QTRY_COMPARE(p.checks(), before + 1);
-    QTest::qWait(2 * ProblemsWindow::kDelayMs);
-    QCOMPARE(p.checks(), before + 1);
-    const QString name = QString::fromStdString(b->name());
-    QCOMPARE(problems(p), QStringList({name + " warning: '" + name +
-                                   "' lies 29 pixels outside the screen (right edge at 189) [off-screen]"}));
-    // The form window marks the control's rows beside the picture.
-    const int top = at(b, 0, 0).y();
-    using Rows = std::vector<std::pair<int, int>>;
-    QCOMPARE(formWindow(w)->problemRows(), Rows({{top, top + b->height()}}));
-
-    // A double click takes the user to the control.
-    w.designer().select(*w.designer().currentForm(), *other, false);
-    w.changed();
-    QTreeWidget* list = p.list();
-    const QPoint row = list->visualItemRect(list->topLevelItem(0)).center();
-    QVERIFY(list->viewport()->rect().contains(row));
-    // As the window system sends a double click.
-    mouse(list->viewport(), QEvent::MouseButtonPress, row, Qt::LeftButton, Qt::LeftButton);
-    mouse(list->viewport(), QEvent::MouseButtonRelease, row, Qt::LeftButton, Qt::NoButton);
-    mouse(list->viewport(), QEvent::MouseButtonDblClick, row, Qt::LeftButton, Qt::LeftButton);
-    mouse(list->viewport(), QEvent::MouseButtonRelease, row, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(w.designer().selectedControl(), b);
-    QVERIFY(b->selected && !other->selected);
-
-    retype(*w.inspector(), "Top");  // the cell left last opens its editor again once another was current
-    ed = retype(*w.inspector(), "Left");
-    QVERIFY(ed);
-    QTest::keyClicks(ed, "10");
-    QTRY_COMPARE(problems(p), QStringList());
-    QVERIFY(formWindow(w)->problemRows().empty());
   }
 };
 
