@@ -291,18 +291,18 @@ class Script {
       if (ed) ed->memItems->setPlainText(items_);
       return int(ed ? QDialog::Accepted : QDialog::Rejected);
     };
-    QFile f(file_);
-    f.open(QIODevice::ReadOnly);
-    all_ = QString::fromUtf8(f.readAll()).split('\n');
+    all_ = lines(file_);
     begin_ = all_.indexOf("=== " + name) + 1;
     for (end_ = begin_; end_ < all_.size() && !all_[end_].startsWith("=== ");) ++end_;
     while (end_ > begin_ && all_[end_ - 1].isEmpty()) --end_;
   }
+  static QStringList lines(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n') : QStringList();
+  }
   static void rows(const QString& file) {
     QTest::addColumn<QString>("name");
-    QFile f(QString(TW_DATA_DIR) + "/../tests/data/" + file);
-    f.open(QIODevice::ReadOnly);
-    for (const QString& l : QString::fromUtf8(f.readAll()).split('\n'))
+    for (const QString& l : lines(QString(TW_DATA_DIR) + "/../tests/data/" + file))
       if (l.startsWith("=== ")) QTest::newRow(qPrintable(l.mid(4))) << l.mid(4);
   }
   void run() {

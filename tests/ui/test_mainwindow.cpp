@@ -53,7 +53,7 @@ class MainWindowTest : public Case {
     QCOMPARE(int(again.w.recent().items().size()), 1);
   }
 
-  void optionsRecentListAndAbout() {
+  void optionsAndAbout() {
     Session session(start());
     auto& [u, w] = session;
     u.dialog = [](QDialog& d) {
@@ -69,17 +69,6 @@ class MainWindowTest : public Case {
     QVERIFY(ini.readBool("Design", "FormWhite", false));
     QCOMPARE(qs(ini.readString("Code", "CControlsPath", "")), QString("/opt/cc/CControls.c"));
     trigger(w, "mnuHelpAbout");
-
-    // Remove Obsolete drops a project whose file is gone; Clear List empties the list.
-    newProject(w, u, 2);
-    u.files = {path("Gone.twp"), path("GoneForm.twk"), path("Recent.twp"), path("RecentForm.twk")};
-    trigger(w, "mnuFileSaveProjectAs");
-    trigger(w, "mnuFileSaveProjectAs");
-    QFile::remove(qs(path("Gone.twp")));
-    trigger(w, "mnuRecentObsolete");
-    QCOMPARE(w.recent().items(), std::vector<std::string>{path("Recent.twp")});
-    trigger(w, "mnuRecentClear");
-    QVERIFY(w.recent().items().empty());
   }
 
   // The magnifier, the help, and the tool windows' close boxes, over an example project.
