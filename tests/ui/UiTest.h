@@ -277,7 +277,6 @@ inline QString copyExample(const QString& library, const QString& into) {
   return into + "/Demo.twp";
 }
 
-
 // A window test written as a script (tests/data/ui-*.txt): a block "=== NAME" holds gestures and
 // commands, one a line, a user's words where there are some; after each line the driver writes,
 // indented, the boxes and file dialogs the user was asked and every part of the windows' state that

@@ -16,7 +16,6 @@ class MainWindowTest : public Case {
 
   // Whether the library's column shows a palette button (the tool bar may fold it away when narrow).
   static bool shown(MainWindow& w, Tool t) { return w.paletteButton(t)->defaultAction()->isVisible(); }
-  static QString title(const char* project) { return QString("Tarnowick 1.0 - ") + project; }
 
  private slots:
   void init() { forgetOptions(); }
