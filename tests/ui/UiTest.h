@@ -562,7 +562,8 @@ class Script {
 
   void note() {
     QTest::qWait(10);  // a box that a key raises opens once the key has returned
-    (void)QTest::qWaitFor([] { return !QApplication::activeModalWidget(); });
+    // ...and is answered, and the window under it is active again.
+    (void)QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && (QApplication::activeWindow() || !w_.isVisible()); });
     for (; asked_ < u_.asked.size(); ++asked_)
       out_ << "  " + qs(u_.asked[asked_].caption) + ": " + shown(qs(u_.asked[asked_].text));
     for (; dialogs_ < u_.dialogs.size(); ++dialogs_)
