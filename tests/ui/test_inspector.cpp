@@ -3,10 +3,8 @@
 // follows the edits. Message boxes and modal dialogs are answered through the ui's hooks.
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTreeWidget>
 
 #include "UiTest.h"
-#include "app/ProblemsWindow.h"
 #include "app/SideWindows.h"
 #include "editors/BitmapEditor.h"
 #include "editors/ItemsEditor.h"
@@ -26,205 +24,12 @@ int press(QDialog& d, QPushButton* b) {
 class InspectorTest : public Case {
   Q_OBJECT
 
-  static std::vector<std::string> choices(PropertiesEditor& p) {
-    std::vector<std::string> out;
-    for (int i = 0; i < p.cmbBoolean->count(); ++i) out.push_back(ss(p.cmbBoolean->itemText(i)));
-    return out;
-  }
-  // Picks an entry of the inspector's control list or of its choice editor, as a click on it does.
-  static void pick(QComboBox* box, int i) {
-    box->setCurrentIndex(i);
-    emit box->activated(i);
-  }
-  static QStringList problems(ProblemsWindow& p) {
-    QStringList out;
-    for (int i = 0; i < p.list()->topLevelItemCount(); ++i) {
-      QTreeWidgetItem* item = p.list()->topLevelItem(i);
-      out << item->text(1) + " " + item->text(2);
-    }
-    return out;
-  }
-  static std::string value(MainWindow& w, const char* row) { return w.designer().valueText(row); }
-  // What a row's value cell shows: its open editor's text, else the cell's.
-  static QString shownText(PropertiesEditor& p, const char* row) {
-    const int r = rowOf(p, row);
-    if (QLineEdit* e = cellEditor(p); e && p.grid()->currentRow() == r) return e->text();
-    return p.grid()->item(r, 1)->text();
-  }
-
  private slots:
-  // Each key is applied as typed and the magnifier follows; Escape takes the visit back and leaves no step.
-  void typingAppliesEachChangeAsTyped() {
-    Session session(start(), 1);
-    auto& [u, w] = session;
-    trigger(w, "mnuViewZoom");
-    Control* b = place(w, Tool::Button, 20, 30);
-    PropertiesEditor& p = *w.inspector();
-    const int left = b->userLeft();
-    QAction* undo = w.findChild<QAction*>("mnuEditUndo");
-    const QString steps = undo->text();
-    QLineEdit* ed = retype(p, "Left");
-    QVERIFY(ed && ed->hasFocus());
-    QImage zoomed = w.zoom()->shown();
-    QTest::keyClick(ed, Qt::Key_4);
-    QCOMPARE(b->userLeft(), 4);
-    QVERIFY(w.zoom()->shown() != zoomed);  // the magnifier follows at once
-    QTest::keyClick(ed, Qt::Key_7);
-    QCOMPARE(b->userLeft(), 47);
-    QTest::keyClick(ed, Qt::Key_Escape);
-    QCOMPARE(b->userLeft(), left);
-    QCOMPARE(shownText(p, "Left"), QString::number(left));
-    QCOMPARE(undo->text(), steps);
-
-    QVERIFY(u.asked.empty());
-    ed = retype(p, "Left");
-    QTest::keyClicks(ed, "12a");
-    QCOMPARE(b->userLeft(), 12);
-    QTRY_COMPARE(int(u.asked.size()), 1);  // once the key has returned
-    QCOMPARE(shownText(p, "Left"), QString("12a"));  // the cell keeps the typed text
-    QTRY_COMPARE(QApplication::activeWindow(), &w);
-
-    // A new name shows in the control list at once.
-    QTest::keyClicks(retype(p, "Name"), "Ok");
-    ed = cellEditor(p);
-    QTest::keyClick(ed, Qt::Key_Return);  // a name is applied when the cell is committed
-    QTRY_COMPARE(QString::fromStdString(b->name()), QString("Ok"));
-    QVERIFY(p.list()->findText("Ok: Button") >= 0);
-    QCOMPARE(p.list()->currentText(), QString("Ok: Button"));
-  }
-
-  // The mistakes a new user makes in the cells, typed into the real editors and answered in the
-  // real boxes: the designer lives on, the control keeps its value, and a name waits for the commit.
-  void refusedValuesLeaveTheDesignerAndTheControlAlone() {
-    Session session(start(), 1);
-    auto& [u, w] = session;
-    Control* other = place(w, Tool::Button, 10, 10);
-    Control* b = place(w, Tool::Button, 20, 60);
-    Control* image = place(w, Tool::Bitmap, 80, 100);
-    PropertiesEditor& p = *w.inspector();
-    auto type = [&](Control* c, const char* row, const QString& text, int key) {
-      w.designer().select(*w.designer().currentForm(), *c, false);
-      w.changed();
-      QPointer<QLineEdit> ed = retype(p, row);
-      QVERIFY(ed);
-      if (text.toLatin1() == text.toUtf8()) {
-        QTest::keyClicks(ed, text);
-      } else {  // as an input method types it: one key with the whole text
-        QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, text);
-        QApplication::sendEvent(ed, &k);
-      }
-      QTest::qWait(20);  // a box that the typing raised opens and is answered
-      if (ed) QTest::keyClick(ed, Qt::Key(key));
-      QTest::qWait(20);  // Enter commits a moment later, and a box that raises is answered
-      QTRY_COMPARE(QApplication::activeWindow(), &w);
-    };
-    const int width = b->width();
-    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-      u.asked.clear();
-      type(b, "Width", "x", key);
-      QCOMPARE(b->width(), width);
-      QCOMPARE(u.texts(), std::vector<std::string>{"'x' is not a valid integer value"});
-    }
-    u.asked.clear();
-    w.designer().select(*w.designer().currentForm(), *b, false);
-    const std::string content = value(w, "Content");
-    type(b, "Content", QString::fromUtf8("\xF0\x9F\x98\x80"), Qt::Key_Return);
-    QCOMPARE(int(u.asked.size()), 1);
-    QCOMPARE(value(w, "Content"), content);
-
-    // A name that is taken is refused when committed; the old name stays and shows.
-    const std::string name = b->name();
-    u.asked.clear();
-    type(b, "Name", QString::fromStdString(other->name()), Qt::Key_Return);
-    QCOMPARE(b->name(), name);
-    QCOMPARE(u.texts(), std::vector<std::string>{"A component named " + other->name() + " already exists"});
-    QCOMPARE(shownText(p, "Name"), QString::fromStdString(name));
-    // Typing a name whose beginning is taken passes through no other name on the way.
-    type(b, "Name", QString::fromStdString(other->name() + "2"), Qt::Key_Tab);
-    QCOMPARE(b->name(), other->name() + "2");
-
-    // A picture taller than the handheld allows keeps within it.
-    type(image, "Height", "50", Qt::Key_Return);
-    QVERIFY(image->height() <= kMaxBitmapSide);
-    QCOMPARE(shownText(p, "Height"), QString::fromStdString(std::to_string(image->height())));
-  }
-
-  void choiceEditorAndItsLists() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    Control* onScreen = place(w, Tool::Button, 10, 120);
-    Control* dialog = place(w, Tool::Dialog, 10, 10);
-    Control* inDialog = place(w, Tool::Button, dialog->left() + 10, dialog->top() + 30);
-    QCOMPARE(inDialog->parent(), dialog);
-    PropertiesEditor& p = *w.inspector();
-    trigger(w, "mnuFileNewForm");
-    FormDocument& form1 = *w.designer().forms()[0];
-    w.formActivated(form1);
-
-    // Choosing an entry of the control list inspects that control and marks it on the form.
-    pick(p.list(), p.list()->findText("Button1: Button"));
-    QCOMPARE(w.designer().selectedControl(), onScreen);
-    QVERIFY(onScreen->selected && !inDialog->selected);
-    QCOMPARE(p.grid()->item(rowOf(p, "Name"), 1)->text(), QString("Button1"));
-
-    // The choice editor offers what the designer offers for the row; choosing writes the cell and applies it.
-    enter(p, "ShowForm");
-    QVERIFY(p.cmbBoolean->isVisible() && p.cmbBoolean->hasFocus());
-    QCOMPARE(choices(p), w.designer().choices("ShowForm"));
-    QCOMPARE(int(choices(p).size()), 3);
-    pick(p.cmbBoolean, 2);
-    QCOMPARE(value(w, "ShowForm"), choices(p)[2]);
-    QCOMPARE(p.grid()->item(rowOf(p, "ShowForm"), 1)->text(), qs(choices(p)[2]));
-    w.designer().select(form1, *inDialog, false);
-    w.changed();
-
-    // A font other than the three handheld ones shows an empty text and no choice selected.
-    Font other;
-    other.name = "Courier";
-    inDialog->property("Font")->set(*inDialog, PropValue(other));
-    w.changed();
-    QCOMPARE(p.grid()->item(rowOf(p, "Font"), 1)->text(), QString());
-    enter(p, "Font");
-    QCOMPARE(p.cmbBoolean->currentIndex(), -1);
-
-    // Up and Down move between rows: a word row gets the choice editor, a text row its own.
-    QCOMPARE(rowOf(p, "Font"), 0);
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Up);  // the first row: the editor stays
-    QCOMPARE(p.grid()->currentRow(), 0);
-    QVERIFY(p.cmbBoolean->isVisible());
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
-    QCOMPARE(p.grid()->currentRow(), 1);  // Frame, a word row
-    QVERIFY(p.cmbBoolean->isVisible());
-    QCOMPARE(p.cmbBoolean->currentText(), QString("Standard"));
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
-    QCOMPARE(p.grid()->currentRow(), 2);  // Height: typed in the cell
-    QVERIFY(!p.cmbBoolean->isVisible() && cellEditor(p));
-    w.designer().select(form1, *dialog, false);
-    w.changed();
-    enter(p, "Test");
-    QCOMPARE(p.cmbBoolean->currentText(), QString("Yes"));
-    // The choice editor hides when another control takes the focus; a click on the row entered brings it back.
-    p.list()->setFocus();
-    QVERIFY(!p.cmbBoolean->isVisible());
-    enter(p, "Test");
-    QVERIFY(p.cmbBoolean->isVisible());
-  }
-
-  void downOnTheLastRowKeepsTheChoiceEditor() {
-    Session session(start(), 1);
-    auto& [u, w] = session;
-    place(w, Tool::Menu, 10, 10);
-    PropertiesEditor& p = *w.inspector();
-    pick(p.list(), p.list()->findText("MenuBarForm1: MenuBar"));
-    QCOMPARE(p.grid()->rowCount(), 2);
-    enter(p, "Test");
-    QCOMPARE(p.grid()->currentRow(), 1);
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Down);
-    QCOMPARE(p.grid()->currentRow(), 1);
-    QVERIFY(p.cmbBoolean->isVisible());
-    QTest::keyClick(p.cmbBoolean, Qt::Key_Up);
-    QCOMPARE(p.grid()->currentRow(), 0);
-    QVERIFY(!p.cmbBoolean->isVisible());
+  // Typing into the cells, the choice editor and its keys, the control list, the Problems window.
+  void scripts_data() { Script::rows("ui-inspector.txt"); }
+  void scripts() {
+    QFETCH(QString, name);
+    Script("ui-inspector.txt", name).run();
   }
 
   void itemsEditorOkAndCancel() {
@@ -358,60 +163,6 @@ class InspectorTest : public Case {
 
     open("20", "20", [&](BitmapEditor& ed) { return press(ed, ed.butOk); });
     QCOMPARE(bits(), std::string(100, '0'));  // an empty picture is written at full length
-  }
-
-  // The Problems window following the user's edits, and taking them to a problem's control.
-  void problemsFollowTheEditsAndGoToTheControl() {
-    Session session(start(), 1);
-    auto& [u, w] = session;
-    trigger(w, "mnuViewProblems");
-    ProblemsWindow& p = *w.problems();
-    QVERIFY(p.isVisible());
-    Control* b = place(w, Tool::Button, 20, 30);
-    Control* other = place(w, Tool::Button, 20, 80);
-    QTest::qWait(2 * ProblemsWindow::kDelayMs);
-    QCOMPARE(problems(p), QStringList());
-
-    // Three keystrokes, each applied as typed, give one check, and the list follows the last.
-    w.designer().select(*w.designer().currentForm(), *b, false);
-    w.changed();
-    QLineEdit* ed = retype(*w.inspector(), "Left");
-    QVERIFY(ed);
-    QTest::qWait(2 * ProblemsWindow::kDelayMs);
-    const int before = p.checks();
-    QTest::keyClicks(ed, "150");
-    QCOMPARE(b->userLeft(), 150);
-    QTRY_COMPARE(p.checks(), before + 1);
-    QTest::qWait(2 * ProblemsWindow::kDelayMs);
-    QCOMPARE(p.checks(), before + 1);
-    const QString name = QString::fromStdString(b->name());
-    QCOMPARE(problems(p), QStringList({name + " warning: '" + name +
-                                   "' lies 29 pixels outside the screen (right edge at 189) [off-screen]"}));
-    // The form window marks the control's rows beside the picture.
-    const int top = at(b, 0, 0).y();
-    using Rows = std::vector<std::pair<int, int>>;
-    QCOMPARE(formWindow(w)->problemRows(), Rows({{top, top + b->height()}}));
-
-    // A double click takes the user to the control.
-    w.designer().select(*w.designer().currentForm(), *other, false);
-    w.changed();
-    QTreeWidget* list = p.list();
-    const QPoint row = list->visualItemRect(list->topLevelItem(0)).center();
-    QVERIFY(list->viewport()->rect().contains(row));
-    // As the window system sends a double click.
-    mouse(list->viewport(), QEvent::MouseButtonPress, row, Qt::LeftButton, Qt::LeftButton);
-    mouse(list->viewport(), QEvent::MouseButtonRelease, row, Qt::LeftButton, Qt::NoButton);
-    mouse(list->viewport(), QEvent::MouseButtonDblClick, row, Qt::LeftButton, Qt::LeftButton);
-    mouse(list->viewport(), QEvent::MouseButtonRelease, row, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(w.designer().selectedControl(), b);
-    QVERIFY(b->selected && !other->selected);
-
-    retype(*w.inspector(), "Top");  // the cell left last opens its editor again once another was current
-    ed = retype(*w.inspector(), "Left");
-    QVERIFY(ed);
-    QTest::keyClicks(ed, "10");
-    QTRY_COMPARE(problems(p), QStringList());
-    QVERIFY(formWindow(w)->problemRows().empty());
   }
 };
 

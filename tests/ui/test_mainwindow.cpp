@@ -16,91 +16,14 @@ class MainWindowTest : public Case {
 
   // Whether the library's column shows a palette button (the tool bar may fold it away when narrow).
   static bool shown(MainWindow& w, Tool t) { return w.paletteButton(t)->defaultAction()->isVisible(); }
-  static QString title(const char* project) { return QString("Tarnowick 1.0 - ") + project; }
 
  private slots:
   void init() { forgetOptions(); }
-
-  void startsWithoutOptionsAndPlacesFromThePaletteOfANewProject() {
-    Session session(start());
-    auto& [u, w] = session;
-    QVERIFY(u.asked.empty());  // the three fonts were found
-    QCOMPARE(w.libraryPanel()->text(), QString("PToolboxLib"));
-    // A tool is shown exactly when the library has a kind for it.
-    QVERIFY(shown(w, Tool::GSI) && !shown(w, Tool::Menu));
-    QAction* generate = w.findChild<QAction*>("mnuProjectGenerate");
-    QVERIFY(!generate->isEnabled());
-    // Commands that need a project or a form do nothing without one.
-    trigger(w, "mnuFileSaveProject");
-    trigger(w, "mnuFileSaveForm");
-    QVERIFY(u.asked.empty() && u.dialogs.empty());
-
-    newProject(w, u, 2);
-    QCOMPARE(w.windowTitle(), title("Project1"));
-    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
-    QVERIFY(w.inspector()->isVisible() && generate->isEnabled());
-    QVERIFY(formWindow(w)->x() > w.inspector()->width());  // beside the inspector
-
-    // A release at (20, 30) of the screen, which sits at (4, 2) of the window.
-    FormDocument& form = *w.designer().forms()[0];
-    FormView* view = formWindow(w)->view();
-    const QImage before = view->picture();
-    w.paletteButton(Tool::Button)->click();
-    QCOMPARE(w.designer().tool, Tool::Button);
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(4 + 20, 2 + 30));
-    QCOMPARE(int(form.screen().children().size()), 1);
-    Control* made = form.screen().children()[0].get();
-    QCOMPARE(QPoint(made->userLeft(), made->userTop()), QPoint(20, 30));
-    QCOMPARE(w.designer().selectedControl(), made);
-    QVERIFY(!w.paletteButton(Tool::Button)->isChecked() && w.designer().tool == Tool::None);
-    QVERIFY(view->picture() != before);
-
-    // A second form is Form2; Cancel in the dialog changes nothing.
-    trigger(w, "mnuFileNewForm");
-    QCOMPARE(formWindow(w, 1)->windowTitle(), QString("Form2.twk"));
-    newProject(w, u, 0);
-    QCOMPARE(int(w.designer().forms().size()), 2);
-  }
-
-  void savingProjectsAndCaptions() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    // Save of a new project is Save As: the project's dialog, then the form's.
-    u.files = {path("Demo"), path("Form1.twk")};
-    trigger(w, "mnuFileSaveProject");
-    QCOMPARE(int(u.dialogs.size()), 2);
-    // The form's dialog starts in the project's folder, never the program's.
-    QCOMPARE(qs(u.dialogs[1].second), qs(path("Form1.twk")));
-    QCOMPARE(w.windowTitle(), title("Demo"));
-    QCOMPARE(qs(w.recent().items().front()), qs(path("Demo.twp")));
-    IniFile ini;
-    QVERIFY(ini.load(path("Demo.twp")));
-    QCOMPARE(qs(ini.readString("ActiveForms", "Form0", "")), qs(path("Form1.twk")));
-
-    // A plain save writes over the files it wrote without a question, and the caption is the one Save As gave.
-    u.asked.clear();
-    place(w, Tool::Button, 20, 20);
-    QCOMPARE(w.windowTitle(), title("Demo*"));
-    trigger(w, "mnuFileSaveProject");
-    QVERIFY(u.asked.empty());
-    QCOMPARE(w.windowTitle(), title("Demo"));
-
-    // Save As over an existing file asks first; No writes nothing.
-    u.files = {path("Demo.twp")};
-    u.answers = {kNo};
-    trigger(w, "mnuFileSaveProjectAs");
-    QCOMPARE(qs(u.asked.at(0).caption), QString("New project"));
-    QCOMPARE(w.windowTitle(), title("Demo"));
-
-    // Reopening from the recent list gives the project's form back; a change asks first.
-    u.asked.clear();
-    u.answers = {kNo};
-    place(w, Tool::Button, 60, 60);
-    w.openRecent(path("Demo.twp"));
-    QCOMPARE(qs(u.asked.at(0).text), QString("Save changes to project Demo?"));
-    QCOMPARE(w.windowTitle(), title("Demo"));
-    QCOMPARE(int(w.designer().forms().size()), 1);
-    QCOMPARE(formWindow(w)->windowTitle(), QString("Form1.twk"));
+  // Saving, closing and leaving, and the questions that come with them.
+  void scripts_data() { Script::rows("ui-mainwindow.txt"); }
+  void scripts() {
+    QFETCH(QString, name);
+    Script("ui-mainwindow.txt", name).run();
   }
 
   void ccontrolsLibraryWrittenAtQuit() {
@@ -108,6 +31,7 @@ class MainWindowTest : public Case {
       Session session(start(), 1);
       auto& [u, w] = session;
       QVERIFY(shown(w, Tool::Menu) && !shown(w, Tool::GSI));
+      QVERIFY(formWindow(w)->x() > w.inspector()->width());  // beside the inspector
       u.files = {path("Cc.twp"), path("CcForm.twk")};
       trigger(w, "mnuFileSaveProjectAs");
       // Exit: the project's question, and Yes saves.
@@ -128,7 +52,7 @@ class MainWindowTest : public Case {
     QCOMPARE(int(again.w.recent().items().size()), 1);
   }
 
-  void optionsRecentListAndAbout() {
+  void optionsAndAbout() {
     Session session(start());
     auto& [u, w] = session;
     u.dialog = [](QDialog& d) {
@@ -144,160 +68,6 @@ class MainWindowTest : public Case {
     QVERIFY(ini.readBool("Design", "FormWhite", false));
     QCOMPARE(qs(ini.readString("Code", "CControlsPath", "")), QString("/opt/cc/CControls.c"));
     trigger(w, "mnuHelpAbout");
-
-    // Remove Obsolete drops a project whose file is gone; Clear List empties the list.
-    newProject(w, u, 2);
-    u.files = {path("Gone.twp"), path("GoneForm.twk"), path("Recent.twp"), path("RecentForm.twk")};
-    trigger(w, "mnuFileSaveProjectAs");
-    trigger(w, "mnuFileSaveProjectAs");
-    QFile::remove(qs(path("Gone.twp")));
-    trigger(w, "mnuRecentObsolete");
-    QCOMPARE(w.recent().items(), std::vector<std::string>{path("Recent.twp")});
-    trigger(w, "mnuRecentClear");
-    QVERIFY(w.recent().items().empty());
-  }
-
-  void closedFormReopensWithItsUnsavedState() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    FormDocument* form = w.designer().forms()[0].get();
-    u.files = {path("Closed.twk")};
-    trigger(w, "mnuFileSaveForm");
-    QVERIFY(QFile::exists(qs(path("Closed.twk"))));
-    place(w, Tool::Label, 30, 40);
-    QCOMPARE(int(form->screen().children().size()), 1);
-
-    u.asked.clear();
-    u.answers = {kNo};
-    formWindow(w)->close();
-    QCOMPARE(qs(u.asked.at(0).text), QString("Save changes to form Form1?"));
-    QVERIFY(formWindow(w)->isHidden() && !form->visible);
-
-    u.files = {path("Closed.twk")};
-    trigger(w, "mnuFileOpenForm");
-    QCOMPARE(int(w.designer().forms().size()), 1);
-    QVERIFY(formWindow(w)->isVisible());
-    QCOMPARE(int(form->screen().children().size()), 1);  // not the saved, empty file
-
-    // Cancel keeps it open.
-    u.answers = {kCancel};
-    formWindow(w)->close();
-    QVERIFY(formWindow(w)->isVisible());
-  }
-
-  // Closing a form's window keeps the form in its project; removing it is a command of its own.
-  void closedFormsStayInTheProject() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    trigger(w, "mnuFileNewForm");
-    u.files = {path("Kept.twp"), path("One.twk"), path("Two.twk")};
-    trigger(w, "mnuFileSaveProjectAs");
-    FormDocument* two = w.designer().forms()[1].get();
-    u.answers = {kNo};
-    w.windowOf(two)->close();
-    // The inspector shows nothing of a closed form.
-    QVERIFY(!w.designer().selectedForm());
-    QCOMPARE(w.inspector()->grid()->rowCount(), 0);
-    trigger(w, "mnuFileSaveProject");
-    u.answers = {kNo};
-    w.openProjectFile(path("Kept.twp"));
-    QCOMPARE(int(w.designer().forms().size()), 2);
-
-    w.formActivated(*w.designer().forms()[1]);
-    u.asked.clear();
-    u.answers = {kNo};
-    trigger(w, "mnuProjectRemoveForm");  // asked, and No keeps it
-    QCOMPARE(int(u.asked.size()), 1);
-    QVERIFY(w.designer().forms()[1]->visible);
-    u.answers = {kYes};
-    trigger(w, "mnuProjectRemoveForm");
-    QVERIFY(!w.designer().forms()[1]->visible);
-    trigger(w, "mnuFileSaveProject");
-    w.openProjectFile(path("Kept.twp"));
-    QCOMPARE(int(w.designer().forms().size()), 1);
-    QVERIFY(QFile::exists(qs(path("Two.twk"))));  // its file stays
-
-    // F1 with no form open is the main window's topic, wherever the focus was left.
-    w.inspector()->grid()->setFocus();
-    u.answers = {kNo};
-    trigger(w, "mnuFileCloseAll");
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_F1);
-    QCOMPARE(w.help()->topic(), 1);
-  }
-
-  void generateNeedsASavedProjectAndExitWithCancelKeepsIt() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    trigger(w, "mnuProjectGenerate");
-    QCOMPARE(qs(u.asked.at(0).text), QString("You must save the project before code generation"));
-    QCOMPARE(qs(u.dialogs.at(0).first), QString("Save project"));
-
-    place(w, Tool::Button, 20, 20);
-    u.answers = {kCancel};
-    QVERIFY(!w.close() && w.isVisible());
-    QCOMPARE(qs(w.projectName()), QString("Project1"));
-    QCOMPARE(int(w.designer().forms().size()), 1);
-    // Close All after No forgets everything.
-    u.answers = {kNo};
-    trigger(w, "mnuFileCloseAll");
-    QVERIFY(w.designer().forms().empty());
-    QCOMPARE(w.windowTitle(), QString("Tarnowick 1.0"));
-    QVERIFY(!w.findChild<QAction*>("mnuProjectGenerate")->isEnabled());
-  }
-
-  // The caption's "*" follows unsaved work, and the questions come only with it.
-  void fewerQuestions() {
-    Session session(start(), 2);
-    auto& [u, w] = session;
-    place(w, Tool::Button, 20, 20);
-    QCOMPARE(w.windowTitle(), title("Project1*"));
-    trigger(w, "mnuEditUndo");
-    QCOMPARE(w.windowTitle(), title("Project1"));
-    trigger(w, "mnuEditRedo");
-    QCOMPARE(w.windowTitle(), title("Project1*"));
-    // Yes to the question, then a cancelled save: the work stays.
-    u.answers = {kYes};
-    QVERIFY(!w.close());
-
-    // Generate saves first, then opens its window; a save that failed opens nothing.
-    int generated = 0;
-    u.dialog = [&](QDialog& d) {
-      generated += d.objectName() == "frmGenerate";
-      return int(QDialog::Rejected);
-    };
-    u.files = {path("none/Gen.twp"), path("GenForm.twk")};
-    trigger(w, "mnuProjectGenerate");
-    QCOMPARE(generated, 0);
-    QVERIFY(w.projectFile().empty());
-    u.files = {path("Gen.twp")};
-    u.answers = {kOk, kYes};  // the form's file that the failed save left is replaced
-    QVERIFY(u.answered([&] { trigger(w, "mnuProjectGenerate"); }));
-    QCOMPARE(generated, 1);
-    QCOMPARE(w.windowTitle(), title("Gen"));
-
-    // A form's own file takes a save without a question; Save As onto another existing file asks.
-    u.asked.clear();
-    place(w, Tool::Label, 40, 60);
-    trigger(w, "mnuFileSaveForm");
-    QVERIFY(u.asked.empty());
-    u.files = {path("Gen.twp")};
-    u.answers = {kNo};
-    trigger(w, "mnuFileSaveFormAs");
-    QCOMPARE(u.count("already exists"), 1);
-    QCOMPARE(qs(w.designer().forms()[0]->fileName), qs(path("GenForm.twk")));
-
-    // A project setting that no undo step records is a change too: Cancel keeps it all.
-    trigger(w, "mnuFileNewForm");
-    QCOMPARE(w.windowTitle(), title("Gen*"));
-    u.answers = {kCancel};
-    QVERIFY(!w.close());
-    u.files = {path("Form2.twk")};
-    trigger(w, "mnuFileSaveProject");
-    // Saved: leaving asks nothing.
-    u.asked.clear();
-    QCOMPARE(w.windowTitle(), title("Gen"));
-    QVERIFY(w.close());
-    QVERIFY(u.asked.empty());
   }
 
   // The magnifier, the help, and the tool windows' close boxes, over an example project.

@@ -15,58 +15,11 @@ using namespace tw::ui::test;
 class ZoomTest : public Case {
   Q_OBJECT
 
-  // The last widget pixel of a handheld pixel's block: a mapping that rounds instead of flooring,
-  // or that forgets the scale, lands one handheld pixel off.
-  static QPoint on(int scale, QPoint handheld) { return handheld * scale + QPoint(scale - 1, scale - 1); }
-
-  // Where a placed button lies, after a move, after a widening; a field placed into a dialog.
-  using Result = std::array<QRect, 4>;
-
-  // At a scale chosen with the keys; the button is widened from its right edge zone (4 pixels wide).
-  static Result gestures(MainWindow& w, User& u, int scale) {
-    Result r;
-    newProject(w, u, 1);
-    trigger(w, "mnuViewActualSize");
-    for (int i = 1; i < scale; ++i) QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
-    FormView* v = formWindow(w)->view();
-    [&] { QCOMPARE(v->size(), QSize(167, 226) * scale); }();
-    FormDocument& form = *w.designer().currentForm();
-    auto bounds = [](const Control* c) { return QRect(c->left(), c->top(), c->width(), c->height()); };
-    w.paletteButton(Tool::Button)->click();
-    click(v, on(scale, at(&form.screen(), 30, 10)));
-    Control* b = w.designer().selectedControl();
-    r[0] = bounds(b);
-    drag(v, on(scale, at(b, 10, 5)), on(scale, at(b, 17, 10)));
-    r[1] = bounds(b);
-    drag(v, on(scale, at(b, b->width() - 2, 5)), on(scale, at(b, b->width() + 4, 5)));
-    r[2] = bounds(b);
-    // A band from the screen's background over the button selects it alone, not a label beyond it.
-    w.paletteButton(Tool::Label)->click();
-    click(v, on(scale, at(&form.screen(), 130, 100)));
-    w.designer().deselectAll(form);
-    drag(v, on(scale, at(&form.screen(), 120, 45)), on(scale, at(&form.screen(), 20, 20)));
-    [&] { QCOMPARE(w.designer().selection(form), std::vector<Control*>{b}); }();
-    w.paletteButton(Tool::Dialog)->click();
-    click(v, on(scale, at(&form.screen(), 0, 60)));
-    Control* dialog = w.designer().selectedControl();
-    w.paletteButton(Tool::Edit)->click();
-    click(v, on(scale, at(dialog, 12, 20)));
-    r[3] = bounds(w.designer().selectedControl());
-    return r;
-  }
-
  private slots:
-  void gesturesLandOnTheSameHandheldPixelsAtEveryScale() {
-    Result atOne;
-    for (int scale : {1, 3, 4}) {
-      forgetOptions();
-      Session session(start());
-      Result r = gestures(session.w, session.u, scale);
-      if (scale == 1) atOne = r;
-      QCOMPARE(r[1].topLeft(), r[0].topLeft() + QPoint(7, 5));
-      QCOMPARE(r[2].width(), r[1].width() + 6);
-      for (size_t i = 0; i < r.size(); ++i) QCOMPARE(r[i], atOne[i]);
-    }
+  void scripts_data() { Script::rows("ui-zoom.txt"); }
+  void scripts() {
+    QFETCH(QString, name);
+    Script("ui-zoom.txt", name).run();
   }
 
   void scaleCommandsWheelWindowSizeAndTheNextRun() {
