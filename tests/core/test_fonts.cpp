@@ -86,6 +86,8 @@ TEST(Fonts, TextWidthIsTheSumOfTheAdvances) {
   EXPECT_EQ(s.textWidth("\u4E2D"), s.advance('?'));
   EXPECT_EQ(s.textWidth("\xC3"), s.advance('?'));
   EXPECT_EQ(s.textWidth("\xC3" "A"), s.advance('?') + s.advance('A'));  // the A is no continuation byte
+  EXPECT_EQ(s.textWidth("\xF8\x80\x80\x80"), 4 * s.advance('?'));  // no sequence starts with F8
+  EXPECT_EQ(s.textWidth("\xE0\xA0\x80"), s.advance('?'));  // U+0800, the first character of three bytes
 }
 
 TEST(Fonts, MissingOrDamagedFilesGiveMessagesAndBoxSubstitutes) {

@@ -87,6 +87,7 @@ TEST(Ini, TextIsWindows1252OnDiskAndUtf8InMemory) {
   EXPECT_TRUE(fitsCp1252("caf\u00E9 \u2122"));
   EXPECT_FALSE(fitsCp1252("\u65E5\u672C"));
   EXPECT_FALSE(fitsCp1252("bad \xC3"));
+  EXPECT_FALSE(fitsCp1252(std::string_view("\xC3\xA9", 1)));  // a character cut off where the text ends
   EXPECT_FALSE(fitsCp1252("\xF8\x80\x80\x80"));  // no UTF-8 sequence starts with F8
   EXPECT_EQ(utf8ToCp1252("\u65E5x"), "?x");
 }

@@ -52,4 +52,9 @@ TEST(Png, WritesAFileOrReportsWhyNot) {
   EXPECT_NE(error.find("x.png"), std::string::npos);
   EXPECT_FALSE(writePng(path, Canvas(), &error));  // an empty picture is refused, the old file stays
   EXPECT_EQ(readWholeFile(path), bytes);
+  // A folder in the way: nothing is written, and the picture made for it does not stay behind.
+  makeDir(dir.path + "/taken.png");
+  makeDir(dir.path + "/taken.png/inside");
+  EXPECT_FALSE(writePng(dir.path + "/taken.png", c, &error));
+  EXPECT_FALSE(fileExists(dir.path + "/taken.png.tmp"));
 }

@@ -18,6 +18,8 @@
 #include "TestFiles.h"
 #include "base/AtomicBatch.h"
 #include "codegen/OutputFolder.h"
+#include "graphics/Canvas.h"
+#include "graphics/Png.h"
 #include "ini/IniFile.h"
 #include "model/FormDocument.h"
 #include "model/FormFile.h"
@@ -170,6 +172,9 @@ TEST(SaveFaults, GeneratedFilesOnAFullDiskStayAsTheyWere) {
   EXPECT_NE(res.error.find("No space left on device"), std::string::npos) << res.error;
   EXPECT_EQ(disk.dir.list(), before);
   for (const std::string& f : sourceFileNames(disk.dir.path + "/", "Demo")) EXPECT_EQ(fileText(f), "old\r\n");
+  // Nor does a picture that does not fit leave a part of itself.
+  EXPECT_FALSE(writePng(disk.dir.path + "/screen.png", Canvas(160, 160), nullptr));
+  EXPECT_EQ(disk.dir.list(), before);
 }
 
 TEST(SaveFaults, FolderWhereTheFileGoes) {
