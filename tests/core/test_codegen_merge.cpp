@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "ccontrols/CCButton.h"
 #include "ccontrols/CCSwitch.h"
+#include "codegen/MergeText.h"
 #include "codegen/GeneratedBase.h"
 #include "codegen/OutputFolder.h"
 #include "model/FormDocument.h"
@@ -111,4 +112,13 @@ TEST(GeneratedMerge, LineEndsOfAnEditorAndMissingOrDamagedBases) {
     EXPECT_EQ(r.leftAlone, r.noBase) << damage;
     EXPECT_EQ(f.text(), edited) << damage;
   }
+}
+
+TEST(GeneratedMerge, EachClashIsCounted) {
+  // Two lines both sides changed, far enough apart to stay two blocks.
+  std::string same;
+  for (int i = 0; i < 8; ++i) same += "same " + std::to_string(i) + "\r\n";
+  const MergedText m = mergeGenerated("a\r\n" + same + "b\r\n", "a1\r\n" + same + "b1\r\n", "a2\r\n" + same + "b2\r\n");
+  ASSERT_TRUE(m.ok) << m.why;
+  EXPECT_EQ(m.conflicts, 2) << m.text;
 }
