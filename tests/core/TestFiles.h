@@ -75,6 +75,7 @@ using GoldenBlocks = std::vector<std::pair<std::string, std::string>>;
 inline GoldenBlocks goldenBlocks(const std::string& file) {
   GoldenBlocks blocks;
   const std::string text = readWholeFile(std::string(TW_TESTDATA_DIR) + "/golden/" + file).value_or("");
+  if (text.find("=== ") != 0) ADD_FAILURE() << file << " is missing or opens with no block";  // else nothing runs
   for (size_t at = 0, eol; at < text.size(); at = eol + 1) {
     eol = std::min(text.find('\n', at), text.size());
     const std::string line = text.substr(at, eol - at);

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "UiTest.h"
+#include "UiScript.h"
 #include "app/SideWindows.h"
 #include "editors/BitmapEditor.h"
 #include "editors/ItemsEditor.h"

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 
-#include "UiTest.h"
+#include "UiScript.h"
 #include "app/SideWindows.h"
 #include "ini/IniFile.h"
 

@@ -1,8 +1,8 @@
 // The design surface driven with the mouse and the keys on real form windows, offscreen, by the
-// scripts of tests/data/ui-surface.txt: selecting, moving and sizing, the context menu and the
+// scripts of tests/data/golden/ui-surface.txt: selecting, moving and sizing, the context menu and the
 // alignment tools, Delete, the clipboard, and undo and redo from the Edit menu, its tool buttons and
 // its keys. Where the controls end up is the core's business; these check that the gestures reach it.
-#include "UiTest.h"
+#include "UiScript.h"
 
 using namespace tw::ui::test;
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <tuple>
 
-#include "UiTest.h"
+#include "UiScript.h"
 #include "app/PreviewWindow.h"
 #include "ini/IniFile.h"
 #include "preview/Preview.h"
