@@ -100,7 +100,8 @@ TEST(GeneratedMerge, LineEndsOfAnEditorAndMissingOrDamagedBases) {
   const std::string edited = f.text() + "// mine\r\n";
   for (const std::string& damage : {std::string("rm -r '") + hidden + "'", "rm '" + hidden + "DemoEvents.pc'",
                                     "echo '}' > '" + hidden + "DemoEvents.pc'", "truncate -s -3 '" + hidden + "manifest'",
-                                    "sed -i 's/=DemoEvents/=..\\/DemoEvents/' '" + hidden + "manifest'"}) {
+                                    "sed -i 's/=DemoEvents/=..\\/DemoEvents/' '" + hidden + "manifest'",
+                                    "sed -i '$ s/$/x/' '" + hidden + "manifest'"}) {  // a checksum's stray letter
     f.answer = ReplaceAnswer::Yes;
     f.save();
     writeText(f.events(), edited);
