@@ -123,3 +123,18 @@ TEST(GeneratedMerge, EachClashIsCounted) {
   ASSERT_TRUE(m.ok) << m.why;
   EXPECT_EQ(m.conflicts, 2) << m.text;
 }
+
+// The manifest names files of its own folder, each once, with a size and a checksum; a line that does
+// not is a damaged manifest, and none of it is trusted.
+TEST(GeneratedMerge, AManifestIsReadWholeOrNotAtAll) {
+  BaseManifest m;
+  m.project = "Demo";
+  m.time = "2026-01-01T00:00:00Z";
+  m.files = {{"DemoMain.pc", 12, 0xabc}, {"a,b.pc", 3, 0x1f}};
+  const std::string text = formatBaseManifest(m);
+  const std::optional<BaseManifest> back = parseBaseManifest(text);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(formatBaseManifest(*back), text);
+  for (const char* bad : {"File=../x.pc,1,0", "File=DemoMain.pc,1,0", "File=x.pc,1x,0", "File=x.pc,1", "Owner=me"})
+    EXPECT_FALSE(parseBaseManifest(text + bad + "\n")) << bad;
+}
