@@ -110,7 +110,7 @@ class MainWindowTest : public Case {
   }
 
   // The file named on the command line waits for the window's first picture: a project opens with
-  // its forms, a form by its .twk ending.
+  // its forms, a form by its .twk ending. The hidden tool windows wait for it too.
   void opensTheNamedFileOnceShown() {
     User u;
     QString project = copyExample("ccontrols", dir_.path() + "/named");
@@ -118,9 +118,11 @@ class MainWindowTest : public Case {
       MainWindow w(start());
       struct Spy : QObject {
         MainWindow* w;
-        int exposes = 0, withForms = 0;
+        int exposes = 0, withForms = 0, withTools = 0;
         bool eventFilter(QObject*, QEvent* e) override {
-          if (e->type() == QEvent::Expose) ++exposes, withForms += !w->designer().forms().empty();
+          if (e->type() != QEvent::Expose) return false;
+          ++exposes, withForms += !w->designer().forms().empty();
+          withTools += w->findChild<PropertiesEditor*>() != nullptr;
           return false;
         }
       } spy;
@@ -131,7 +133,8 @@ class MainWindowTest : public Case {
       w.show();
       openOnceShown(w, file, [&] { done = true; });
       QTRY_VERIFY(done);
-      QVERIFY(spy.exposes > 0 && spy.withForms == 0);
+      QVERIFY(spy.exposes > 0 && spy.withForms == 0 && spy.withTools == 0);
+      QVERIFY(w.findChild<PropertiesEditor*>());
       QCOMPARE(int(w.designer().forms().size()), file == project ? 2 : 1);
       QVERIFY(formWindow(w)->isVisible());
       QVERIFY(u.asked.empty());

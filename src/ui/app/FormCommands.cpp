@@ -72,6 +72,7 @@ FormWindow* MainWindow::windowOf(const FormDocument* form) const {
 }
 
 FormWindow* MainWindow::showNewForm(FormDocument& form, bool placeByShowRules) {
+  makeToolWindows();
   auto* w = new FormWindow(*this, form);
   windows_[&form] = w;
   mdi_->addSubWindow(w);

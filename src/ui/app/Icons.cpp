@@ -11,45 +11,58 @@ namespace {
 
 constexpr int kSize = 16;
 
-// A 16 x 16 picture with a painter that draws crisp one-pixel lines. It is drawn when first shown,
-// not when made: the tool bars' fifty icons and the font their letters need would otherwise hold up
-// the main window's first appearance by several milliseconds.
-class DrawnIcon final : public QIconEngine {
+// An icon made when first shown, not when set. Made at once, the tool bars' fifty drawn icons and
+// the font their letters need, or the style's pictures and the image plug-ins that decode them,
+// would hold up the main window's first appearance by several milliseconds.
+class DeferredIcon final : public QIconEngine {
  public:
-  explicit DrawnIcon(std::function<void(QPainter&)> draw) : draw_(std::move(draw)) {}
+  // `size`, when known, answers size questions without making the icon.
+  DeferredIcon(std::function<QIcon()> make, QSize size) : make_(std::move(make)), size_(size) {}
   void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    drawn().paint(p, rect, Qt::AlignCenter, mode, state);
+    made().paint(p, rect, Qt::AlignCenter, mode, state);
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return drawn().pixmap(size, mode, state);
+    return made().pixmap(size, mode, state);
   }
-  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-    return size.boundedTo({kSize, kSize});
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return size_.isValid() ? size.boundedTo(size_) : made().actualSize(size, mode, state);
   }
-  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{kSize, kSize}}; }
-  QIconEngine* clone() const override { return new DrawnIcon(*this); }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return size_.isValid() ? QList<QSize>{size_} : made().availableSizes(mode, state);
+  }
+  bool isNull() override { return !size_.isValid() && made().isNull(); }
+  QIconEngine* clone() const override { return new DeferredIcon(*this); }
 
  private:
-  // The pixmap engine behind it makes the disabled and selected looks, as for any pixmap icon.
-  const QIcon& drawn() {
-    if (icon_.isNull()) {
-      QPixmap pm(kSize, kSize);
-      pm.fill(Qt::transparent);
-      QPainter p(&pm);
-      p.setRenderHint(QPainter::Antialiasing, false);
-      p.setPen(QPen(Qt::black, 1));
-      p.setBrush(Qt::NoBrush);
-      draw_(p);
-      p.end();
-      icon_ = QIcon(pm);
+  const QIcon& made() {
+    if (make_) {
+      icon_ = make_();
+      make_ = nullptr;
     }
     return icon_;
   }
-  std::function<void(QPainter&)> draw_;
+  std::function<QIcon()> make_;
+  QSize size_;
   QIcon icon_;
 };
 
-QIcon draw(std::function<void(QPainter&)> f) { return QIcon(new DrawnIcon(std::move(f))); }
+// A 16 x 16 picture with a painter that draws crisp one-pixel lines; the pixmap engine behind it
+// makes the disabled and selected looks, as for any pixmap icon.
+QIcon draw(std::function<void(QPainter&)> f) {
+  return QIcon(new DeferredIcon(
+      [f = std::move(f)] {
+        QPixmap pm(kSize, kSize);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        f(p);
+        p.end();
+        return QIcon(pm);
+      },
+      {kSize, kSize}));
+}
 
 void text(QPainter& p, int x, int y, const char* s, int px = 8, bool bold = false) {
   QFont font("Sans");
@@ -282,5 +295,7 @@ QIcon commandIcon(const char* name) {
     });
   return {};
 }
+
+QIcon deferredIcon(std::function<QIcon()> make) { return QIcon(new DeferredIcon(std::move(make), {})); }
 
 }  // namespace tw::ui

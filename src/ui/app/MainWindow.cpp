@@ -18,6 +18,7 @@
 
 #include "Dialogs.h"
 #include "FileWatch.h"
+#include "FirstPaint.h"
 #include "Icons.h"
 #include "PreviewWindow.h"
 #include "ProblemsWindow.h"
@@ -134,15 +135,6 @@ void MainWindow::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (firstShown_) return;
   firstShown_ = true;
-  inspector_ = new PropertiesEditor(*this);
-  inspectorSub_ = toolWindow(mdi_, inspector_, "Properties Editor");
-  zoom_ = new ZoomWindow(*this);
-  zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");
-  inspectorSub_->installEventFilter(this);
-  zoomSub_->installEventFilter(this);
-  problems_ = new ProblemsWindow(*this);
-  problemsSub_ = toolWindow(mdi_, problems_, "Problems");
-  problemsSub_->installEventFilter(this);
   projectName_.clear();
   projectFile_.clear();
   designer_.designColour = kWhite;
@@ -150,6 +142,34 @@ void MainWindow::showEvent(QShowEvent* e) {
   designer_.controlCounter = 0;
   designer_.formCounter = 0;
   generateAct_->setEnabled(false);
+  // The tool windows start hidden: they are made once the window is on the screen, or when first needed.
+  afterFirstPaint(*this, [this] { makeToolWindows(); });
+}
+
+void MainWindow::makeToolWindows() {
+  if (inspector_) return;
+  inspector_ = new PropertiesEditor(*this);
+  inspectorSub_ = toolWindow(mdi_, inspector_, "Properties Editor");
+  zoom_ = new ZoomWindow(*this);
+  zoomSub_ = toolWindow(mdi_, zoom_, "Zoom 2x");
+  problems_ = new ProblemsWindow(*this);
+  problemsSub_ = toolWindow(mdi_, problems_, "Problems");
+  for (QMdiSubWindow* sub : {inspectorSub_, zoomSub_, problemsSub_}) sub->installEventFilter(this);
+}
+
+PropertiesEditor* MainWindow::inspector() {
+  makeToolWindows();
+  return inspector_;
+}
+
+ZoomWindow* MainWindow::zoom() {
+  makeToolWindows();
+  return zoom_;
+}
+
+ProblemsWindow* MainWindow::problems() {
+  makeToolWindows();
+  return problems_;
 }
 
 void MainWindow::buildToolBars() {
@@ -291,7 +311,7 @@ void MainWindow::holdZoom(bool held) {
 }
 
 void MainWindow::setInspectorShown(bool shown) {
-  if (!inspectorSub_) return;
+  makeToolWindows();
   // The close box closes the content with its frame: both come back.
   if (shown) inspector_->show();
   inspectorSub_->setVisible(shown);
@@ -300,7 +320,7 @@ void MainWindow::setInspectorShown(bool shown) {
 }
 
 void MainWindow::setZoomShown(bool shown) {
-  if (!zoomSub_) return;
+  makeToolWindows();
   if (shown && !zoomSub_->isVisible()) {
     int l = 0, t = 0;
     windowPos(zoomSub_, l, t);
@@ -334,9 +354,15 @@ void MainWindow::actualSize() {
   if (FormWindow* w = windowOf(designer_.currentForm())) scaleForm(*w, 1);
 }
 
-void MainWindow::toggleZoom() { setZoomShown(!zoomSub_->isVisible()); }
+void MainWindow::toggleZoom() {
+  makeToolWindows();
+  setZoomShown(!zoomSub_->isVisible());
+}
 
-void MainWindow::toggleInspector() { setInspectorShown(!inspectorSub_->isVisible()); }
+void MainWindow::toggleInspector() {
+  makeToolWindows();
+  setInspectorShown(!inspectorSub_->isVisible());
+}
 
 int MainWindow::dockHeight() const {
   int menu = menuWidget() ? menuWidget()->height() : 0;

@@ -56,8 +56,9 @@ class MainWindow : public QMainWindow {
   const RecentProjects& recent() const { return mru_; }
   QLabel* libraryPanel() const { return statusLib_; }
   QToolButton* paletteButton(Tool t) const;
-  PropertiesEditor* inspector() const { return inspector_; }
-  ZoomWindow* zoom() const { return zoom_; }
+  // The tool windows, made on first use if the window has not yet been painted.
+  PropertiesEditor* inspector();
+  ZoomWindow* zoom();
   HelpWindow* help();
   QMdiArea* workArea() const { return mdi_; }
   FormWindow* windowOf(const FormDocument* form) const;
@@ -83,7 +84,7 @@ class MainWindow : public QMainWindow {
   void toggleZoom();
   void toggleInspector();
   void toggleProblems();  // View > Problems (ProblemsWindow.cpp)
-  ProblemsWindow* problems() const { return problems_; }
+  ProblemsWindow* problems();
   // The current form window's scale one step up or down, or back to one screen pixel per pixel.
   void zoomIn();
   void zoomOut();
@@ -134,6 +135,7 @@ class MainWindow : public QMainWindow {
   void writeOptions();
   void setInspectorShown(bool shown);
   void setZoomShown(bool shown);
+  void makeToolWindows();
   // The command table and the menus (MainWindowActions.cpp).
   void buildActions();
   void buildMenus();

@@ -109,7 +109,7 @@ void ProblemsWindow::goTo(int row) {
 }
 
 void MainWindow::toggleProblems() {
-  if (!problemsSub_) return;
+  makeToolWindows();
   const bool shown = !problemsSub_->isVisible();
   if (shown) {
     problems_->show();  // the close box closes the content with its frame: both come back

@@ -78,6 +78,7 @@ void MainWindow::newProject() {
   designer_.formCounter = 0;
   projectName_ = "Project1";
   setCaption(projectName_);
+  makeToolWindows();
   placeWindow(inspectorSub_, 0, 0);
   setInspectorShown(true);
   generateAct_->setEnabled(true);
@@ -115,6 +116,7 @@ void MainWindow::saveProjectAs() {
 }
 
 bool MainWindow::writeProject(const std::string& path) {
+  makeToolWindows();
   WindowSettings w;
   w.inspectorShown = inspectorSub_->isVisible();
   if (w.inspectorShown) windowPos(inspectorSub_, w.inspectorLeft, w.inspectorTop);

@@ -11,6 +11,7 @@
 #include <map>
 #include <unistd.h>
 
+#include "FirstPaint.h"
 #include "Icons.h"
 #include "MainWindow.h"
 #include "Recovery.h"
@@ -32,37 +33,27 @@ long long msSinceProcessStart() {
   return static_cast<long long>((up - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0);
 }
 
-// Waits for the window's first expose; the call queued there runs once that expose has been
-// painted and flushed.
-class FirstExpose : public QObject {
- public:
-  FirstExpose(QWindow* window, std::function<void()> then) : QObject(window), then_(std::move(then)) {
-    window->installEventFilter(this);
-  }
-  bool eventFilter(QObject* watched, QEvent* e) override {
-    if (e->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-      watched->removeEventFilter(this);
-      QTimer::singleShot(0, watched, std::move(then_));
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> then_;
-};
-
 // Every form window's title bar, the menu bar and each tool bar ask the style for the same few
 // standard icons (close, restore, the extension arrow); the style builds each anew on every call,
 // looking it up in the icon theme and decoding its picture, half a millisecond per form window.
-// Made once, they are shared.
+// Made once, when first painted, they are shared; the menu bar's hidden extension arrow then no
+// longer loads the image plug-ins on the way to the first window.
 class SharedStandardIcons final : public QProxyStyle {
  public:
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
-    if (option) return QProxyStyle::standardIcon(which, option, widget);
-    const auto key = std::pair{which, widget ? widget->layoutDirection() : QGuiApplication::layoutDirection()};
-    auto it = made_.find(key);
-    if (it == made_.end()) it = made_.emplace(key, QProxyStyle::standardIcon(which, nullptr, widget)).first;
+    // Of a style option, these icons heed only its direction.
+    const Qt::LayoutDirection direction = option   ? option->direction
+                                          : widget ? widget->layoutDirection()
+                                                   : QGuiApplication::layoutDirection();
+    auto it = made_.find({which, direction});
+    if (it == made_.end()) {
+      auto make = [this, which, direction] {
+        QStyleOption asked;
+        asked.direction = direction;
+        return QProxyStyle::standardIcon(which, &asked, nullptr);
+      };
+      it = made_.emplace(std::pair{which, direction}, deferredIcon(make)).first;
+    }
     return it->second;
   }
 
@@ -87,10 +78,7 @@ void openOnceShown(MainWindow& main, const QString& file, std::function<void()> 
     }
     if (done) done();
   };
-  if (QWindow* window = main.windowHandle(); window && !window->isExposed())
-    new FirstExpose(window, std::move(open));
-  else
-    QTimer::singleShot(0, &main, std::move(open));
+  afterFirstPaint(main, std::move(open));
 }
 
 int runDesigner(int argc, char** argv) {
