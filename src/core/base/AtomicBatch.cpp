@@ -60,18 +60,8 @@ bool AtomicBatch::commit(std::vector<std::string>* errors) {
       continue;
     }
     s.fd = fd;
-    // Keep the permissions of a file being replaced; a new file gets the usual ones.
-    struct stat st;
-    mode_t mode;
-    if (::stat(target.c_str(), &st) == 0) {
-      mode = st.st_mode & 07777;
-    } else {
-      mode_t mask = ::umask(0);
-      ::umask(mask);
-      mode = 0666 & ~mask;
-    }
     size_t done = 0;
-    bool written = ::fchmod(fd, mode) == 0;
+    bool written = ::fchmod(fd, permissionsFor(target)) == 0;
     while (written && done < f.bytes.size()) {
       ssize_t n = ::write(fd, f.bytes.data() + done, f.bytes.size() - done);
       if (n < 0 && errno == EINTR) continue;

@@ -83,6 +83,18 @@ int createSaveTemp(const std::string& target, std::string* tmpPath) {
   return -1;
 }
 
+unsigned permissionsFor(const std::string& target) {
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+  // Reading the creation mask means setting it; no part of this program changes it, so once will do.
+  static const mode_t mask = [] {
+    mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+  }();
+  return 0666 & ~mask;
+}
+
 void removeSaveLeftovers(const std::string& folder) {
   DIR* d = ::opendir(folder.c_str());
   if (!d) return;
@@ -186,15 +198,7 @@ bool replaceWhole(const std::string& path, std::string_view bytes, std::string* 
     ::close(fd);
     return false;
   };
-  // Keep the permissions of a file being replaced; a new file gets the usual ones.
-  struct stat st;
-  mode_t mode = ::stat(target->c_str(), &st) == 0 ? (st.st_mode & 07777) : 0666;
-  if (::stat(target->c_str(), &st) != 0) {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) return fail("Cannot write");
+  if (::fchmod(fd, permissionsFor(*target)) != 0) return fail("Cannot write");
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);

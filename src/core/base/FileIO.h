@@ -35,6 +35,9 @@ std::optional<std::string> saveTarget(const std::string& path, std::string* why)
 // Creates the temporary ".NAME.XXXXXX" beside the target NAME, opened for writing and locked until
 // closed; -1 (errno set) on failure. The caller renames it over the target before closing it.
 int createSaveTemp(const std::string& target, std::string* tmpPath);
+// The permissions for the file written at target: those of the file it replaces, else the usual
+// ones of a new file.
+unsigned permissionsFor(const std::string& target);
 // Removes the temporaries that saves killed midway left in a folder: those of the kinds of file the
 // designer saves whose lock died with their save. A save in progress keeps its temporary.
 void removeSaveLeftovers(const std::string& folder);
