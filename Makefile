@@ -58,7 +58,7 @@ bench: build
 # The Debian package, from an optimised build of the shipped programs only (stripped by CPack): $(PKG_BUILD)/tarnowick_*.deb.
 # -O2 as the tested builds: -O3 brings false -Wrestrict warnings out of GCC 12's string code.
 package: deps
-	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_BENCH=OFF
+	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_BENCH=OFF $(PKG_CMAKE_ARGS)
 	cmake --build $(PKG_BUILD) --target tw_shipped
 	cd $(PKG_BUILD) && cpack -G DEB
 
