@@ -291,8 +291,11 @@ class Script {
 
   void note() {
     QTest::qWait(10);  // a box that a key raises opens once the key has returned
-    // ...and is answered, and the window under it is active again.
-    (void)QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && (QApplication::activeWindow() || !w_.isVisible()); });
+    // ...(a slow machine may take longer: the editor commits on a later turn, and a box waits for
+    // the turn after that), and is answered, and the window under it is active again.
+    (void)QTest::qWaitFor([&] {
+      return !w_.messages().waiting() && !QApplication::activeModalWidget() && (QApplication::activeWindow() || !w_.isVisible());
+    });
     for (; asked_ < u_.asked.size(); ++asked_)
       out_ << "  " + qs(u_.asked[asked_].caption) + ": " + shown(qs(u_.asked[asked_].text));
     for (; dialogs_ < u_.dialogs.size(); ++dialogs_)
