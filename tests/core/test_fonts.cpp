@@ -149,6 +149,10 @@ TEST(Fonts, DamagedBdfIsRefusedWithoutCrashing) {
   EXPECT_EQ(edge->ascent(), 9);
   EXPECT_EQ(edge->lineHeight(), 12);
   EXPECT_EQ(edge->rows(edge->glyph('A'))[0], 0xFFFFFFFFu);
+  // Ascent and descent may each reach 64.
+  auto tall = BitmapFont::parse("STARTFONT 2.1\nSTARTPROPERTIES 2\nFONT_ASCENT 64\nFONT_DESCENT 64\nENDPROPERTIES\n" + glyph, &error);
+  ASSERT_TRUE(tall) << error;
+  EXPECT_EQ(tall->lineHeight(), 128);
 
   // The face name wins over the family name; one pair of outer quotes and outer blanks go.
   const std::pair<std::string, std::string> names[] = {
