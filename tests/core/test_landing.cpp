@@ -29,6 +29,10 @@ TEST(Landing, NamesSortAsAPersonReadsThem) {
     EXPECT_LE(naturalCompare(ordered[i], ordered[i + 1]), 0) << ordered[i] << " / " << ordered[i + 1];
   EXPECT_FALSE(naturalLess("Button14", "Button2"));
   EXPECT_EQ(naturalCompare("Form007", "form7"), 0);
+  // A name seen through a view ends where the view does, though digits follow it in memory.
+  const std::string_view cut = std::string_view("Button12").substr(0, 7);
+  EXPECT_EQ(naturalCompare("Button1", cut), 0);
+  EXPECT_EQ(naturalCompare(cut, "Button1"), 0);
 }
 
 TEST(Landing, WindowsCascadeAndDialogsStartInAFolderTheUserKnows) {
