@@ -51,6 +51,7 @@ fuzz: deps
 	bash scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
+	bash scripts/install-deps bench
 	for b in $(BUILD)/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 	python3 bench/compare-uic $(BUILD)
 	bash bench/compare-qt-start $(BUILD)

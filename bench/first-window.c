@@ -1,11 +1,14 @@
 // Starts a program and prints how many milliseconds passed until a top-level window of the display
 // was mapped (or, with -x, until the program ended); then ends the program. It looks every
 // millisecond: a window seen in half-second steps would say nothing about a start of 200 ms.
-//   first-window [-x] PROGRAM [ARGS...]
+// With -m MS it lets the program settle MS milliseconds after its window is mapped and prints, after
+// the time, its resident memory in kilobytes.
+//   first-window [-x | -m MS] PROGRAM [ARGS...]
 #include <X11/Xlib.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -37,11 +40,23 @@ static int mapped_top_levels(Display* d) {
   return mapped;
 }
 
+static long resident_kb(pid_t pid) {
+  char path[64], line[256];
+  snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
+  FILE* f = fopen(path, "r");
+  long kb = -1;
+  while (f && fgets(line, sizeof line, f))
+    if (sscanf(line, "VmRSS: %ld", &kb) == 1) break;
+  if (f) fclose(f);
+  return kb;
+}
+
 int main(int argc, char** argv) {
   int wait_exit = argc > 1 && strcmp(argv[1], "-x") == 0;
-  char** program = argv + 1 + wait_exit;
+  int settle_ms = argc > 2 && strcmp(argv[1], "-m") == 0 ? atoi(argv[2]) : -1;
+  char** program = argv + 1 + wait_exit + (settle_ms >= 0 ? 2 : 0);
   if (!*program) {
-    fprintf(stderr, "usage: first-window [-x] PROGRAM [ARGS...]\n");
+    fprintf(stderr, "usage: first-window [-x | -m MS] PROGRAM [ARGS...]\n");
     return 1;
   }
   // A display that was just started may not take connections yet.
@@ -81,6 +96,12 @@ int main(int argc, char** argv) {
     nanosleep(&step, NULL);
   }
   const double elapsed = now_ms() - start;
+  long kb = -1;
+  if (seen && settle_ms >= 0) {
+    const struct timespec settle = {settle_ms / 1000, (settle_ms % 1000) * 1000000L};
+    nanosleep(&settle, NULL);
+    kb = resident_kb(pid);
+  }
   if (!wait_exit || !seen) {
     kill(pid, SIGTERM);
     waitpid(pid, &status, 0);
@@ -90,6 +111,9 @@ int main(int argc, char** argv) {
     fprintf(stderr, "first-window: %s showed no window in 30 s\n", program[0]);
     return 1;
   }
-  printf("%.1f\n", elapsed);
+  if (settle_ms >= 0)
+    printf("%.1f %ld\n", elapsed, kb);
+  else
+    printf("%.1f\n", elapsed);
   return 0;
 }
