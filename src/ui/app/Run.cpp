@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <QFile>
 #include <QProxyStyle>
 #include <cstdio>
