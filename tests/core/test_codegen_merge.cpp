@@ -2,6 +2,8 @@
 // bases that are missing or damaged.
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "TestFiles.h"
 #include "ccontrols/CCButton.h"
 #include "ccontrols/CCSwitch.h"
@@ -87,6 +89,10 @@ TEST(GeneratedMerge, LineEndsOfAnEditorAndMissingOrDamagedBases) {
   Folder f;
   f.add(std::make_unique<TCCButton>(), "butOk");
   ASSERT_TRUE(f.save().ok());
+  // The manifest says when the bases were kept, in UTC.
+  const auto kept = parseBaseManifest(readWholeFile(f.dir.path + "/.tarnowick/manifest").value_or(""));
+  ASSERT_TRUE(kept);
+  EXPECT_TRUE(std::regex_match(kept->time, std::regex(R"(20\d\d-[01]\d-[0-3]\dT[0-2]\d:[0-5]\d:[0-6]\dZ)"))) << kept->time;
   // An editor that wrote every line end as LF: only the user's line counts as a change.
   std::string lf = f.text();
   std::erase(lf, '\r');
