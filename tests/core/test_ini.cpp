@@ -80,6 +80,7 @@ TEST(Ini, RewritingAValueKeepsEveryOther) {
   EXPECT_EQ(ini.readString("A", "Often", ""), big + "1999");
   EXPECT_EQ(ini.readInteger("C", "N", 0), 1999);
   EXPECT_EQ(ini.readListAt(1, true), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(ini.readListAt(ini.sections().size(), true), std::nullopt);  // past the last section
 }
 
 // (A file's Windows-1252 text read as UTF-8 and written back: files-ini.txt.)
