@@ -1,6 +1,7 @@
 // The preview: taps on the examples' forms, as the device would take them, on copies of the documents.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <sstream>
 
 #include "PaintTest.h"
@@ -70,11 +71,13 @@ struct Session {
     }
     if (verb == "key") preview->key(unescape(line.substr(4)));
     if (verb == "scroll") preview->scroll(std::stoi(line.substr(7)));
-    if (verb == "set") {
+    if (verb == "set") {  // a number, or else a text
       Control& c = control(in);
-      long long n;
-      in >> prop >> n;
-      c.property(prop)->set(c, PropValue(n));
+      std::string value;
+      in >> prop >> value;
+      long long n = 0;
+      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+      c.property(prop)->set(c, ec == std::errc() && end == value.data() + value.size() ? PropValue(n) : PropValue(value));
     }
     if (verb == "screen") return preview->formName() + (preview->dialogName().empty() ? "" : ", dialog " + preview->dialogName());
     if (verb == "pressed") return preview->pressed() ? preview->pressed()->name() : "nothing";
