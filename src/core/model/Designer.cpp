@@ -93,6 +93,7 @@ void Designer::showProperties(FormDocument& form, Control* c) {
 std::string Designer::uniqueName(std::string_view base, const FormDocument& form) {
   // Gathered once: a form read with Label1 to Label40000 would otherwise be scanned for every number tried.
   std::unordered_set<std::string_view> taken;
+  taken.reserve(form.controlCount());
   for (const auto& c : form.screen().children()) {
     taken.insert(c->name());
     if (isDialog(c.get()))
