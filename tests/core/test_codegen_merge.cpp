@@ -121,6 +121,19 @@ TEST(GeneratedMerge, LineEndsOfAnEditorAndMissingOrDamagedBases) {
   }
 }
 
+// What a killed generation left, in the folder and among the bases, goes at the next one that writes
+// there, though the first of its files is unchanged and not written.
+TEST(GeneratedMerge, LeftoversOfAKilledGenerationGoAtTheNext) {
+  Folder f;
+  f.add(std::make_unique<TCCButton>(), "butOk");
+  ASSERT_TRUE(f.save().ok());
+  const std::string left[] = {f.dir.path + "/.DemoEvents.pc.Ab12Cd", f.dir.path + "/.tarnowick/.DemoEvents.pc.Ab12Cd"};
+  for (const auto& l : left) writeText(l, "half");
+  f.add(std::make_unique<TCCButton>(), "butTwo");
+  ASSERT_TRUE(f.save().ok());
+  for (const auto& l : left) EXPECT_FALSE(fileExists(l)) << l;
+}
+
 TEST(GeneratedMerge, EachClashIsCounted) {
   // Two lines both sides changed, far enough apart to stay two blocks.
   std::string same;

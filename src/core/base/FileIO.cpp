@@ -178,14 +178,15 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* w
 
 namespace {
 
-bool replaceWhole(const std::string& path, std::string_view bytes, std::string* why, bool flush) {
+bool replaceWhole(const std::string& path, std::string_view bytes, std::string* why, bool flush, bool* swept) {
   const auto target = saveTarget(path, why);
   if (!target) return false;
   if (std::string refusal = replaceRefusal(*target, path); !refusal.empty()) {
     if (why) *why = refusal;
     return false;
   }
-  removeSaveLeftovers(folderOf(*target));
+  if (!swept || !*swept) removeSaveLeftovers(folderOf(*target));
+  if (swept) *swept = true;
   std::string tmp;
   int fd = createSaveTemp(*target, &tmp);
   if (fd < 0) {
@@ -218,14 +219,14 @@ bool replaceWhole(const std::string& path, std::string_view bytes, std::string* 
 }  // namespace
 
 bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
-  return replaceWhole(path, bytes, why, true);
+  return replaceWhole(path, bytes, why, true, nullptr);
 }
 
-bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why) {
+bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why, bool* swept) {
   // A file that holds these bytes already is left alone: its time stays, so a build does not redo
   // what depends on it, and a regeneration that changes nothing writes nothing.
   if (auto old = readWholeFile(path); old && *old == bytes) return true;
-  return replaceWhole(path, bytes, why, false);
+  return replaceWhole(path, bytes, why, false, swept);
 }
 
 }  // namespace tw

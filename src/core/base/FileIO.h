@@ -25,8 +25,11 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes, std::strin
 // writeFileAtomic for files derived from the user's documents, which writing them again restores
 // (generated code, icons): no reader ever sees one half-written, but the process does not wait for
 // the disk before the rename, so after a power cut such a file may be old, new, or empty. A file
-// that already holds these bytes is not touched.
-bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why = nullptr);
+// that already holds these bytes is not touched. A writer of several files into one folder passes
+// each the same `swept`: the folder is looked through for the leftovers of killed saves at the first
+// file actually written, not at every one.
+bool writeDerivedFileAtomic(const std::string& path, std::string_view bytes, std::string* why = nullptr,
+                            bool* swept = nullptr);
 
 // The pieces of an atomic save, for writers of several files at once.
 // The file a save of path writes: where its chain of symbolic links ends (that file need not exist

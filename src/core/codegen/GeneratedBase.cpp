@@ -138,9 +138,10 @@ bool GeneratedBases::commit(const std::string& project, std::string* why) {
     *why = "Cannot create the folder " + hidden + ": " + std::strerror(errno);
     return false;
   }
+  bool swept = false;
   for (auto& [name, bytes] : recorded_) {
     if (!plainName(name)) continue;
-    if (!writeDerivedFileAtomic(folder_ + name, bytes, why)) return false;
+    if (!writeDerivedFileAtomic(folder_ + name, bytes, why, &swept)) return false;
     BaseEntry entry{name, bytes.size(), baseChecksum(bytes)};
     auto it = std::find_if(manifest_.files.begin(), manifest_.files.end(), [&](auto& e) { return e.file == name; });
     if (it != manifest_.files.end()) *it = entry;
@@ -149,7 +150,7 @@ bool GeneratedBases::commit(const std::string& project, std::string* why) {
   recorded_.clear();
   manifest_.project = project;
   manifest_.time = utcNow();
-  return writeDerivedFileAtomic(folder_ + kManifest, formatBaseManifest(manifest_), why);
+  return writeDerivedFileAtomic(folder_ + kManifest, formatBaseManifest(manifest_), why, &swept);
 }
 
 bool hasGeneratedBase(const std::string& path) {

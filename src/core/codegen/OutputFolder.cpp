@@ -79,6 +79,7 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
   const auto names = sourceFileNames(d, r.project);
   const Lines* texts[4] = {&code.main, &code.forms, &code.events, &code.header};
   GeneratedBases bases(d);
+  bool swept = false;
   // Whatever ends the save, the files written so far keep their bases.
   auto keepBases = [&] {
     std::string why;
@@ -118,7 +119,7 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
         continue;
       }
     }
-    if (!writeDerivedFileAtomic(names[i], bytes, &out.error)) {
+    if (!writeDerivedFileAtomic(names[i], bytes, &out.error, &swept)) {
       keepBases();
       return out;
     }
@@ -147,7 +148,7 @@ OutputResult saveOutputFolder(const OutputRequest& r, const GeneratedCode& code,
       continue;
     }
     if (!warning.empty()) out.warnings.push_back(warning);
-    if (!writeDerivedFileAtomic(target, bytes, &out.error)) return out;
+    if (!writeDerivedFileAtomic(target, bytes, &out.error, &swept)) return out;
     out.written.push_back(target);
   }
 
