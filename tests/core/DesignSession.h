@@ -80,7 +80,7 @@ struct FixedMetrics : TextMetrics {
 // shift-click, press, shift-press, right-press, release, right-release CONTROL, background,
 // inspect CONTROL|form, set ROW TEXT (a choice), type ROW TEXT (a keystroke), items A B C, align
 // KIND, front, back, delete, select-all, [shift-]band X0 Y0 X1 Y1 [in DIALOG], copy|cut [as NAME],
-// paste [from NAME | TEXT], paste-more TEXT (the clipboard and a part after it), step NAME [key K],
+// nudge|nudge-size DX DY, paint, paste [from NAME | TEXT], paste-more TEXT (the clipboard and a part after it), step NAME [key K],
 // commit, cancel, undo, redo, undo-and-redo-all (checks every recorded step's whole state both ways).
 // What the mouse or a file may leave, past the designer's rules: move CONTROL DX DY, left|top|width|
 // height CONTROL N, hide|unhide CONTROL, mark CONTROL (a stale navy mark), store CONTROL PROPERTY
@@ -251,6 +251,11 @@ struct DesignScript {
       d.releaseControl(formOf(c), *c, verb == "right-release", FixedMetrics());
     }
     else if (verb == "background") d.pressScreen(form());
+    else if (verb == "paint") form().applyPaintRules(FixedMetrics());  // what a painting changes
+    else if (verb == "nudge" || verb == "nudge-size") {  // the arrow keys, with Ctrl for a size
+      const int dx = num(), dy = num();
+      refusedIf(!d.nudge(form(), dx, dy, verb == "nudge-size", FixedMetrics()), "nothing to nudge");
+    }
     else if (verb == "move") {
       Control* c = control(word());
       c->setLeft(c->left() + num());

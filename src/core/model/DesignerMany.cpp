@@ -81,6 +81,9 @@ bool Designer::nudge(FormDocument& form, int dx, int dy, bool size, const TextMe
       c->setBounds(c->left(), c->top(), std::max(0LL, (long long)c->width() + dx),
                    std::max(0LL, (long long)c->height() + dy));
       c->afterResize(metrics);
+      // A control that sizes itself (a label to its text) takes its size back now rather than at its
+      // next painting, so the step records no change it would not keep.
+      if (c->shown()) c->beforePaint(metrics);
     } else {
       c->setBounds((long long)c->left() + dx, (long long)c->top() + dy, c->width(), c->height());
     }
