@@ -7,6 +7,7 @@
 
 #include "UiScript.h"
 #include "app/SideWindows.h"
+#include "graphics/Fonts.h"
 #include "ini/IniFile.h"
 
 using namespace tw::ui::test;
@@ -147,16 +148,21 @@ class MainWindowTest : public Case {
     {
       User u;
       MainWindow w({path("options.ini"), empty.path().toStdString()});
-      QCOMPARE(u.count(".fon not found"), 3);
-      // The designer runs on: a new project places controls all the same.
+      // The fonts are read once the window is on the screen.
+      QCOMPARE(u.count(".fon not found"), 0);
       w.show();
+      QTRY_COMPARE(u.count(".fon not found"), 3);
+      // The designer runs on: a new project places controls all the same.
       newProject(w, u, 2);
       place(w, Tool::Label, 30, 40);
       QCOMPARE(int(w.designer().forms()[0]->screen().children().size()), 1);
     }
     User u;
     MainWindow w(start());
+    w.show();
+    QTRY_VERIFY(w.findChild<PropertiesEditor*>());
     QVERIFY(u.asked.empty());
+    QVERIFY(handheldFonts().isLoaded(FontFace::Large));
   }
 };
 

@@ -76,12 +76,11 @@ MainWindow::MainWindow(const StartOptions& start)
   }
   QDir().mkpath(QFileInfo(qs(optionsPath_)).absolutePath());
 
-  // The library the last run ended with, and the three handheld fonts.
+  // The library the last run ended with.
   options_.load(optionsPath_);
   designer_.library = optionsLibrary(options_);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     editScale_ = optionsEditScale(options_, screen->size().height());
-  for (const auto& problem : handheldFonts().load(dataDir_)) messages_.error(problem.message);
 
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName("workArea");
@@ -142,12 +141,16 @@ void MainWindow::showEvent(QShowEvent* e) {
   designer_.controlCounter = 0;
   designer_.formCounter = 0;
   generateAct_->setEnabled(false);
-  // The tool windows start hidden: they are made once the window is on the screen, or when first needed.
+  // The tool windows start hidden: they and the handheld fonts are made once the window is on the
+  // screen, or when first needed.
   afterFirstPaint(*this, [this] { makeToolWindows(); });
 }
 
 void MainWindow::makeToolWindows() {
   if (inspector_) return;
+  // The forms draw with the handheld fonts, and no form is shown before this. Until they are read,
+  // their stand-ins give every text the same size.
+  for (const auto& problem : handheldFonts().load(dataDir_)) messages_.error(problem.message);
   inspector_ = new PropertiesEditor(*this);
   inspectorSub_ = toolWindow(mdi_, inspector_, "Properties Editor");
   zoom_ = new ZoomWindow(*this);
