@@ -157,6 +157,13 @@ class Control {
   virtual bool showsMarks() const { return true; }
   // The snap a class makes when a mouse resize ends (a list to whole rows).
   virtual void afterResize(const TextMetrics&) {}
+  // The end of any resize, by the mouse or the keys: the class's snap, and the size a control that
+  // sizes itself (a label to its text) takes back now rather than at its next painting, so that the
+  // step records no change it would not keep.
+  void endResize(const TextMetrics& m) {
+    afterResize(m);
+    if (shown()) beforePaint(m);
+  }
 
   // What the layout checker needs to know: taps, items, texts and their room, links.
   virtual void facts(ControlFacts&) const {}

@@ -202,7 +202,7 @@ void Designer::pressControl(FormDocument& form, Control& c, bool rightOnly, bool
 }
 
 void Designer::releaseControl(FormDocument& form, Control& c, bool rightOnly, const TextMetrics& metrics) {
-  c.afterResize(metrics);
+  c.endResize(metrics);
   if (rightOnly) return;
   if (c.onFormWindow()) {
     activate(form);

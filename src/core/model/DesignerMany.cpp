@@ -80,10 +80,7 @@ bool Designer::nudge(FormDocument& form, int dx, int dy, bool size, const TextMe
     if (size) {
       c->setBounds(c->left(), c->top(), std::max(0LL, (long long)c->width() + dx),
                    std::max(0LL, (long long)c->height() + dy));
-      c->afterResize(metrics);
-      // A control that sizes itself (a label to its text) takes its size back now rather than at its
-      // next painting, so the step records no change it would not keep.
-      if (c->shown()) c->beforePaint(metrics);
+      c->endResize(metrics);
     } else {
       c->setBounds((long long)c->left() + dx, (long long)c->top() + dy, c->width(), c->height());
     }
