@@ -1,7 +1,8 @@
 #include "Designer.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <climits>
+#include <optional>
 
 #include "ItemLines.h"
 
@@ -90,21 +91,48 @@ void Designer::showProperties(FormDocument& form, Control* c) {
 
 // ---- Naming and control lists
 
-std::string Designer::uniqueName(std::string_view base, const FormDocument& form) {
-  // Gathered once: a form read with Label1 to Label40000 would otherwise be scanned for every number tried.
-  std::unordered_set<std::string_view> taken;
-  taken.reserve(form.controlCount());
-  for (const auto& c : form.screen().children()) {
-    taken.insert(c->name());
-    if (isDialog(c.get()))
-      for (const auto& k : c->children()) taken.insert(k->name());
+namespace {
+
+// The number that `name` gives after `base` as std::to_string writes it, with no leading zero, or
+// nothing: only such a name can equal a generated one. (A name has no minus sign.)
+std::optional<long long> numberAfter(std::string_view name, std::string_view base) {
+  if (name.size() <= base.size() || name.substr(0, base.size()) != base) return std::nullopt;
+  const std::string_view digits = name.substr(base.size());
+  if (digits.size() > 10 || (digits.front() == '0' && digits.size() > 1)) return std::nullopt;
+  long long n = 0;
+  for (char ch : digits) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    n = n * 10 + (ch - '0');
   }
-  std::string candidate;
-  do {
-    ++controlCounter;
-    candidate = std::string(base) + std::to_string(controlCounter);
-  } while (taken.count(candidate));
-  return candidate;
+  return n;
+}
+
+}  // namespace
+
+std::string Designer::uniqueName(std::string_view base, const FormDocument& form) {
+  // One pass marks which of the next numbers the screen's controls and those in its dialogs already
+  // carry; there are more of those numbers than controls, so one is free. Trying the numbers one by
+  // one against every name would cost a form read with Label1 to Label40000 a scan per number.
+  for (;;) {
+    const long long first = controlCounter + 1LL;
+    const size_t span = size_t(std::min<long long>(form.controlCount() + 1LL, INT_MAX - first + 1));
+    std::vector<bool> taken(span);
+    auto mark = [&](const Control& c) {
+      if (auto n = numberAfter(c.name(), base); n && *n >= first && *n - first < (long long)span)
+        taken[size_t(*n - first)] = true;
+    };
+    for (const auto& c : form.screen().children()) {
+      mark(*c);
+      if (isDialog(c.get()))
+        for (const auto& k : c->children()) mark(*k);
+    }
+    const size_t free = size_t(std::find(taken.begin(), taken.end(), false) - taken.begin());
+    if (free < span) {
+      controlCounter = int(first + (long long)free);
+      return std::string(base) + std::to_string(controlCounter);
+    }
+    controlCounter = 0;  // past the last number the count starts again at 1, as for the names of a file read
+  }
 }
 
 std::vector<ListEntry> Designer::controlList(const FormDocument& form) const {
