@@ -143,7 +143,7 @@ bool GeneratedBases::commit(const std::string& project, std::string* why) {
     if (!plainName(name)) continue;
     if (!writeDerivedFileAtomic(folder_ + name, bytes, why, &swept)) return false;
     BaseEntry entry{name, bytes.size(), baseChecksum(bytes)};
-    auto it = std::find_if(manifest_.files.begin(), manifest_.files.end(), [&](auto& e) { return e.file == name; });
+    auto it = std::find_if(manifest_.files.begin(), manifest_.files.end(), [&](auto& e) { return e.file == entry.file; });
     if (it != manifest_.files.end()) *it = entry;
     else manifest_.files.push_back(entry);
   }
