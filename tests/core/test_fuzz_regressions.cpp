@@ -28,3 +28,19 @@ TEST(FuzzRegressions, RecentProjectPathWithALineBreak) {
   back.load(again);
   EXPECT_EQ(back.items(), mru.items());
 }
+
+// A section header on the last line, with nothing after it, made the reader count the section's lines
+// from one past the end of the text: "[FORM]" alone as a form, or an options.ini cut after a header,
+// crashed the command line and the designer.
+TEST(FuzzRegressions, SectionHeaderAtTheVeryEnd) {
+  for (const char* text : {"[FORM]", "[A]\r\nk=v\r\n[B]", "[A]\r\n[B]\r", " [C] "}) {
+    IniFile ini;
+    ini.parse(text);
+    ASSERT_FALSE(ini.sections().empty()) << text;
+    EXPECT_TRUE(ini.hasSection(ini.sections().back())) << text;
+  }
+  IniFile ini;
+  ini.parse("[A]\r\nk=v\r\n[B]");
+  EXPECT_EQ(ini.readString("A", "k", ""), "v");
+  EXPECT_EQ(ini.serialize(), "[A]\r\nk=v\r\n\r\n[B]\r\n");
+}

@@ -120,8 +120,9 @@ void IniFile::parseText(std::string utf8) {
       current = &sections_.back();
       index_.try_emplace(lowerAscii(name), sections_.size() - 1);
       // Room for the section's lines at once: growing key by key costs a form file most of its reading.
-      size_t next = std::min(all.find("\n[", pos), all.size());
-      current->entries.reserve(size_t(std::count(all.begin() + long(pos), all.begin() + long(next), '\n')) + 1);
+      // A header on the last line, with no line break after it, leaves `pos` one past the end.
+      const size_t from = std::min(pos, all.size()), next = std::min(all.find("\n[", from), all.size());
+      current->entries.reserve(size_t(std::count(all.begin() + long(from), all.begin() + long(next), '\n')) + 1);
       continue;
     }
     size_t eq = line.find('=');
