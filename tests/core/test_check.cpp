@@ -91,6 +91,7 @@ TEST(Checks, JsonStringsAreValidWhateverTheBytes) {
       {"a \"b\" \\ c", "\"a \\\"b\\\" \\\\ c\""},
       {"tab\tnl\ncr\r\x01\x7f", "\"tab\\tnl\\ncr\\r\\u0001\\u007f\""},
       {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\""},
+      {"\xC2\x80 \xE0\xA0\x80 \xF0\x90\x80\x80", "\"\xC2\x80 \xE0\xA0\x80 \xF0\x90\x80\x80\""},  // the least of each length
       {"\xE9t\xC3", "\"\xEF\xBF\xBDt\xEF\xBF\xBD\""},               // Windows-1252 bytes, a cut sequence
       {"\xC0\xAF\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},  // overlong, surrogate
       {std::string("nul\0x", 5), "\"nul\\u0000x\""},
