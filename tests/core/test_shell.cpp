@@ -67,6 +67,12 @@ TEST(Shell, RecentProjectsKeepTenMostRecentFirst) {
   EXPECT_EQ(back.items(), std::vector<std::string>{real});
   back.clear();
   EXPECT_TRUE(back.items().empty());
+
+  // Only "F" keys with a number are entries, in either case; another key is no path.
+  IniFile hand;
+  hand.parse("[MRU Items]\r\nX0=/p/x.twp\r\nf1=/p/f.twp\r\nF=/p/short.twp\r\nF0=/p/a.twp\r\n");
+  back.load(hand);
+  EXPECT_EQ(back.items(), (std::vector<std::string>{"/p/f.twp", "/p/a.twp"}));
 }
 
 TEST(Shell, OptionsFile) {
