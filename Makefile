@@ -47,7 +47,7 @@ monkey: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_FUZZ=ON -DTW_SANITIZE=ON -DTW_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-	cmake --build $(FUZZ_BUILD)
+	cmake --build $(FUZZ_BUILD) --target fuzzers
 	bash scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
