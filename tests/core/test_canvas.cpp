@@ -178,6 +178,21 @@ TEST(Canvas, ClippedLinesDrawTheSamePixelsAsUnclippedOnes) {
   }
 }
 
+TEST(Canvas, OutlinesJustOutsideTheClipDrawNothing) {
+  // A frame one pixel outside the clip on every side leaves the clip and all around it untouched; the
+  // same frame one pixel in draws all four edges.
+  for (int inset : {-1, 0}) {
+    Canvas c(30, 30);
+    c.brush.style = BrushStyle::Clear;
+    c.setClipRect({10, 10, 20, 20});
+    c.rectangle(10 + inset, 10 + inset, 20 - inset, 20 - inset);
+    int drawn = 0;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 30; ++x) drawn += c.at(x, y) != 0xFFFFFFu;
+    EXPECT_EQ(drawn, inset ? 0 : 36) << inset;
+  }
+}
+
 TEST(Canvas, HugePolygonsCostOnlyTheirVisiblePart) {
   Canvas c(160, 160);
   c.brush.color = kGray;
